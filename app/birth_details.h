@@ -1,0 +1,43 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+// One person's birth details as entered, and the reading: the current pair.
+
+namespace tirovane {
+
+struct BirthDetails {
+    std::string Name; // as typed, not trimmed
+    int Day = 1;
+    int Month = 1;
+    int Year = 1901;
+    int Hour = 0; // local clock time
+    int Minute = 0;
+    int ZoneRow = 0;     // row of the zone table
+    int ZoneHours = 0;   // magnitude of the row's west hours
+    int ZoneMinutes = 0; // magnitude of the row's west minutes
+    int LatitudeDegrees = 0;
+    int LatitudeMinutes = 0;
+    bool South = false;
+    int LongitudeDegrees = 0;
+    int LongitudeMinutes = 0;
+    bool East = false;
+    bool DaylightSaving = false;
+    std::string City; // trimmed
+    std::string State;
+    std::string Country;
+};
+
+// Selects zone row `row` (0..70): sets ZoneRow and the zone magnitudes.
+void SelectZoneRow(BirthDetails& details, int row);
+
+// Index 0 is the first person (role "usr"), index 1 the partner ("pp").
+struct Reading {
+    std::array<BirthDetails, 2> People;
+};
+
+inline constexpr int FirstPerson = 0;
+inline constexpr int Partner = 1;
+
+} // namespace tirovane

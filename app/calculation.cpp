@@ -1,0 +1,68 @@
+#include "app/calculation.h"
+
+#include "app/reference_tables.h"
+#include "engine/ascendant.h"
+#include "engine/moon.h"
+#include "engine/planets.h"
+#include "engine/text_forms.h"
+
+namespace tirovane {
+
+engine::EngineInput MakeEngineInput(const BirthDetails& details) {
+    const ZoneRow& zone = LoadReferenceTables().Zones.at(static_cast<std::size_t>(details.ZoneRow));
+    engine::EngineInput input;
+    input.Name = details.Name;
+    input.Month = details.Month;
+    input.Day = details.Day;
+    input.Year = details.Year;
+    input.Hour = details.Hour;
+    input.Minute = details.Minute;
+    input.ZoneHours = details.ZoneHours;
+    input.ZoneMinutes = details.ZoneMinutes;
+    input.SignedZoneHours = zone.WestHours;
+    input.SignedZoneMinutes = zone.WestMinutes;
+    input.LongitudeDegrees = details.LongitudeDegrees;
+    input.LongitudeMinutes = details.LongitudeMinutes;
+    input.LatitudeDegrees = details.LatitudeDegrees;
+    input.LatitudeMinutes = details.LatitudeMinutes;
+    input.East = details.East;
+    input.South = details.South;
+    input.DaylightSaving = details.DaylightSaving;
+    input.City = std::string(engine::TrimBlanks(details.City));
+    input.State = std::string(engine::TrimBlanks(details.State));
+    input.Country = std::string(engine::TrimBlanks(details.Country));
+    return input;
+}
+
+PersonChart CalculateChart(const engine::EngineInput& input, const PersonChart& previous) {
+    const engine::AscendantResult ascendant = engine::ComputeAscendant(input);
+    const engine::MoonResult moon = engine::ComputeMoon(input);
+    const engine::PlanetsResult planets = engine::ComputePlanets(input, ascendant, moon);
+
+    PersonChart chart;
+    chart.AyanamsaText = ascendant.AyanamsaText;
+    chart.AscendantText = ascendant.AscendantText;
+    chart.MidheavenText = ascendant.MidheavenText;
+    chart.MoonPositionText = moon.MoonPositionText;
+    chart.MoonNakshatra = moon.MoonNakshatra;
+    chart.MoonSignName = moon.MoonSignName.value_or(previous.MoonSignName);
+    chart.ChartPositions = planets.ChartPositions;
+    chart.ChartBodyNames = planets.ChartBodyNames;
+    chart.ChartBodySanskritNames = planets.ChartBodySanskritNames;
+
+    chart.AyanamsaDisplay =
+        chart.AyanamsaText.empty() ? std::string() : chart.AyanamsaText.substr(1);
+    const std::string& asc = chart.AscendantText;
+    chart.AscendantSign = asc.size() >= 3 ? asc.substr(asc.size() - 3) : asc;
+    chart.LagnaName = engine::SignNameFromText(asc).value_or(previous.LagnaName);
+    if (const auto lookup = LookUpNakshatraLord(chart.AscendantSign, chart.MoonNakshatra)) {
+        chart.NakshatraLord = lookup->NakshatraLord;
+        chart.PadaCount = lookup->PadaCount;
+    } else {
+        chart.NakshatraLord = previous.NakshatraLord;
+        chart.PadaCount = previous.PadaCount;
+    }
+    return chart;
+}
+
+} // namespace tirovane

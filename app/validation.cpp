@@ -1,0 +1,110 @@
+#include "app/validation.h"
+
+#include <array>
+
+namespace tirovane {
+
+namespace {
+
+// The whole number written in a digits-only text, or nothing when the text
+// holds anything else or more digits than any coordinate has.
+std::optional<int> Digits(std::string_view text) {
+    if (text.empty() || text.size() > 3) {
+        return std::nullopt;
+    }
+    int value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+bool LatitudeInRange(std::string_view degreesText, std::string_view minutesText) {
+    const auto degrees = Digits(degreesText);
+    const auto minutes = Digits(minutesText);
+    return degrees && minutes && *minutes <= 59 && *degrees <= 90 &&
+           !(*degrees == 90 && *minutes > 0);
+}
+
+bool LongitudeInRange(std::string_view degreesText, std::string_view minutesText) {
+    const auto degrees = Digits(degreesText);
+    const auto minutes = Digits(minutesText);
+    return degrees && minutes && *minutes <= 59 && *degrees <= 180 &&
+           !(*degrees == 180 && *minutes > 0);
+}
+
+struct EmptyCheck {
+    std::string PersonFields::*Text;
+    InputField Field;
+    std::string_view Message;
+};
+
+const std::array<EmptyCheck, 8> EmptyChecks = {{
+    {&PersonFields::Name, InputField::Name, "Please Enter Name"},
+    {&PersonFields::LatitudeDegrees, InputField::LatitudeDegrees,
+     "Please Enter Degree of Latitude"},
+    {&PersonFields::LatitudeMinutes, InputField::LatitudeMinutes,
+     "Please Enter Minutes of Latitude"},
+    {&PersonFields::LongitudeDegrees, InputField::LongitudeDegrees,
+     "Please Enter Degree of Longitude"},
+    {&PersonFields::LongitudeMinutes, InputField::LongitudeMinutes,
+     "Please Enter Minute of Longitude"},
+    {&PersonFields::City, InputField::City, "Please Enter City name"},
+    {&PersonFields::State, InputField::State, "Please Enter State name"},
+    {&PersonFields::Country, InputField::Country, "Please Enter Country name"},
+}};
+
+} // namespace
+
+bool IsLeapYearForEntry(int year) {
+    return year % 4 == 0;
+}
+
+std::optional<ValidationFailure> ValidateInput(const PersonFields& fields, bool converterPresent) {
+    for (const EmptyCheck& check : EmptyChecks) {
+        if ((fields.*check.Text).empty()) {
+            return ValidationFailure{check.Field, check.Message, MessageIcon::Error};
+        }
+    }
+    if (!fields.South.has_value()) {
+        return ValidationFailure{InputField::LatitudeDirection,
+                                 "Please Select Direction For The Latitude", MessageIcon::Error};
+    }
+    if (!fields.East.has_value()) {
+        return ValidationFailure{InputField::LongitudeDirection,
+                                 "Please Select Direction For The Longitude", MessageIcon::Error};
+    }
+    // Coordinates beyond the globe would give a meaningless chart.
+    if (!LatitudeInRange(fields.LatitudeDegrees, fields.LatitudeMinutes)) {
+        return ValidationFailure{InputField::LatitudeDegrees, "Please Enter Correct Latitude",
+                                 MessageIcon::Error};
+    }
+    if (!LongitudeInRange(fields.LongitudeDegrees, fields.LongitudeMinutes)) {
+        return ValidationFailure{InputField::LongitudeDegrees, "Please Enter Correct Longitude",
+                                 MessageIcon::Error};
+    }
+    if (fields.Month == 2) {
+        const int lastDay = IsLeapYearForEntry(fields.Year) ? 29 : 28;
+        if (fields.Day > lastDay) {
+            return ValidationFailure{InputField::Date, "Please Enter Correct Date Or Month!",
+                                     MessageIcon::Information};
+        }
+    }
+    const bool thirtyDayMonth =
+        fields.Month == 4 || fields.Month == 6 || fields.Month == 9 || fields.Month == 11;
+    if (thirtyDayMonth && fields.Day == 31) {
+        return ValidationFailure{InputField::Date, "Please Enter Correct Date Or Month !",
+                                 MessageIcon::Information};
+    }
+    if (!converterPresent) {
+        return ValidationFailure{InputField::ConverterLibrary,
+                                 "Required File Is Missing. Please Reinstall The Software.",
+                                 MessageIcon::Error};
+    }
+    return std::nullopt;
+}
+
+} // namespace tirovane

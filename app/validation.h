@@ -1,0 +1,67 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The checks a person's entry must pass before it is computed. Shared by the
+// input form and the command-line tool so both refuse the same input with
+// the same message.
+
+namespace tirovane {
+
+// One person's fields as the input form holds them: texts as typed, the
+// direction choices (nothing when neither button of a pair is selected) and
+// the selected date.
+struct PersonFields {
+    std::string Name;
+    std::string LatitudeDegrees;
+    std::string LatitudeMinutes;
+    std::string LongitudeDegrees;
+    std::string LongitudeMinutes;
+    std::string City;
+    std::string State;
+    std::string Country;
+    std::optional<bool> South;
+    std::optional<bool> East;
+    int Day = 1;
+    int Month = 1;
+    int Year = 1901;
+};
+
+// The field a failed check points the user to.
+enum class InputField {
+    Name,
+    LatitudeDegrees,
+    LatitudeMinutes,
+    LongitudeDegrees,
+    LongitudeMinutes,
+    City,
+    State,
+    Country,
+    LatitudeDirection,  // the follow-up selects "North"
+    LongitudeDirection, // the follow-up selects "East"
+    Date,               // no follow-up
+    ConverterLibrary,   // no follow-up
+};
+
+enum class MessageIcon { Error, Information };
+
+struct ValidationFailure {
+    InputField Field;
+    std::string_view Message;
+    MessageIcon Icon;
+};
+
+// The checks in their order; the first that fails is returned. A field is
+// empty only when its text is exactly empty. converterPresent tells whether
+// the picture converter library is beside the program (the command-line
+// tool, which makes no pictures, passes true).
+std::optional<ValidationFailure> ValidateInput(const PersonFields& fields,
+                                               bool converterPresent = true);
+
+// True when February of `year` has a 29th: every year divisible by 4, which
+// is exact from 1901 to 2050.
+bool IsLeapYearForEntry(int year);
+
+} // namespace tirovane

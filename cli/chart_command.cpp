@@ -1,0 +1,44 @@
+#include "cli/chart_command.h"
+
+#include "cli/json_io.h"
+#include "cli/line_reader.h"
+
+namespace tirovane::cli {
+
+int RunChart(std::istream& in, std::ostream& out) {
+    LineReader reader(in);
+    std::string line;
+    bool tooLong = false;
+    bool allCharted = true;
+    PersonChart previous;
+    while (reader.Next(line, tooLong)) {
+        Json result;
+        if (tooLong) {
+            result = ErrorJson("The line is longer than 1 MiB.");
+        } else {
+            auto parsed = ParsePersonLine(line);
+            if (const auto* problem = std::get_if<std::string>(&parsed)) {
+                result = ErrorJson(*problem);
+            } else {
+                const PersonEntry& entry = std::get<PersonEntry>(parsed);
+                if (const auto failure = ValidateInput(entry.Fields)) {
+                    result = ErrorJson(failure->Message);
+                } else {
+                    previous = CalculateChart(MakeEngineInput(entry.Details), previous);
+                    result = ChartToJson(previous);
+                }
+            }
+        }
+        allCharted = allCharted && !result.contains("error");
+        out << result.dump() << '\n';
+        // Flush whenever no further input is waiting, so that a caller that
+        // writes one line and waits for its answer gets it at once.
+        if (in.rdbuf()->in_avail() <= 0) {
+            out.flush();
+        }
+    }
+    out.flush();
+    return allCharted ? 0 : 1;
+}
+
+} // namespace tirovane::cli

@@ -1,0 +1,157 @@
+#include "cli/json_io.h"
+
+#include "app/reference_tables.h"
+#include "engine/text_forms.h"
+
+#include <array>
+
+namespace tirovane::cli {
+
+namespace {
+
+struct IntegerField {
+    const char* Name;
+    int BirthDetails::*Target;
+    int Minimum;
+    int Maximum;
+};
+
+const std::array<IntegerField, 10> IntegerFields = {{
+    {"Day", &BirthDetails::Day, 1, 31},
+    {"Month", &BirthDetails::Month, 1, 12},
+    {"Year", &BirthDetails::Year, 1901, 2050},
+    {"Hour", &BirthDetails::Hour, 0, 23},
+    {"Minute", &BirthDetails::Minute, 0, 59},
+    {"ZoneRow", &BirthDetails::ZoneRow, 0, ZoneRowCount - 1},
+    {"LatitudeDegrees", &BirthDetails::LatitudeDegrees, 0, 999},
+    {"LatitudeMinutes", &BirthDetails::LatitudeMinutes, 0, 999},
+    {"LongitudeDegrees", &BirthDetails::LongitudeDegrees, 0, 999},
+    {"LongitudeMinutes", &BirthDetails::LongitudeMinutes, 0, 999},
+}};
+
+struct FlagField {
+    const char* Name;
+    bool BirthDetails::*Target;
+};
+
+const std::array<FlagField, 3> FlagFields = {{
+    {"South", &BirthDetails::South},
+    {"East", &BirthDetails::East},
+    {"DaylightSaving", &BirthDetails::DaylightSaving},
+}};
+
+struct TextField {
+    const char* Name;
+    std::string BirthDetails::*Target;
+    std::string PersonFields::*Typed;
+};
+
+const std::array<TextField, 4> TextFields = {{
+    {"Name", &BirthDetails::Name, &PersonFields::Name},
+    {"City", &BirthDetails::City, &PersonFields::City},
+    {"State", &BirthDetails::State, &PersonFields::State},
+    {"Country", &BirthDetails::Country, &PersonFields::Country},
+}};
+
+std::string Missing(const char* name) {
+    return std::string("Missing field ") + name + ".";
+}
+
+} // namespace
+
+std::variant<PersonEntry, std::string> ParsePersonLine(std::string_view line) {
+    const Json object = Json::parse(line, nullptr, /*allow_exceptions=*/false);
+    if (object.is_discarded() || !object.is_object()) {
+        return std::string("The line is not a JSON object.");
+    }
+    PersonEntry entry;
+    BirthDetails& details = entry.Details;
+
+    for (const TextField& field : TextFields) {
+        const auto it = object.find(field.Name);
+        if (it == object.end()) {
+            return Missing(field.Name);
+        }
+        if (!it->is_string()) {
+            return std::string("Field ") + field.Name + " must be a text.";
+        }
+        const std::string& text = it->get_ref<const std::string&>();
+        entry.Fields.*field.Typed = text;
+        // The name is kept as typed; the place names are trimmed.
+        details.*field.Target =
+            field.Target == &BirthDetails::Name ? text : std::string(engine::TrimBlanks(text));
+    }
+    for (const IntegerField& field : IntegerFields) {
+        const auto it = object.find(field.Name);
+        if (it == object.end()) {
+            return Missing(field.Name);
+        }
+        if (!it->is_number_integer()) {
+            return std::string("Field ") + field.Name + " must be a whole number.";
+        }
+        // Unsigned JSON numbers may exceed the signed range; compare them as
+        // unsigned so that a huge value is refused, not wrapped.
+        const bool inRange =
+            it->is_number_unsigned()
+                ? it->get<unsigned long long>() <= static_cast<unsigned long long>(field.Maximum) &&
+                      it->get<unsigned long long>() >=
+                          static_cast<unsigned long long>(field.Minimum)
+                : it->get<long long>() >= field.Minimum && it->get<long long>() <= field.Maximum;
+        if (!inRange) {
+            return std::string("Field ") + field.Name + " must be from " +
+                   std::to_string(field.Minimum) + " to " + std::to_string(field.Maximum) + ".";
+        }
+        const auto value = it->get<long long>();
+        details.*field.Target = static_cast<int>(value);
+    }
+    for (const FlagField& field : FlagFields) {
+        const auto it = object.find(field.Name);
+        if (it == object.end()) {
+            return Missing(field.Name);
+        }
+        if (!it->is_boolean()) {
+            return std::string("Field ") + field.Name + " must be true or false.";
+        }
+        details.*field.Target = it->get<bool>();
+    }
+    SelectZoneRow(details, details.ZoneRow);
+
+    PersonFields& fields = entry.Fields;
+    fields.LatitudeDegrees = std::to_string(details.LatitudeDegrees);
+    fields.LatitudeMinutes = std::to_string(details.LatitudeMinutes);
+    fields.LongitudeDegrees = std::to_string(details.LongitudeDegrees);
+    fields.LongitudeMinutes = std::to_string(details.LongitudeMinutes);
+    fields.South = details.South;
+    fields.East = details.East;
+    fields.Day = details.Day;
+    fields.Month = details.Month;
+    fields.Year = details.Year;
+    return entry;
+}
+
+Json ChartToJson(const PersonChart& chart) {
+    Json out;
+    out["AyanamsaText"] = chart.AyanamsaText;
+    out["AscendantText"] = chart.AscendantText;
+    out["MidheavenText"] = chart.MidheavenText;
+    out["MoonPositionText"] = chart.MoonPositionText;
+    out["MoonNakshatra"] = chart.MoonNakshatra;
+    out["MoonSignName"] = chart.MoonSignName;
+    out["ChartPositions"] = chart.ChartPositions;
+    out["ChartBodyNames"] = chart.ChartBodyNames;
+    out["ChartBodySanskritNames"] = chart.ChartBodySanskritNames;
+    out["AyanamsaDisplay"] = chart.AyanamsaDisplay;
+    out["AscendantSign"] = chart.AscendantSign;
+    out["LagnaName"] = chart.LagnaName;
+    out["NakshatraLord"] = chart.NakshatraLord;
+    out["PadaCount"] = chart.PadaCount;
+    return out;
+}
+
+Json ErrorJson(std::string_view message) {
+    Json out;
+    out["error"] = std::string(message);
+    return out;
+}
+
+} // namespace tirovane::cli

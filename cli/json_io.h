@@ -1,0 +1,33 @@
+#pragma once
+
+#include "app/birth_details.h"
+#include "app/calculation.h"
+#include "app/validation.h"
+
+#include <nlohmann/json.hpp>
+#include <string>
+#include <variant>
+
+// Birth details read from JSON, and charts written as JSON.
+
+namespace tirovane::cli {
+
+using Json = nlohmann::ordered_json;
+
+// A person read from one JSON object: the birth details, and the fields as
+// the input form would hold them, for the input checks.
+struct PersonEntry {
+    BirthDetails Details;
+    PersonFields Fields;
+};
+
+// The person of one input line, or a sentence that names what is wrong with
+// the line (not an object, a missing field, a wrong type, out of range).
+std::variant<PersonEntry, std::string> ParsePersonLine(std::string_view line);
+
+// The chart's fields under their own names.
+Json ChartToJson(const PersonChart& chart);
+
+Json ErrorJson(std::string_view message);
+
+} // namespace tirovane::cli

@@ -1,0 +1,28 @@
+#pragma once
+
+// Angle helpers shared by every part of the engine. The constants are the
+// ones the engine's formulas are written with; they are not std::numbers::pi
+// so that results match the published worked examples digit for digit.
+
+namespace tirovane::engine {
+
+inline constexpr double Pi = 3.14159265358979;
+inline constexpr double TwoPi = 6.28318530717958;
+inline constexpr double DegreesToRadians = Pi / 180.0;
+inline constexpr double RadiansToDegrees = 180.0 / Pi;
+
+// Int: the largest whole number not above x. Fix: truncation towards zero.
+double Int(double x);
+double Fix(double x);
+
+// Direction angle of the point (x, y) in radians, in (-pi, pi].
+double ArcTan2(double y, double x);
+
+// Adds 360 once if the angle is below 0, then subtracts 360 once if it is
+// above 360. Only for angles within one turn of the range.
+double NormalizeOnce(double degrees);
+
+// angle - 2pi * Fix(angle / 2pi), plus 2pi when negative: a value in [0, 2pi).
+double ReduceRadians(double radians);
+
+} // namespace tirovane::engine

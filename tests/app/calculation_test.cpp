@@ -1,0 +1,80 @@
+#include "app/calculation.h"
+
+#include <gtest/gtest.h>
+
+namespace tirovane {
+namespace {
+
+BirthDetails WorkedExample() {
+    BirthDetails d;
+    d.Name = "Example";
+    d.Day = 12;
+    d.Month = 4;
+    d.Year = 1992;
+    SelectZoneRow(d, 29); // Greenwich Mean Time
+    d.LatitudeDegrees = 51;
+    d.LatitudeMinutes = 30;
+    d.City = " London ";
+    d.State = "England";
+    d.Country = "United Kingdom";
+    return d;
+}
+
+TEST(CalculateChart, WorkedExampleThroughThePipeline) {
+    const PersonChart chart = CalculateChart(MakeEngineInput(WorkedExample()));
+    EXPECT_EQ(chart.AscendantText, "25\u00B0 23' 31\" Sco");
+    EXPECT_EQ(chart.MidheavenText, "28\u00B0 21' 21\" Vir");
+    EXPECT_EQ(chart.MoonPositionText, "19\u00B0 24' 14\" Can");
+    EXPECT_EQ(chart.MoonNakshatra, "Aslesha");
+    EXPECT_EQ(chart.MoonSignName, "Kataka");
+    EXPECT_EQ(chart.AscendantSign, "Sco");
+    EXPECT_EQ(chart.LagnaName, "Vrishcika");
+    EXPECT_EQ(chart.NakshatraLord, "Mercury");
+    EXPECT_EQ(chart.PadaCount, "4");
+    ASSERT_EQ(chart.AyanamsaText.front(), '-');
+    EXPECT_EQ(chart.AyanamsaDisplay, chart.AyanamsaText.substr(1));
+    EXPECT_EQ(chart.AyanamsaDisplay.rfind("23\u00B0 45' ", 0), 0u) << chart.AyanamsaDisplay;
+    EXPECT_EQ(chart.ChartPositions[0], "28 Pis 41");
+    EXPECT_EQ(chart.ChartPositions[1], "19 Can 24");
+    EXPECT_EQ(chart.ChartPositions[2], "05 Pis 24");
+    EXPECT_EQ(chart.ChartPositions[4], "17 Aqu 55");
+    EXPECT_EQ(chart.ChartPositions[7], "09 Sag 43");
+    EXPECT_EQ(chart.ChartPositions[8], "09 Gem 43");
+    EXPECT_EQ(chart.ChartPositions[9], "25 Sco 23");
+    EXPECT_EQ(chart.ChartPositions[10], "28 Vir 21");
+    const std::array<std::string, 11> english = {"Sun",  "Moon",      "Mercury",  "Venus",
+                                                 "Mars", "Jupiter",   "Saturn",   "Rahu",
+                                                 "Ketu", "Ascendant", "Midheaven"};
+    const std::array<std::string, 11> sanskrit = {"Surya",   "Chandra",   "Budha",    "Shukra",
+                                                  "Mangala", "Guru",      "Shani",    "Rahu",
+                                                  "Ketu",    "Ascendant", "Midheaven"};
+    EXPECT_EQ(chart.ChartBodyNames, english);
+    EXPECT_EQ(chart.ChartBodySanskritNames, sanskrit);
+}
+
+TEST(MakeEngineInput, CopiesTheFieldsAndTrimsThePlace) {
+    BirthDetails d = WorkedExample();
+    d.Name = " Ravi ";
+    d.East = true;
+    d.South = true;
+    d.DaylightSaving = true;
+    d.LongitudeDegrees = 77;
+    d.LongitudeMinutes = 13;
+    SelectZoneRow(d, 34);
+    const engine::EngineInput input = MakeEngineInput(d);
+    EXPECT_EQ(input.Name, " Ravi ");
+    EXPECT_EQ(input.City, "London");
+    EXPECT_EQ(input.LongitudeDegrees, 77);
+    EXPECT_EQ(input.LongitudeMinutes, 13);
+    EXPECT_EQ(input.LatitudeDegrees, 51);
+    EXPECT_TRUE(input.East);
+    EXPECT_TRUE(input.South);
+    EXPECT_TRUE(input.DaylightSaving);
+    EXPECT_EQ(input.ZoneHours, 5);
+    EXPECT_EQ(input.ZoneMinutes, 30);
+    EXPECT_EQ(input.SignedZoneHours, -5);
+    EXPECT_EQ(input.SignedZoneMinutes, -30);
+}
+
+} // namespace
+} // namespace tirovane

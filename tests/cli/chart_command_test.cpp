@@ -1,0 +1,183 @@
+// tirovane-cli chart end to end: the real executable, fed through standard
+// input, with its output lines and exit status checked.
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <vector>
+
+namespace {
+
+using nlohmann::json;
+
+struct CliRun {
+    std::vector<std::string> Lines;
+    int ExitStatus = -1;
+};
+
+CliRun RunCli(const std::string& arguments, const std::string& input) {
+    const auto dir = std::filesystem::temp_directory_path();
+    const auto inputPath = dir / ("tirovane-cli-test-" + std::to_string(::getpid()) + ".jsonl");
+    {
+        std::ofstream file(inputPath, std::ios::binary);
+        file << input;
+    }
+    const std::string command = std::string(TIROVANE_CLI_PATH) + " " + arguments + " < " +
+                                inputPath.string() + " 2>/dev/null";
+    CliRun run;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    EXPECT_NE(pipe, nullptr);
+    std::string output;
+    char buffer[4096];
+    size_t n = 0;
+    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) {
+        output.append(buffer, n);
+    }
+    const int status = ::pclose(pipe);
+    run.ExitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::filesystem::remove(inputPath);
+    std::istringstream lines(output);
+    for (std::string line; std::getline(lines, line);) {
+        run.Lines.push_back(line);
+    }
+    return run;
+}
+
+json WorkedExample() {
+    return json{{"Name", "Example"},
+                {"Day", 12},
+                {"Month", 4},
+                {"Year", 1992},
+                {"Hour", 0},
+                {"Minute", 0},
+                {"ZoneRow", 29},
+                {"LatitudeDegrees", 51},
+                {"LatitudeMinutes", 30},
+                {"South", false},
+                {"LongitudeDegrees", 0},
+                {"LongitudeMinutes", 0},
+                {"East", false},
+                {"DaylightSaving", false},
+                {"City", "London"},
+                {"State", "England"},
+                {"Country", "United Kingdom"}};
+}
+
+TEST(ChartCommand, WorkedExampleAsJson) {
+    const CliRun run = RunCli("chart", WorkedExample().dump() + "\n");
+    EXPECT_EQ(run.ExitStatus, 0);
+    ASSERT_EQ(run.Lines.size(), 1u);
+    const json chart = json::parse(run.Lines[0]);
+    EXPECT_EQ(chart["AscendantText"], "25\u00B0 23' 31\" Sco");
+    EXPECT_EQ(chart["MidheavenText"], "28\u00B0 21' 21\" Vir");
+    EXPECT_EQ(chart["MoonPositionText"], "19\u00B0 24' 14\" Can");
+    EXPECT_EQ(chart["MoonNakshatra"], "Aslesha");
+    EXPECT_EQ(chart["MoonSignName"], "Kataka");
+    EXPECT_EQ(chart["AscendantSign"], "Sco");
+    EXPECT_EQ(chart["LagnaName"], "Vrishcika");
+    EXPECT_EQ(chart["NakshatraLord"], "Mercury");
+    EXPECT_EQ(chart["PadaCount"], "4");
+    ASSERT_EQ(chart["ChartPositions"].size(), 11u);
+    EXPECT_EQ(chart["ChartPositions"][4], "17 Aqu 55");
+    EXPECT_EQ(chart["ChartPositions"][8], "09 Gem 43");
+    EXPECT_EQ(chart["ChartBodyNames"][10], "Midheaven");
+    EXPECT_EQ(chart["ChartBodySanskritNames"][0], "Surya");
+    EXPECT_EQ(chart["AyanamsaDisplay"].get<std::string>().rfind("23\u00B0 45' ", 0), 0u);
+    // The degree sign is written as UTF-8, not escaped.
+    EXPECT_NE(run.Lines[0].find("\xC2\xB0"), std::string::npos);
+}
+
+TEST(ChartCommand, BadLinesGetAnErrorAndTheRestGoesOn) {
+    json missing = WorkedExample();
+    missing.erase("Minute");
+    json wrongType = WorkedExample();
+    wrongType["East"] = "yes";
+    json fractional = WorkedExample();
+    fractional["Day"] = 3.5;
+    json month = WorkedExample();
+    month["Month"] = 13;
+    json zone = WorkedExample();
+    zone["ZoneRow"] = 71;
+    json huge = WorkedExample();
+    huge["Year"] = 18446744073709551615ULL;
+    json name = WorkedExample();
+    name["Name"] = 7;
+    json emptyName = WorkedExample();
+    emptyName["Name"] = "";
+    json latitude = WorkedExample();
+    latitude["LatitudeDegrees"] = 95;
+    json longitude = WorkedExample();
+    longitude["LongitudeMinutes"] = 60;
+    json february = WorkedExample();
+    february["Month"] = 2;
+    february["Day"] = 30;
+    json april = WorkedExample();
+    april["Day"] = 31;
+    json emptyCountry = WorkedExample();
+    emptyCountry["Country"] = "";
+
+    struct Case {
+        std::string Line;
+        std::string Error; // empty: a chart
+    };
+    const std::vector<Case> cases = {
+        {WorkedExample().dump(), ""},
+        {"this is not json", "The line is not a JSON object."},
+        {"[1, 2, 3]", "The line is not a JSON object."},
+        {"", "The line is not a JSON object."},
+        {missing.dump(), "Missing field Minute."},
+        {wrongType.dump(), "Field East must be true or false."},
+        {fractional.dump(), "Field Day must be a whole number."},
+        {month.dump(), "Field Month must be from 1 to 12."},
+        {zone.dump(), "Field ZoneRow must be from 0 to 70."},
+        {huge.dump(), "Field Year must be from 1901 to 2050."},
+        {name.dump(), "Field Name must be a text."},
+        {emptyName.dump(), "Please Enter Name"},
+        {emptyCountry.dump(), "Please Enter Country name"},
+        {latitude.dump(), "Please Enter Correct Latitude"},
+        {longitude.dump(), "Please Enter Correct Longitude"},
+        {february.dump(), "Please Enter Correct Date Or Month!"},
+        {april.dump(), "Please Enter Correct Date Or Month !"},
+        {WorkedExample().dump() + "\r", ""},
+    };
+    std::string input;
+    for (const Case& c : cases) {
+        input += c.Line + "\n";
+    }
+    const CliRun run = RunCli("chart", input);
+    EXPECT_EQ(run.ExitStatus, 1);
+    ASSERT_EQ(run.Lines.size(), cases.size());
+    for (size_t i = 0; i < cases.size(); ++i) {
+        const json out = json::parse(run.Lines[i]);
+        if (cases[i].Error.empty()) {
+            EXPECT_EQ(out["AscendantText"], "25\u00B0 23' 31\" Sco") << "line " << i;
+        } else {
+            EXPECT_EQ(out, json({{"error", cases[i].Error}})) << "line " << i;
+        }
+    }
+}
+
+TEST(ChartCommand, ExitStatusForGoodInputAndBadArguments) {
+    const std::string two = WorkedExample().dump() + "\n" + WorkedExample().dump() + "\n";
+    EXPECT_EQ(RunCli("chart", two).ExitStatus, 0);
+    EXPECT_EQ(RunCli("chart", "").ExitStatus, 0);
+    EXPECT_EQ(RunCli("", two).ExitStatus, 2);
+    EXPECT_EQ(RunCli("horoscope", two).ExitStatus, 2);
+    EXPECT_EQ(RunCli("chart --no-such-option", two).ExitStatus, 2);
+}
+
+TEST(ChartCommand, OverlongLineIsRefusedWithoutStoppingTheStream) {
+    const std::string input = std::string(1 << 21, 'x') + "\n" + WorkedExample().dump() + "\n";
+    const CliRun run = RunCli("chart", input);
+    EXPECT_EQ(run.ExitStatus, 1);
+    ASSERT_EQ(run.Lines.size(), 2u);
+    EXPECT_EQ(json::parse(run.Lines[0]), json({{"error", "The line is longer than 1 MiB."}}));
+    EXPECT_EQ(json::parse(run.Lines[1])["MoonNakshatra"], "Aslesha");
+}
+
+} // namespace
