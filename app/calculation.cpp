@@ -35,20 +35,20 @@ engine::EngineInput MakeEngineInput(const BirthDetails& details) {
 }
 
 PersonChart CalculateChart(const engine::EngineInput& input, const PersonChart& previous) {
-    const engine::AscendantResult ascendant = engine::ComputeAscendant(input);
-    const engine::MoonResult moon = engine::ComputeMoon(input);
-    const engine::PlanetsResult planets = engine::ComputePlanets(input, ascendant, moon);
+    engine::AscendantResult ascendant = engine::ComputeAscendant(input);
+    engine::MoonResult moon = engine::ComputeMoon(input);
+    engine::PlanetsResult planets = engine::ComputePlanets(input, ascendant, moon);
 
     PersonChart chart;
-    chart.AyanamsaText = ascendant.AyanamsaText;
-    chart.AscendantText = ascendant.AscendantText;
-    chart.MidheavenText = ascendant.MidheavenText;
-    chart.MoonPositionText = moon.MoonPositionText;
-    chart.MoonNakshatra = moon.MoonNakshatra;
-    chart.MoonSignName = moon.MoonSignName.value_or(previous.MoonSignName);
-    chart.ChartPositions = planets.ChartPositions;
-    chart.ChartBodyNames = planets.ChartBodyNames;
-    chart.ChartBodySanskritNames = planets.ChartBodySanskritNames;
+    chart.AyanamsaText = std::move(ascendant.AyanamsaText);
+    chart.AscendantText = std::move(ascendant.AscendantText);
+    chart.MidheavenText = std::move(ascendant.MidheavenText);
+    chart.MoonPositionText = std::move(moon.MoonPositionText);
+    chart.MoonNakshatra = std::move(moon.MoonNakshatra);
+    chart.MoonSignName = moon.MoonSignName ? std::move(*moon.MoonSignName) : previous.MoonSignName;
+    chart.ChartPositions = std::move(planets.ChartPositions);
+    chart.ChartBodyNames = std::move(planets.ChartBodyNames);
+    chart.ChartBodySanskritNames = std::move(planets.ChartBodySanskritNames);
 
     chart.AyanamsaDisplay =
         chart.AyanamsaText.empty() ? std::string() : chart.AyanamsaText.substr(1);

@@ -4,14 +4,6 @@
 
 namespace tirovane::engine {
 
-double Int(double x) {
-    return std::floor(x);
-}
-
-double Fix(double x) {
-    return std::trunc(x);
-}
-
 double ArcTan2(double y, double x) {
     if (x > 0) {
         return std::atan(y / x);

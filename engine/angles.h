@@ -4,6 +4,8 @@
 // ones the engine's formulas are written with; they are not std::numbers::pi
 // so that results match the published worked examples digit for digit.
 
+#include <cmath>
+
 namespace tirovane::engine {
 
 inline constexpr double Pi = 3.14159265358979;
@@ -12,8 +14,12 @@ inline constexpr double DegreesToRadians = Pi / 180.0;
 inline constexpr double RadiansToDegrees = 180.0 / Pi;
 
 // Int: the largest whole number not above x. Fix: truncation towards zero.
-double Int(double x);
-double Fix(double x);
+inline double Int(double x) {
+    return std::floor(x);
+}
+inline double Fix(double x) {
+    return std::trunc(x);
+}
 
 // Direction angle of the point (x, y) in radians, in (-pi, pi].
 double ArcTan2(double y, double x);

@@ -42,6 +42,33 @@ constexpr std::array<LunarTerm, 25> LunarTerms = {{
     {2, 0, 2, 0, +0.003994, false},
 }};
 
+// A point on the unit circle, cos x + i sin x, multiplied without the
+// special cases of std::complex (the values are always finite).
+struct UnitPoint {
+    double Cos = 1;
+    double Sin = 0;
+
+    UnitPoint operator*(const UnitPoint& o) const {
+        return {Cos * o.Cos - Sin * o.Sin, Sin * o.Cos + Cos * o.Sin};
+    }
+};
+
+// The points of the whole multiples k x, k = -4 .. 4, of one angle x.
+class Multiples {
+public:
+    explicit Multiples(double angle) {
+        const UnitPoint unit{std::cos(angle), std::sin(angle)};
+        for (int k = 1; k <= 4; ++k) {
+            points_[4 + k] = points_[3 + k] * unit;
+            points_[4 - k] = {points_[4 + k].Cos, -points_[4 + k].Sin};
+        }
+    }
+    const UnitPoint& operator[](int k) const { return points_[static_cast<std::size_t>(4 + k)]; }
+
+private:
+    std::array<UnitPoint, 9> points_{};
+};
+
 } // namespace
 
 double AyanamsaFromJ2000(double t) {
@@ -67,10 +94,17 @@ MoonResult ComputeMoon(const EngineInput& input) {
     const double f = (93.2720993 + 483202.0175273 * t) * MoonDegreesToRadians;
     const double e = 1 - 0.002516 * t - 0.0000074 * t * t;
 
+    // Each term's sine comes from the multiples of the four arguments, built
+    // once as points on the unit circle, instead of 25 sines of large angles.
+    const Multiples dMultiples(d);
+    const Multiples mMultiples(m);
+    const Multiples mPrimeMultiples(mPrime);
+    const Multiples fMultiples(f);
     double sum = 0;
     for (const LunarTerm& term : LunarTerms) {
-        const double argument = term.D * d + term.M * m + term.MPrime * mPrime + term.F * f;
-        const double value = term.Coefficient * std::sin(argument);
+        const UnitPoint point = dMultiples[term.D] * mMultiples[term.M] *
+                                mPrimeMultiples[term.MPrime] * fMultiples[term.F];
+        const double value = term.Coefficient * point.Sin;
         sum += term.TimesE ? value * e : value;
     }
 

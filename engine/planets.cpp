@@ -97,8 +97,10 @@ double SolveKepler(double m, double e) {
     return nu;
 }
 
-double GeocentricLongitude(int orbit, double d) {
-    const HeliocentricPoint earth = OrbitPoint(PlanetElements(TheoryEarth, d));
+namespace {
+
+// The geocentric longitude of an orbit, given the Earth's position at d.
+double GeocentricLongitudeFrom(const HeliocentricPoint& earth, int orbit, double d) {
     const HeliocentricPoint body =
         orbit == TheoryEarth ? HeliocentricPoint{0, 0} : OrbitPoint(PlanetElements(orbit, d));
     double longitude = ArcTan2(body.Y - earth.Y, body.X - earth.X) * 180 / Pi;
@@ -109,6 +111,12 @@ double GeocentricLongitude(int orbit, double d) {
         longitude += 360;
     }
     return longitude;
+}
+
+} // namespace
+
+double GeocentricLongitude(int orbit, double d) {
+    return GeocentricLongitudeFrom(OrbitPoint(PlanetElements(TheoryEarth, d)), orbit, d);
 }
 
 CivilDateTime UniversalMoment(const EngineInput& input) {
@@ -132,8 +140,10 @@ PlanetsResult ComputePlanets(const EngineInput& input, const AscendantResult& as
     result.DaysFromEpoch = d;
     const double ayanamsa = std::fabs(ascendant.Ayanamsa);
 
+    // The Earth's position is the same for every body: compute it once.
+    const HeliocentricPoint earth = OrbitPoint(PlanetElements(TheoryEarth, d));
     for (int orbit = 0; orbit < TheoryBodyCount; ++orbit) {
-        double longitude = GeocentricLongitude(orbit, d);
+        double longitude = GeocentricLongitudeFrom(earth, orbit, d);
         result.TropicalLongitudes[orbit] = longitude;
         longitude -= ayanamsa;
         while (longitude < 0) {

@@ -3,6 +3,8 @@
 #include "engine/angles.h"
 #include "engine/tables.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 
 namespace tirovane::engine {
@@ -27,12 +29,12 @@ std::string_view LastThree(std::string_view text) {
     return text.size() <= 3 ? text : text.substr(text.size() - 3);
 }
 
-std::string PadTwo(std::string_view part) {
-    std::string padded(part);
-    if (padded.size() <= 1) {
-        padded.insert(padded.begin(), '0');
+// A part of one character or none gets a "0" in front of it.
+void AppendPadded(std::string& text, std::string_view part) {
+    if (part.size() <= 1) {
+        text += '0';
     }
-    return padded;
+    text += part;
 }
 
 } // namespace
@@ -46,6 +48,34 @@ std::string_view TrimBlanks(std::string_view text) {
     return text.substr(first, last - first + 1);
 }
 
+namespace {
+
+// Writes "D° M' S\"" and, when given, a blank and the sign abbreviation,
+// composing the text in place so that it is allocated once.
+std::string DegreesMinutesSecondsText(long long degrees, long long minutes, long long seconds,
+                                      std::string_view sign = {}) {
+    char buffer[64];
+    char* out = buffer;
+    char* const end = buffer + sizeof buffer;
+    const auto put = [&out](std::string_view text) {
+        out = std::copy(text.begin(), text.end(), out);
+    };
+    out = std::to_chars(out, end, degrees).ptr;
+    put(DegreeSign);
+    put(" ");
+    out = std::to_chars(out, end, minutes).ptr;
+    put("' ");
+    out = std::to_chars(out, end, seconds).ptr;
+    put("\"");
+    if (!sign.empty()) {
+        put(" ");
+        put(sign);
+    }
+    return std::string(buffer, out);
+}
+
+} // namespace
+
 std::string FormatSignPosition(double longitude) {
     auto [degrees, minutes, seconds] = Split(std::fabs(longitude));
     // Sign 12 exists only for exactly 360 degrees: it is the start of Aries.
@@ -53,20 +83,14 @@ std::string FormatSignPosition(double longitude) {
     while (degrees >= 30) {
         degrees -= 30;
     }
-    std::string text = std::to_string(degrees);
-    text += DegreeSign;
-    text += ' ' + std::to_string(minutes) + "' " + std::to_string(seconds) + "\" ";
-    text += SignAbbreviation(sign);
-    return text;
+    const std::string_view abbreviation = SignAbbreviation(sign);
+    return DegreesMinutesSecondsText(degrees, minutes, seconds, abbreviation);
 }
 
 std::string FormatSignedAngle(double angle) {
     const long long sign = angle < 0 ? -1 : 1;
     const auto [degrees, minutes, seconds] = Split(std::fabs(angle));
-    std::string text = std::to_string(sign * degrees);
-    text += DegreeSign;
-    text += ' ' + std::to_string(minutes) + "' " + std::to_string(seconds) + "\"";
-    return text;
+    return DegreesMinutesSecondsText(sign * degrees, minutes, seconds);
 }
 
 std::string FormatChartPosition(std::string_view positionText) {
@@ -81,7 +105,14 @@ std::string FormatChartPosition(std::string_view positionText) {
         minutes = TrimBlanks(t.substr(start, minuteMark - start));
     }
     const std::string_view sign = TrimBlanks(LastThree(positionText));
-    return PadTwo(degrees) + ' ' + std::string(sign) + ' ' + PadTwo(minutes);
+    std::string chart;
+    chart.reserve(9);
+    AppendPadded(chart, degrees);
+    chart += ' ';
+    chart += sign;
+    chart += ' ';
+    AppendPadded(chart, minutes);
+    return chart;
 }
 
 std::optional<std::string> SignNameFromText(std::string_view positionText) {

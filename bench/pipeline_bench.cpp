@@ -1,0 +1,126 @@
+// The whole calculation pipeline for one person against a Swiss Ephemeris
+// chart of the same moment (Sun to Saturn, mean node, ascendant and
+// midheaven, Lahiri sidereal), over the same random births, in one run. The
+// ratio of the two is printed at the end; the goal is at least 20.
+
+#include "app/calculation.h"
+
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <map>
+#include <random>
+#include <string>
+#include <swephexp.h>
+#include <vector>
+
+namespace {
+
+struct Birth {
+    tirovane::BirthDetails Details;
+    double JdUt;
+    double Latitude;
+    double EastLongitude;
+};
+
+const std::vector<Birth>& Births() {
+    static const std::vector<Birth> births = [] {
+        std::mt19937 random(42);
+        std::vector<Birth> list;
+        for (int n = 0; n < 4096; ++n) {
+            tirovane::BirthDetails d;
+            d.Name = "Bench";
+            d.Year = std::uniform_int_distribution(1901, 2050)(random);
+            d.Month = std::uniform_int_distribution(1, 12)(random);
+            d.Day = std::uniform_int_distribution(1, 28)(random);
+            d.Hour = std::uniform_int_distribution(0, 23)(random);
+            d.Minute = std::uniform_int_distribution(0, 59)(random);
+            tirovane::SelectZoneRow(d, 29); // Greenwich: local time is universal time
+            d.LatitudeDegrees = std::uniform_int_distribution(0, 60)(random);
+            d.LatitudeMinutes = std::uniform_int_distribution(0, 59)(random);
+            d.South = n % 3 == 0;
+            d.LongitudeDegrees = std::uniform_int_distribution(0, 179)(random);
+            d.LongitudeMinutes = std::uniform_int_distribution(0, 59)(random);
+            d.East = n % 2 == 0;
+            d.City = d.State = d.Country = "Bench";
+            const double jd =
+                swe_julday(d.Year, d.Month, d.Day, d.Hour + d.Minute / 60.0, SE_GREG_CAL);
+            const double lat = (d.South ? -1 : 1) * (d.LatitudeDegrees + d.LatitudeMinutes / 60.0);
+            const double lon = (d.East ? 1 : -1) * (d.LongitudeDegrees + d.LongitudeMinutes / 60.0);
+            list.push_back({d, jd, lat, lon});
+        }
+        return list;
+    }();
+    return births;
+}
+
+void TirovanePipeline(benchmark::State& state) {
+    const auto& births = Births();
+    std::size_t n = 0;
+    tirovane::PersonChart previous;
+    for (auto _ : state) {
+        const Birth& birth = births[n++ % births.size()];
+        previous = tirovane::CalculateChart(tirovane::MakeEngineInput(birth.Details), previous);
+        benchmark::DoNotOptimize(previous);
+    }
+}
+
+void SwissEphemerisChart(benchmark::State& state) {
+    const auto& births = Births();
+    std::size_t n = 0;
+    const int flags = SEFLG_SWIEPH | SEFLG_SIDEREAL;
+    for (auto _ : state) {
+        const Birth& birth = births[n++ % births.size()];
+        double xx[6];
+        char error[256];
+        for (int body = SE_SUN; body <= SE_SATURN; ++body) {
+            swe_calc_ut(birth.JdUt, body, flags, xx, error);
+            benchmark::DoNotOptimize(xx);
+        }
+        swe_calc_ut(birth.JdUt, SE_MEAN_NODE, flags, xx, error);
+        double cusps[13];
+        double ascmc[10];
+        swe_houses_ex(birth.JdUt, flags, birth.Latitude, birth.EastLongitude, 'P', cusps, ascmc);
+        benchmark::DoNotOptimize(ascmc);
+    }
+}
+
+BENCHMARK(TirovanePipeline);
+BENCHMARK(SwissEphemerisChart);
+
+// Keeps each benchmark's time per iteration for the closing ratio.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs) {
+            if (run.run_type == Run::RT_Iteration) {
+                perIteration[run.benchmark_name()] = run.GetAdjustedRealTime();
+            }
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+    std::map<std::string, double> perIteration;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    static char path[] = TIROVANE_SWE_EPHE_DIR;
+    swe_set_ephe_path(path);
+    swe_set_sid_mode(SE_SIDM_LAHIRI, 0, 0);
+    Births();
+
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    swe_close();
+
+    const auto ours = reporter.perIteration.find("TirovanePipeline");
+    const auto swiss = reporter.perIteration.find("SwissEphemerisChart");
+    if (ours != reporter.perIteration.end() && swiss != reporter.perIteration.end()) {
+        const double ratio = swiss->second / ours->second;
+        std::printf("\nSwiss Ephemeris chart / Tirovane pipeline: %.1f times (goal: at least 20)\n",
+                    ratio);
+    }
+    return 0;
+}
