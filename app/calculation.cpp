@@ -5,6 +5,7 @@
 #include "engine/moon.h"
 #include "engine/planets.h"
 #include "engine/text_forms.h"
+#include "retrograde/retrograde.h"
 
 namespace tirovane {
 
@@ -49,6 +50,9 @@ PersonChart CalculateChart(const engine::EngineInput& input, const PersonChart& 
     chart.ChartPositions = std::move(planets.ChartPositions);
     chart.ChartBodyNames = std::move(planets.ChartBodyNames);
     chart.ChartBodySanskritNames = std::move(planets.ChartBodySanskritNames);
+    // Retrograde marks follow the entered local date, as the tables list days.
+    retrograde::MarkRetrogrades(chart.ChartBodySanskritNames,
+                                {input.Year, input.Month, input.Day, input.Hour, input.Minute});
 
     chart.AyanamsaDisplay =
         chart.AyanamsaText.empty() ? std::string() : chart.AyanamsaText.substr(1);

@@ -36,7 +36,8 @@ struct PersonChart {
 // row of the zone table, magnitudes and signed values alike.
 engine::EngineInput MakeEngineInput(const BirthDetails& details);
 
-// Runs the engine (ascendant, then Moon, then planets) and derives the
+// Runs the engine (ascendant, then Moon, then planets), marks retrograde
+// planets in the Sanskrit names, and derives the
 // display values. A sign or nakshatra that cannot be recognised keeps the
 // value that `previous` (the chart computed before) held.
 PersonChart CalculateChart(const engine::EngineInput& input, const PersonChart& previous = {});

@@ -45,11 +45,31 @@ TEST(CalculateChart, WorkedExampleThroughThePipeline) {
     const std::array<std::string, 11> english = {"Sun",  "Moon",      "Mercury",  "Venus",
                                                  "Mars", "Jupiter",   "Saturn",   "Rahu",
                                                  "Ketu", "Ascendant", "Midheaven"};
+    // Jupiter was retrograde from 30 December 1991 to 30 April 1992.
     const std::array<std::string, 11> sanskrit = {"Surya",   "Chandra",   "Budha",    "Shukra",
-                                                  "Mangala", "Guru",      "Shani",    "Rahu",
+                                                  "Mangala", "Guru (R) ", "Shani",    "Rahu",
                                                   "Ketu",    "Ascendant", "Midheaven"};
     EXPECT_EQ(chart.ChartBodyNames, english);
     EXPECT_EQ(chart.ChartBodySanskritNames, sanskrit);
+}
+
+TEST(CalculateChart, RetrogradeMarksFollowTheEnteredLocalDate) {
+    BirthDetails d = WorkedExample();
+    d.Year = 1990;
+    d.Month = 7;
+    d.Day = 1;
+    EXPECT_EQ(CalculateChart(MakeEngineInput(d)).ChartBodySanskritNames[6], "Shani (R) ");
+    // 00:30 on 24 April 1990 in India is still the 23rd in universal time,
+    // but the marking follows the date as entered: Mercury is marked.
+    d.Month = 4;
+    d.Day = 24;
+    d.Hour = 0;
+    d.Minute = 30;
+    SelectZoneRow(d, 34);
+    EXPECT_EQ(CalculateChart(MakeEngineInput(d)).ChartBodySanskritNames[2], "Budha (R) ");
+    d.Day = 23;
+    d.Hour = 23;
+    EXPECT_EQ(CalculateChart(MakeEngineInput(d)).ChartBodySanskritNames[2], "Budha");
 }
 
 TEST(MakeEngineInput, CopiesTheFieldsAndTrimsThePlace) {

@@ -92,6 +92,16 @@ TEST(ChartCommand, WorkedExampleAsJson) {
     EXPECT_NE(run.Lines[0].find("\xC2\xB0"), std::string::npos);
 }
 
+TEST(ChartCommand, RetrogradeMarksInTheSanskritNames) {
+    json saturn = WorkedExample();
+    saturn["Year"] = 1990;
+    saturn["Month"] = 7;
+    saturn["Day"] = 1;
+    const CliRun run = RunCli("chart", saturn.dump() + "\n");
+    ASSERT_EQ(run.Lines.size(), 1u);
+    EXPECT_EQ(json::parse(run.Lines[0])["ChartBodySanskritNames"][6], "Shani (R) ");
+}
+
 TEST(ChartCommand, BadLinesGetAnErrorAndTheRestGoesOn) {
     json missing = WorkedExample();
     missing.erase("Minute");
