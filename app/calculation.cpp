@@ -66,6 +66,12 @@ PersonChart CalculateChart(const engine::EngineInput& input, const PersonChart& 
         chart.NakshatraLord = previous.NakshatraLord;
         chart.PadaCount = previous.PadaCount;
     }
+    chart.ChartCells =
+        FillRashiChart(chart.ChartPositions, chart.ChartBodySanskritNames, chart.AscendantSign);
+    chart.LagnaChart =
+        manglik::EvaluateManglik(manglik::ReferenceKind::LagnaChart, chart.ChartPositions);
+    chart.RashiChart =
+        manglik::EvaluateManglik(manglik::ReferenceKind::RashiChart, chart.ChartPositions);
     return chart;
 }
 

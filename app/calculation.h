@@ -1,8 +1,10 @@
 #pragma once
 
 #include "app/birth_details.h"
+#include "app/chart_cells.h"
 #include "engine/engine_input.h"
 #include "engine/tables.h"
+#include "manglik/manglik.h"
 
 #include <array>
 #include <string>
@@ -30,6 +32,12 @@ struct PersonChart {
     std::string LagnaName;       // Sanskrit name of the ascendant's sign
     std::string NakshatraLord;
     std::string PadaCount;
+
+    // The twelve cells of the Rashi chart, Aries first.
+    ChartCellTexts ChartCells;
+    // The Manglik evaluations from the ascendant and from the Moon.
+    manglik::ManglikResult LagnaChart;
+    manglik::ManglikResult RashiChart;
 };
 
 // The engine's input for a person: the zone values come from the person's
@@ -37,7 +45,7 @@ struct PersonChart {
 engine::EngineInput MakeEngineInput(const BirthDetails& details);
 
 // Runs the engine (ascendant, then Moon, then planets), marks retrograde
-// planets in the Sanskrit names, and derives the
+// planets in the Sanskrit names, derives the
 // display values. A sign or nakshatra that cannot be recognised keeps the
 // value that `previous` (the chart computed before) held.
 PersonChart CalculateChart(const engine::EngineInput& input, const PersonChart& previous = {});

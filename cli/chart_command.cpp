@@ -16,17 +16,13 @@ int RunChart(std::istream& in, std::ostream& out) {
         if (tooLong) {
             result = ErrorJson("The line is longer than 1 MiB.");
         } else {
-            auto parsed = ParsePersonLine(line);
-            if (const auto* problem = std::get_if<std::string>(&parsed)) {
+            const auto person = CheckedPerson(line);
+            if (const auto* problem = std::get_if<std::string>(&person)) {
                 result = ErrorJson(*problem);
             } else {
-                const PersonEntry& entry = std::get<PersonEntry>(parsed);
-                if (const auto failure = ValidateInput(entry.Fields)) {
-                    result = ErrorJson(failure->Message);
-                } else {
-                    previous = CalculateChart(MakeEngineInput(entry.Details), previous);
-                    result = ChartToJson(previous);
-                }
+                previous =
+                    CalculateChart(MakeEngineInput(std::get<BirthDetails>(person)), previous);
+                result = ChartToJson(previous);
             }
         }
         allCharted = allCharted && !result.contains("error");

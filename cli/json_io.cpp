@@ -129,6 +129,17 @@ std::variant<PersonEntry, std::string> ParsePersonLine(std::string_view line) {
     return entry;
 }
 
+Json ManglikToJson(const manglik::ManglikResult& result) {
+    Json out;
+    out["House"] = result.House;
+    out["HadDosha"] = result.HadDosha;
+    out["IsManglik"] = result.IsManglik;
+    out["Percentage"] = result.Percentage;
+    out["DetailLine"] = result.DetailLine;
+    out["Verdict"] = result.Verdict;
+    return out;
+}
+
 Json ChartToJson(const PersonChart& chart) {
     Json out;
     out["AyanamsaText"] = chart.AyanamsaText;
@@ -145,7 +156,22 @@ Json ChartToJson(const PersonChart& chart) {
     out["LagnaName"] = chart.LagnaName;
     out["NakshatraLord"] = chart.NakshatraLord;
     out["PadaCount"] = chart.PadaCount;
+    out["ChartCells"] = chart.ChartCells;
+    out["LagnaChart"] = ManglikToJson(chart.LagnaChart);
+    out["RashiChart"] = ManglikToJson(chart.RashiChart);
     return out;
+}
+
+std::variant<BirthDetails, std::string> CheckedPerson(std::string_view line) {
+    auto parsed = ParsePersonLine(line);
+    if (auto* problem = std::get_if<std::string>(&parsed)) {
+        return std::move(*problem);
+    }
+    PersonEntry& entry = std::get<PersonEntry>(parsed);
+    if (const auto failure = ValidateInput(entry.Fields)) {
+        return std::string(failure->Message);
+    }
+    return std::move(entry.Details);
 }
 
 Json ErrorJson(std::string_view message) {

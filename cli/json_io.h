@@ -21,9 +21,16 @@ struct PersonEntry {
     PersonFields Fields;
 };
 
+// A person who passed the input checks, or the message of the first check
+// that failed.
+std::variant<BirthDetails, std::string> CheckedPerson(std::string_view line);
+
 // The person of one input line, or a sentence that names what is wrong with
 // the line (not an object, a missing field, a wrong type, out of range).
 std::variant<PersonEntry, std::string> ParsePersonLine(std::string_view line);
+
+// The six fields of one Manglik evaluation.
+Json ManglikToJson(const manglik::ManglikResult& result);
 
 // The chart's fields under their own names.
 Json ChartToJson(const PersonChart& chart);

@@ -1,6 +1,7 @@
 // tirovane-cli: charts and readings from the command line, JSON out.
 
 #include "cli/chart_command.h"
+#include "cli/reading_command.h"
 
 #include <CLI/CLI.hpp>
 #include <iostream>
@@ -15,6 +16,10 @@ int main(int argc, char** argv) {
         "chart", "Read one person per line of standard input (a JSON object with the birth "
                  "details) and write one chart per line (JSON).");
 
+    auto* reading = app.add_subcommand(
+        "reading", "Read two people as two lines of standard input (the first person, then the "
+                   "partner) and write their Manglik reading as one JSON object.");
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
@@ -28,6 +33,9 @@ int main(int argc, char** argv) {
 
     if (chart->parsed()) {
         return tirovane::cli::RunChart(std::cin, std::cout);
+    }
+    if (reading->parsed()) {
+        return tirovane::cli::RunReading(std::cin, std::cout);
     }
     return 2;
 }

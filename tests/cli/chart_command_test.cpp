@@ -1,71 +1,18 @@
 // tirovane-cli chart end to end: the real executable, fed through standard
 // input, with its output lines and exit status checked.
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
+#include "tests/cli/cli_runner.h"
+
 #include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
-#include <sstream>
-#include <string>
-#include <sys/wait.h>
-#include <vector>
 
 namespace {
 
 using nlohmann::json;
-
-struct CliRun {
-    std::vector<std::string> Lines;
-    int ExitStatus = -1;
-};
-
-CliRun RunCli(const std::string& arguments, const std::string& input) {
-    const auto dir = std::filesystem::temp_directory_path();
-    const auto inputPath = dir / ("tirovane-cli-test-" + std::to_string(::getpid()) + ".jsonl");
-    {
-        std::ofstream file(inputPath, std::ios::binary);
-        file << input;
-    }
-    const std::string command = std::string(TIROVANE_CLI_PATH) + " " + arguments + " < " +
-                                inputPath.string() + " 2>/dev/null";
-    CliRun run;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    EXPECT_NE(pipe, nullptr);
-    std::string output;
-    char buffer[4096];
-    size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) {
-        output.append(buffer, n);
-    }
-    const int status = ::pclose(pipe);
-    run.ExitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::filesystem::remove(inputPath);
-    std::istringstream lines(output);
-    for (std::string line; std::getline(lines, line);) {
-        run.Lines.push_back(line);
-    }
-    return run;
-}
+using tirovane::test::CliRun;
+using tirovane::test::RunCli;
 
 json WorkedExample() {
-    return json{{"Name", "Example"},
-                {"Day", 12},
-                {"Month", 4},
-                {"Year", 1992},
-                {"Hour", 0},
-                {"Minute", 0},
-                {"ZoneRow", 29},
-                {"LatitudeDegrees", 51},
-                {"LatitudeMinutes", 30},
-                {"South", false},
-                {"LongitudeDegrees", 0},
-                {"LongitudeMinutes", 0},
-                {"East", false},
-                {"DaylightSaving", false},
-                {"City", "London"},
-                {"State", "England"},
-                {"Country", "United Kingdom"}};
+    return tirovane::test::WorkedExamplePerson();
 }
 
 TEST(ChartCommand, WorkedExampleAsJson) {

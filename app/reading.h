@@ -1,0 +1,69 @@
+#pragma once
+
+#include "app/birth_details.h"
+#include "app/calculation.h"
+#include "manglik/manglik.h"
+
+#include <array>
+#include <optional>
+#include <string>
+
+// The reading as a whole: both people, the Manglik lines the result shows,
+// and the match flags that compare the two people.
+
+namespace tirovane {
+
+// One reference's match flags: a flag per person, "1" when that person is
+// Manglik. Text() is the flag text: the partner's flag in front of the
+// first person's, holding exactly the flags of the current reading.
+struct MatchFlags {
+    std::optional<bool> FirstPerson;
+    std::optional<bool> Partner;
+
+    std::string Text() const;
+    void Clear() { *this = {}; }
+};
+
+// "Mangal Dosha has been nullified." for "11", "You do not have Manglik
+// Dosha." for "00", and the advice to consult an astrologer otherwise.
+std::string_view MatchLine(const std::string& flagText);
+
+// The texts of the result labels the evaluation writes: six lines per
+// person (Lagna 0..2, Chandra 3..5) and the six interpretation lines of the
+// match page (greetings 0, 1, 3, 4 and the match lines 2 and 5). All "-"
+// until written.
+struct ResultLines {
+    std::array<std::string, 6> Male;
+    std::array<std::string, 6> Female;
+    std::array<std::string, 6> Interpretation;
+
+    ResultLines();
+    void Reset() { *this = ResultLines(); }
+};
+
+// What a reading keeps between the steps of the program: the pair of
+// people, the engine's last input and result, the lines and the flags.
+struct ReadingState {
+    Reading People;
+    engine::EngineInput LastInput;
+    PersonChart LastChart;
+    MatchFlags LagnaMatchFlags;
+    MatchFlags ChandraMatchFlags;
+    ResultLines Lines;
+};
+
+// Writes one evaluation's lines (role from `person`: 0 "usr", 1 "pp"),
+// updates that reference's flags and rewrites both match lines.
+void RecordEvaluation(ReadingState& state, int person, manglik::ReferenceKind kind,
+                      const manglik::ManglikResult& result);
+
+// Computes person `index` (already validated) into the state: the birth
+// details are stored, the chart computed, and both evaluations recorded,
+// Lagna first. Returns the chart.
+const PersonChart& ComputePerson(ReadingState& state, int index, const BirthDetails& details);
+
+// The "Back" reset: every Manglik line and match line back to "-", both
+// flag texts empty.
+void ResetManglikLines(ReadingState& state);
+
+} // namespace tirovane

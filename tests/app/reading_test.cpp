@@ -1,0 +1,196 @@
+#include "app/chart_cells.h"
+#include "app/reading.h"
+
+#include <gtest/gtest.h>
+
+namespace tirovane {
+namespace {
+
+using manglik::ManglikResult;
+using manglik::ReferenceKind;
+
+const char* const NotNullified =
+    "Mangal Dosha has not been nullified. Please consult an astrologer for further details.";
+const char* const Nullified = "Mangal Dosha has been nullified.";
+const char* const NoDosha = "You do not have Manglik Dosha.";
+
+ManglikResult Manglik(int house) {
+    return {
+        house, true, true, "50%", "Percentage of Mangala dosha is  50%", "The person is Manglik"};
+}
+ManglikResult NotManglik(int house) {
+    return {house, false, false, "", " ", "The person is Not Manglik"};
+}
+ManglikResult Cancelled(int house) {
+    return {house,
+            true,
+            false,
+            "",
+            "Your Mangal Dosha has been cancelled due to other placements in your chart. ",
+            "The person is Non Manglik"};
+}
+
+ReadingState WithNames() {
+    ReadingState state;
+    state.People.People[0].Name = "Asha";
+    state.People.People[1].Name = "Ravi Kumar";
+    return state;
+}
+
+TEST(RecordEvaluation, LinesAndGreetingsByteForByte) {
+    ReadingState state = WithNames();
+    RecordEvaluation(state, 0, ReferenceKind::LagnaChart, Manglik(1));
+    RecordEvaluation(state, 0, ReferenceKind::RashiChart, NotManglik(3));
+    EXPECT_EQ(state.Lines.Male[0], "Position of Mars from Lagna is 1");
+    EXPECT_EQ(state.Lines.Male[1], "Percentage of Mangala dosha is  50%");
+    EXPECT_EQ(state.Lines.Male[2], "The person is Manglik");
+    EXPECT_EQ(state.Lines.Male[3], "Position of Mars from Chandra is 3");
+    EXPECT_EQ(state.Lines.Male[4], " ");
+    EXPECT_EQ(state.Lines.Male[5], "The person is Not Manglik");
+    EXPECT_EQ(state.Lines.Interpretation[0], "Hello Asha you are The person is Manglik");
+    EXPECT_EQ(state.Lines.Interpretation[3], "Hello Asha you are The person is Not Manglik");
+    // After the first person alone, both match lines advise a consultation.
+    EXPECT_EQ(state.Lines.Interpretation[2], NotNullified);
+    EXPECT_EQ(state.Lines.Interpretation[5], NotNullified);
+    EXPECT_EQ(state.Lines.Interpretation[1], "-");
+    EXPECT_EQ(state.Lines.Female[0], "-");
+
+    RecordEvaluation(state, 1, ReferenceKind::LagnaChart, Cancelled(12));
+    RecordEvaluation(state, 1, ReferenceKind::RashiChart, Manglik(8));
+    EXPECT_EQ(state.Lines.Female[0], "Position of Mars from Lagna is 12");
+    EXPECT_EQ(state.Lines.Female[1],
+              "Your Mangal Dosha has been cancelled due to other placements in your chart. ");
+    EXPECT_EQ(state.Lines.Female[2], "The person is Non Manglik");
+    EXPECT_EQ(state.Lines.Female[3], "Position of Mars from Chandra is 8");
+    EXPECT_EQ(state.Lines.Interpretation[1],
+              "Your partner Ravi Kumar is The person is Non Manglik");
+    EXPECT_EQ(state.Lines.Interpretation[4], "Your partner Ravi Kumar is The person is Manglik");
+    EXPECT_EQ(state.LagnaMatchFlags.Text(), "01");
+    EXPECT_EQ(state.ChandraMatchFlags.Text(), "10");
+    EXPECT_EQ(state.Lines.Interpretation[2], NotNullified);
+    EXPECT_EQ(state.Lines.Interpretation[5], NotNullified);
+}
+
+TEST(RecordEvaluation, MatchLinesForBothNeitherAndCancelled) {
+    struct Case {
+        ManglikResult First, Partner;
+        const char* Line;
+    };
+    const Case cases[] = {
+        {Manglik(1), Manglik(7), Nullified},       {NotManglik(3), NotManglik(5), NoDosha},
+        {Cancelled(2), Cancelled(4), NoDosha}, // a cancelled dosha counts as none
+        {Cancelled(2), NotManglik(9), NoDosha},    {Manglik(1), NotManglik(9), NotNullified},
+        {NotManglik(9), Manglik(8), NotNullified},
+    };
+    for (const Case& c : cases) {
+        for (const ReferenceKind kind : {ReferenceKind::LagnaChart, ReferenceKind::RashiChart}) {
+            ReadingState state = WithNames();
+            RecordEvaluation(state, 0, kind, c.First);
+            RecordEvaluation(state, 1, kind, c.Partner);
+            const int line = kind == ReferenceKind::LagnaChart ? 2 : 5;
+            const int other = kind == ReferenceKind::LagnaChart ? 5 : 2;
+            EXPECT_EQ(state.Lines.Interpretation[line], c.Line);
+            // The other reference has no flags yet: its line advises a consultation.
+            EXPECT_EQ(state.Lines.Interpretation[other], NotNullified);
+        }
+    }
+}
+
+TEST(RecordEvaluation, FlagsHoldExactlyTheCurrentReading) {
+    ReadingState state = WithNames();
+    const auto person = [&state](int index, const ManglikResult& lagna,
+                                 const ManglikResult& chandra) {
+        RecordEvaluation(state, index, ReferenceKind::LagnaChart, lagna);
+        RecordEvaluation(state, index, ReferenceKind::RashiChart, chandra);
+    };
+    person(0, Manglik(1), NotManglik(3));
+    person(1, Manglik(7), NotManglik(5));
+    EXPECT_EQ(state.Lines.Interpretation[2], Nullified);
+    EXPECT_EQ(state.Lines.Interpretation[5], NoDosha);
+
+    // The partner recomputed on its own replaces only the partner's flag.
+    person(1, NotManglik(9), NotManglik(9));
+    EXPECT_EQ(state.LagnaMatchFlags.Text(), "01");
+    EXPECT_EQ(state.Lines.Interpretation[2], NotNullified);
+    EXPECT_EQ(state.Lines.Interpretation[5], NoDosha);
+
+    // A new first person starts the flags afresh, then the partner completes them.
+    person(0, Manglik(1), Manglik(1));
+    EXPECT_EQ(state.LagnaMatchFlags.Text(), "1");
+    EXPECT_EQ(state.Lines.Interpretation[2], NotNullified);
+    person(1, Manglik(8), Manglik(2));
+    EXPECT_EQ(state.Lines.Interpretation[2], Nullified);
+    EXPECT_EQ(state.Lines.Interpretation[5], Nullified);
+
+    ResetManglikLines(state);
+    EXPECT_EQ(state.LagnaMatchFlags.Text(), "");
+    EXPECT_EQ(state.ChandraMatchFlags.Text(), "");
+    for (int k = 0; k < 6; ++k) {
+        EXPECT_EQ(state.Lines.Male[k], "-");
+        EXPECT_EQ(state.Lines.Female[k], "-");
+        EXPECT_EQ(state.Lines.Interpretation[k], "-");
+    }
+    // The partner alone after the reset compares with nobody.
+    person(1, Manglik(1), Manglik(1));
+    EXPECT_EQ(state.LagnaMatchFlags.Text(), "1");
+    EXPECT_EQ(state.Lines.Interpretation[2], NotNullified);
+}
+
+TEST(MatchLine, FlagTexts) {
+    EXPECT_EQ(MatchLine("11"), Nullified);
+    EXPECT_EQ(MatchLine("00"), NoDosha);
+    EXPECT_EQ(MatchLine("10"), NotNullified);
+    EXPECT_EQ(MatchLine("01"), NotNullified);
+    EXPECT_EQ(MatchLine("1"), NotNullified);
+    EXPECT_EQ(MatchLine("0"), NotNullified);
+    EXPECT_EQ(MatchLine(""), NotNullified);
+}
+
+std::array<std::string, 11> Positions(std::initializer_list<const char*> texts) {
+    std::array<std::string, 11> p;
+    std::size_t i = 0;
+    for (const char* t : texts) {
+        p[i++] = t;
+    }
+    return p;
+}
+
+const std::array<std::string, 11> Names = {"Surya",   "Chandra",   "Budha",    "Shukra",
+                                           "Mangala", "Guru (R) ", "Shani",    "Rahu",
+                                           "Ketu",    "Ascendant", "Midheaven"};
+
+TEST(FillRashiChart, AscendantFirstThenBodiesInChartOrder) {
+    const auto p =
+        Positions({"05 Leo 10", "20 Sco 00", "17 Leo 00", "02 Vir 00", "29 Pis 59", "10 Pis 00",
+                   "00 Ari 00", "09 Sag 43", "09 Gem 43", "05 Leo 30", "28 Vir 21"});
+    const ChartCellTexts cells = FillRashiChart(p, Names, "Leo");
+    EXPECT_EQ(cells[4], "Asc\r\nSurya\r\nBudha");
+    EXPECT_EQ(cells[7], "Chandra");
+    EXPECT_EQ(cells[5], "Shukra"); // the midheaven is not placed
+    EXPECT_EQ(cells[11], "Mangala\r\nGuru (R) ");
+    EXPECT_EQ(cells[0], "Shani");
+    EXPECT_EQ(cells[8], "Rahu");
+    EXPECT_EQ(cells[2], "Ketu");
+    for (const int k : {1, 3, 6, 9, 10}) {
+        EXPECT_EQ(cells[k], "") << k;
+    }
+}
+
+TEST(FillRashiChart, NodesOppositeUnderOtherBodiesAndUnknownSignsLeftOut) {
+    const auto p = Positions({"01 Cap 00", "02 Cap 00", "03 Can 00", "04 Xyz 00", "05 Aqu 00",
+                              "06 Aqu 00", "", "07 Cap 00", "07 Can 00", "01 Tau 00", "01 Aqu 00"});
+    const ChartCellTexts cells = FillRashiChart(p, Names, "Tau");
+    EXPECT_EQ(cells[9], "Surya\r\nChandra\r\nRahu");
+    EXPECT_EQ(cells[3], "Budha\r\nKetu");
+    EXPECT_EQ(cells[10], "Mangala\r\nGuru (R) ");
+    EXPECT_EQ(cells[1], "Asc");
+    int filled = 0;
+    for (const std::string& cell : cells) {
+        filled += cell.empty() ? 0 : 1;
+    }
+    EXPECT_EQ(filled, 4) << "Shukra (unknown sign) and Shani (no text) are not shown";
+    EXPECT_EQ(FillRashiChart(p, Names, "")[1], "") << "no Asc without a sign";
+}
+
+} // namespace
+} // namespace tirovane

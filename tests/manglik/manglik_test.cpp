@@ -1,0 +1,145 @@
+#include "manglik/manglik.h"
+
+#include <gtest/gtest.h>
+
+namespace tirovane::manglik {
+namespace {
+
+// A chart with the given ascendant, Moon, Mars, Jupiter and Mercury; the
+// other bodies stand far away and play no part.
+ChartPositionTexts Chart(const char* ascendant, const char* mars, const char* jupiter = "15 Lib 00",
+                         const char* mercury = "15 Lib 30", const char* moon = "01 Ari 00") {
+    ChartPositionTexts p;
+    p.fill("20 Lib 00");
+    p[engine::Ascendant] = ascendant;
+    p[engine::Moon] = moon;
+    p[engine::Mars] = mars;
+    p[engine::Jupiter] = jupiter;
+    p[engine::Mercury] = mercury;
+    return p;
+}
+
+const char* const Cancelled =
+    "Your Mangal Dosha has been cancelled due to other placements in your chart. ";
+
+TEST(EvaluateManglik, HousesCancellationsAndPercentages) {
+    struct Case {
+        const char* What;
+        ChartPositionTexts Positions;
+        int House;
+        bool HadDosha, IsManglik;
+        const char* Percentage;
+        const char* Detail;
+        const char* Verdict;
+    };
+    const char* M = "The person is Manglik";
+    const char* N = "The person is Not Manglik";
+    const char* C = "The person is Non Manglik";
+    const Case cases[] = {
+        {"own sign", Chart("10 Ari 00", "05 Ari 10"), 1, true, true, "50%",
+         "Percentage of Mangala dosha is  50%", M},
+        {"Leo in house 1", Chart("10 Leo 00", "05 Leo 10", "15 Pis 00", "15 Sag 00"), 1, true,
+         false, "", Cancelled, C},
+        {"Aquarius in house 8", Chart("10 Can 00", "05 Aqu 10", "15 Lib 00", "15 Sag 00"), 8, true,
+         false, "", Cancelled, C},
+        {"Cancer from Aries", Chart("29 Ari 59", "00 Can 00"), 4, true, true, "12.5%",
+         "Percentage of Mangala dosha is  12.5%", M},
+        {"Aries from Capricorn", Chart("10 Cap 00", "05 Ari 00"), 4, true, false, "", Cancelled, C},
+        {"Scorpio from Leo", Chart("10 Leo 00", "05 Sco 00"), 4, true, false, "", Cancelled, C},
+        {"Scorpio in house 1 stands", Chart("10 Sco 00", "05 Sco 00"), 1, true, true, "50%",
+         "Percentage of Mangala dosha is  50%", M},
+        {"Gemini from Taurus", Chart("10 Tau 00", "05 Gem 00"), 2, true, false, "", Cancelled, C},
+        {"Virgo from Leo", Chart("10 Leo 00", "05 Vir 00"), 2, true, false, "", Cancelled, C},
+        {"Taurus from Aries", Chart("10 Ari 00", "05 Tau 00"), 2, true, true, "6.25%",
+         "Percentage of Mangala dosha is  6.25%", M},
+        {"Libra from Aries", Chart("10 Ari 00", "05 Lib 00", "25 Cap 00", "25 Can 00"), 7, true,
+         true, "25%", "Percentage of Mangala dosha is  25%", M},
+        {"Capricorn from Cancer", Chart("10 Can 00", "05 Cap 00"), 7, true, false, "", Cancelled,
+         C},
+        {"Cancer from Capricorn", Chart("10 Cap 00", "05 Can 00"), 7, true, false, "", Cancelled,
+         C},
+        {"Capricorn from Gemini", Chart("10 Gem 00", "05 Cap 00"), 8, true, true, "100%",
+         "Percentage of Mangala dosha is  100%", M},
+        {"Pisces from Leo", Chart("10 Leo 00", "05 Pis 00"), 8, true, false, "", Cancelled, C},
+        {"Sagittarius from Taurus", Chart("10 Tau 00", "05 Sag 00"), 8, true, false, "", Cancelled,
+         C},
+        {"Virgo from Libra", Chart("10 Lib 00", "05 Vir 00", "15 Ari 00", "15 Ari 00"), 12, true,
+         true, "6.25%", "Percentage of Mangala dosha is  6.25%", M},
+        {"Libra from Scorpio", Chart("10 Sco 00", "05 Lib 00", "15 Ari 00", "15 Ari 00"), 12, true,
+         false, "", Cancelled, C},
+        {"Taurus from Gemini", Chart("10 Gem 00", "05 Tau 00"), 12, true, false, "", Cancelled, C},
+        {"house 3 beside Jupiter", Chart("10 Ari 00", "05 Gem 00", "05 Gem 30", "05 Gem 40"), 3,
+         false, false, "", " ", N},
+        {"house 5", Chart("10 Ari 00", "05 Leo 00"), 5, false, false, "", " ", N},
+        {"house 6", Chart("10 Ari 00", "05 Vir 00"), 6, false, false, "", " ", N},
+        {"house 9", Chart("10 Ari 00", "05 Sag 00"), 9, false, false, "", " ", N},
+        {"house 10", Chart("10 Ari 00", "05 Cap 00"), 10, false, false, "", " ", N},
+        {"house 11 from Pisces", Chart("10 Pis 00", "05 Cap 00"), 11, false, false, "", " ", N},
+        {"house 12 across Aries", Chart("10 Ari 00", "05 Pis 00"), 12, true, true, "6.25%",
+         "Percentage of Mangala dosha is  6.25%", M},
+        {"Jupiter 6 degrees away across 0", Chart("10 Ari 00", "27 Pis 00", "03 Ari 00"), 12, true,
+         false, "", Cancelled, C},
+        {"Mercury 11 degrees away", Chart("10 Ari 00", "05 Can 00", "20 Lib 00", "16 Can 00"), 4,
+         true, true, "12.5%", "Percentage of Mangala dosha is  12.5%", M},
+        {"Mercury 10 degrees away", Chart("10 Ari 00", "05 Can 59", "20 Lib 00", "15 Can 00"), 4,
+         true, false, "", Cancelled, C},
+        {"Mercury on Mars", Chart("10 Ari 00", "12 Can 00", "20 Lib 00", "12 Can 00"), 4, true,
+         false, "", Cancelled, C},
+    };
+    for (const Case& c : cases) {
+        const ManglikResult r = EvaluateManglik(ReferenceKind::LagnaChart, c.Positions);
+        EXPECT_EQ(r.House, c.House) << c.What;
+        EXPECT_EQ(r.HadDosha, c.HadDosha) << c.What;
+        EXPECT_EQ(r.IsManglik, c.IsManglik) << c.What;
+        EXPECT_EQ(r.Percentage, c.Percentage) << c.What;
+        EXPECT_EQ(r.DetailLine, c.Detail) << c.What;
+        EXPECT_EQ(r.Verdict, c.Verdict) << c.What;
+    }
+}
+
+TEST(EvaluateManglik, TheKindChoosesTheReference) {
+    // Ascendant in Aries, Moon in Libra, Mars in Aries: house 1 from Lagna,
+    // house 7 from Chandra.
+    const ChartPositionTexts p =
+        Chart("10 Ari 00", "05 Ari 00", "20 Cap 00", "20 Cap 30", "01 Lib 00");
+    EXPECT_EQ(EvaluateManglik(ReferenceKind::LagnaChart, p).House, 1);
+    EXPECT_EQ(EvaluateManglik(ReferenceKind::RashiChart, p).House, 7);
+    EXPECT_EQ(EvaluateManglik(ReferenceKind::RashiChart, p).Percentage, "25%");
+    EXPECT_EQ(EvaluateManglik("03 Pis 00", p).House, 2);
+}
+
+TEST(IsConjunct, WholeDegreesAlongTheShorterArc) {
+    struct Case {
+        const char* A;
+        const char* B;
+        bool Close;
+    };
+    const Case cases[] = {
+        {"27 Pis 00", "03 Ari 00", true},  {"03 Ari 00", "27 Pis 00", true},
+        {"05 Leo 00", "16 Leo 00", false}, {"05 Leo 59", "15 Leo 00", true},
+        {"12 Sco 00", "12 Sco 00", true},  {"25 Ari 00", "04 Tau 00", true},
+        {"29 Ari 00", "00 Gem 00", false}, {"00 Ari 00", "29 Sag 00", false},
+        {"05 Ari 00", "25 Pis 00", true},  {"04 Ari 00", "23 Pis 00", false},
+        {"00 Ari 00", "00 Lib 00", false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(IsConjunct(c.A, c.B), c.Close) << c.A << " / " << c.B;
+    }
+}
+
+TEST(LoadManglikTables, SignNamesAndOrdinalSuffixes) {
+    const ManglikTables& t = LoadManglikTables();
+    EXPECT_EQ(t.SignNames[0], "Aries");
+    EXPECT_EQ(t.SignNames[8], "Sagittarius");
+    EXPECT_EQ(t.SignNames[11], "Pisces");
+    const char* suffixes[] = {"st", "nd", "rd", "th", "th", "th",
+                              "th", "th", "th", "th", "th", "th"};
+    for (int k = 0; k < 12; ++k) {
+        EXPECT_EQ(t.OrdinalSuffixes[k], suffixes[k]);
+    }
+    EXPECT_EQ(KindText(ReferenceKind::LagnaChart), "LagnaChart");
+    EXPECT_EQ(KindText(ReferenceKind::RashiChart), "RashiChart");
+}
+
+} // namespace
+} // namespace tirovane::manglik
