@@ -1,0 +1,73 @@
+#pragma once
+
+#include <chrono>
+#include <optional>
+#include <string>
+
+class QPrinter;
+
+// Everything the operating system does for the program, behind one
+// interface: the program's windows use QtPlatform, the tests a scripted
+// platform that records what was asked and answers from a script.
+
+namespace tirovane {
+
+enum class MessageKind { Error, Information };
+enum class MessageButtons { Ok, YesNo };
+enum class MessageAnswer { Ok, Yes, No };
+
+struct FileDialogRequest {
+    std::string Title;
+    // "Description (*.ext)|*.ext" pairs separated by "|".
+    std::string Filter;
+    std::string DefaultExtension; // without the dot
+    std::string InitialName;
+    bool OverwritePrompt = false;
+};
+
+// A local date and time of day, to the millisecond.
+struct LocalTime {
+    std::chrono::year_month_day Date;
+    int Hour = 0;
+    int Minute = 0;
+    int Second = 0;
+    int Millisecond = 0;
+};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // A modal message box; "\r" in the text starts a new line.
+    virtual MessageAnswer ShowMessage(const std::string& text, const std::string& title,
+                                      MessageKind kind, MessageButtons buttons) = 0;
+
+    // The chosen path, or nothing when the user cancelled.
+    virtual std::optional<std::string> ChooseSaveFile(const FileDialogRequest& request) = 0;
+    virtual std::optional<std::string> ChooseOpenFile(const FileDialogRequest& request) = 0;
+
+    // The print dialog for `printer`; true when the user confirmed it.
+    virtual bool ConfirmPrint(QPrinter& printer) = 0;
+
+    // Opens an address in the default browser.
+    virtual void OpenAddress(const std::string& address) = 0;
+
+    // Presents a web search for `phrase` (the birth place's coordinates).
+    virtual void SearchWeb(const std::string& phrase, const std::string& siteAddress) = 0;
+
+    // The update reminder's date in the per-user settings.
+    virtual std::optional<std::chrono::year_month_day> ReminderDate() = 0;
+    virtual void SetReminderDate(std::chrono::year_month_day date) = 0;
+
+    virtual LocalTime Now() = 0;
+
+    virtual bool FileExists(const std::string& path) = 0;
+
+    // The folder of the running program, without a trailing separator.
+    virtual std::string ProgramFolder() = 0;
+};
+
+// The title of the program's own message boxes.
+inline constexpr const char* MessageTitle = "Tirovane";
+
+} // namespace tirovane

@@ -1,0 +1,138 @@
+#include "platform/qt_platform.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSettings>
+#include <QStringList>
+#include <QUrl>
+
+namespace tirovane {
+
+namespace {
+
+QString ToQt(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QWidget* DialogParent() {
+    return QApplication::activeWindow();
+}
+
+// Shows a file dialog as the request describes; the default extension is
+// added when the user typed a name without one.
+std::optional<std::string> RunFileDialog(const FileDialogRequest& request,
+                                         QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(DialogParent(), ToQt(request.Title));
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
+                                                       : QFileDialog::ExistingFile);
+    dialog.setNameFilter(ToQt(QtFilter(request.Filter)));
+    dialog.setDefaultSuffix(ToQt(request.DefaultExtension));
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.OverwritePrompt);
+    if (!request.InitialName.empty()) {
+        dialog.selectFile(ToQt(request.InitialName));
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().constFirst().toStdString();
+}
+
+} // namespace
+
+std::string QtFilter(const std::string& filter) {
+    const QStringList parts = ToQt(filter).split(u'|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        filters << parts[i];
+    }
+    return filters.join(QStringLiteral(";;")).toStdString();
+}
+
+QtPlatform::QtPlatform(std::string searchAddress) : searchAddress_(std::move(searchAddress)) {}
+
+MessageAnswer QtPlatform::ShowMessage(const std::string& text, const std::string& title,
+                                      MessageKind kind, MessageButtons buttons) {
+    QString shown = ToQt(text);
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    QMessageBox box(kind == MessageKind::Error ? QMessageBox::Critical : QMessageBox::Information,
+                    ToQt(title), shown,
+                    buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
+                                                     : QMessageBox::Ok,
+                    DialogParent());
+    const int answer = box.exec();
+    if (buttons == MessageButtons::Ok) {
+        return MessageAnswer::Ok;
+    }
+    return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+}
+
+std::optional<std::string> QtPlatform::ChooseSaveFile(const FileDialogRequest& request) {
+    return RunFileDialog(request, QFileDialog::AcceptSave);
+}
+
+std::optional<std::string> QtPlatform::ChooseOpenFile(const FileDialogRequest& request) {
+    return RunFileDialog(request, QFileDialog::AcceptOpen);
+}
+
+bool QtPlatform::ConfirmPrint(QPrinter& printer) {
+    QPrintDialog dialog(&printer, DialogParent());
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void QtPlatform::OpenAddress(const std::string& address) {
+    QDesktopServices::openUrl(QUrl(ToQt(address)));
+}
+
+void QtPlatform::SearchWeb(const std::string& phrase, const std::string& /*siteAddress*/) {
+    const QByteArray query = QUrl::toPercentEncoding(ToQt(phrase));
+    QDesktopServices::openUrl(QUrl(ToQt(searchAddress_) + QString::fromLatin1(query)));
+}
+
+std::optional<std::chrono::year_month_day> QtPlatform::ReminderDate() {
+    const QSettings settings;
+    const QDate date =
+        QDate::fromString(settings.value(QStringLiteral("ReminderDate")).toString(), Qt::ISODate);
+    if (!date.isValid()) {
+        return std::nullopt;
+    }
+    return std::chrono::year_month_day{std::chrono::year(date.year()),
+                                       std::chrono::month(static_cast<unsigned>(date.month())),
+                                       std::chrono::day(static_cast<unsigned>(date.day()))};
+}
+
+void QtPlatform::SetReminderDate(std::chrono::year_month_day date) {
+    QSettings settings;
+    const QDate value(static_cast<int>(date.year()), static_cast<int>(unsigned(date.month())),
+                      static_cast<int>(unsigned(date.day())));
+    settings.setValue(QStringLiteral("ReminderDate"), value.toString(Qt::ISODate));
+}
+
+LocalTime QtPlatform::Now() {
+    const QDateTime now = QDateTime::currentDateTime();
+    const QDate d = now.date();
+    const QTime t = now.time();
+    return {std::chrono::year_month_day{std::chrono::year(d.year()),
+                                        std::chrono::month(static_cast<unsigned>(d.month())),
+                                        std::chrono::day(static_cast<unsigned>(d.day()))},
+            t.hour(), t.minute(), t.second(), t.msec()};
+}
+
+bool QtPlatform::FileExists(const std::string& path) {
+    return QFileInfo::exists(ToQt(path));
+}
+
+std::string QtPlatform::ProgramFolder() {
+    return QCoreApplication::applicationDirPath().toStdString();
+}
+
+} // namespace tirovane

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "platform/platform.h"
+
+class QWidget;
+
+namespace tirovane {
+
+// The platform of the running program: Qt's dialogs, QDesktopServices and
+// QSettings.
+class QtPlatform : public Platform {
+public:
+    // `searchAddress` is the web search the place look-up opens; the phrase
+    // is appended to it, percent-encoded.
+    explicit QtPlatform(std::string searchAddress);
+
+    MessageAnswer ShowMessage(const std::string& text, const std::string& title, MessageKind kind,
+                              MessageButtons buttons) override;
+    std::optional<std::string> ChooseSaveFile(const FileDialogRequest& request) override;
+    std::optional<std::string> ChooseOpenFile(const FileDialogRequest& request) override;
+    bool ConfirmPrint(QPrinter& printer) override;
+    void OpenAddress(const std::string& address) override;
+    void SearchWeb(const std::string& phrase, const std::string& siteAddress) override;
+    std::optional<std::chrono::year_month_day> ReminderDate() override;
+    void SetReminderDate(std::chrono::year_month_day date) override;
+    LocalTime Now() override;
+    bool FileExists(const std::string& path) override;
+    std::string ProgramFolder() override;
+
+private:
+    std::string searchAddress_;
+};
+
+// The dialog filter "A (*.a)|*.a|B (*.b)|*.b" in Qt's form "A (*.a);;B (*.b)".
+std::string QtFilter(const std::string& filter);
+
+} // namespace tirovane

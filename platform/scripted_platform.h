@@ -1,0 +1,69 @@
+#pragma once
+
+#include "platform/platform.h"
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <set>
+#include <vector>
+
+// A platform for tests: it opens nothing, records every request and
+// answers from what the test queued.
+
+namespace tirovane {
+
+class ScriptedPlatform : public Platform {
+public:
+    struct Message {
+        std::string Text;
+        std::string Title;
+        MessageKind Kind;
+        MessageButtons Buttons;
+    };
+
+    MessageAnswer ShowMessage(const std::string& text, const std::string& title, MessageKind kind,
+                              MessageButtons buttons) override;
+    std::optional<std::string> ChooseSaveFile(const FileDialogRequest& request) override;
+    std::optional<std::string> ChooseOpenFile(const FileDialogRequest& request) override;
+    bool ConfirmPrint(QPrinter& printer) override;
+    void OpenAddress(const std::string& address) override { Addresses.push_back(address); }
+    void SearchWeb(const std::string& phrase, const std::string& siteAddress) override {
+        Searches.push_back({phrase, siteAddress});
+    }
+    std::optional<std::chrono::year_month_day> ReminderDate() override { return Reminder; }
+    void SetReminderDate(std::chrono::year_month_day date) override { Reminder = date; }
+    LocalTime Now() override { return Clock; }
+    bool FileExists(const std::string& path) override;
+    std::string ProgramFolder() override { return Folder; }
+
+    // What was asked.
+    std::vector<Message> Messages;
+    std::vector<FileDialogRequest> SaveRequests;
+    std::vector<FileDialogRequest> OpenRequests;
+    std::vector<std::string> Addresses;
+    std::vector<std::pair<std::string, std::string>> Searches;
+    int PrintRequests = 0;
+
+    // The answers: Yes/No questions take the next queued answer (No when
+    // none is queued); dialogs the next queued path (cancel when none, or
+    // when the queued value is empty).
+    std::deque<MessageAnswer> Answers;
+    std::deque<std::optional<std::string>> SavePaths;
+    std::deque<std::optional<std::string>> OpenPaths;
+    // The print dialog is confirmed when this is set: the pages go to this
+    // PDF file.
+    std::optional<std::string> PrintToPdf;
+    // Runs inside every message box, as a modal dialog would run events.
+    std::function<void(const Message&)> OnMessage;
+
+    std::optional<std::chrono::year_month_day> Reminder;
+    LocalTime Clock{std::chrono::year_month_day{std::chrono::year(2026), std::chrono::month(12),
+                                                std::chrono::day(8)},
+                    10, 30, 15, 250};
+    std::string Folder = ".";
+    // When set, FileExists answers from this set instead of the disk.
+    std::optional<std::set<std::string>> Files;
+};
+
+} // namespace tirovane

@@ -1,0 +1,216 @@
+#include "tests/ui/ui_fixture.h"
+
+#include <QDialog>
+#include <QFile>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QToolBar>
+
+namespace tirovane::test {
+namespace {
+
+class FrameTest : public UiTest {
+protected:
+    void SetUp() override {
+        UiTest::SetUp();
+        Reading(Person{}, Person{});
+        ASSERT_NE(app->ExistingFrame(), nullptr);
+    }
+    FrameWindow& Frame() { return *app->ExistingFrame(); }
+    QAction* Action(const char* name) {
+        auto* action = Frame().findChild<QAction*>(QString::fromLatin1(name));
+        EXPECT_NE(action, nullptr) << name;
+        return action;
+    }
+};
+
+TEST_F(FrameTest, MenusCaptionsVisibilityAndCheckMarks) {
+    EXPECT_EQ(Frame().windowTitle(), "Tirovane v1.15");
+    struct Entry {
+        const char* Name;
+        const char* Caption;
+        bool Visible;
+        bool Checked;
+    };
+    const Entry entries[] = {
+        {"mnuNew", "&New", true, false},
+        {"mnuSaveAsText", "Save &As", true, false},
+        {"mnuSaveAsJpeg", "Save As &JPEG", true, false},
+        {"mnuExport", "&Export Chart As Text", false, false},
+        {"mnuPrint", "&Print", true, false},
+        {"mnuBack", "&Back", true, false},
+        {"mnuExit", "E&xit", true, false},
+        {"mnuToolBar", "&Toolbar", true, true},
+        {"mnuStatusBar", "&Status Bar", false, true},
+        {"mnuSouth", "&South Indian", true, true},
+        {"mnuNorth", "&North Indian", true, false},
+        {"mnuColorOff", "O&ff", true, true},
+        {"mnuChart", "&Chart", false, true},
+        {"mnuSub_Dasamsa", "&D&asamsa", true, false},
+        {"mnuOnline", "&Online Help", true, false},
+        {"mnuUpdate", "Check for Software &Update", true, false},
+        {"mnuAbout", "&About Software", true, false},
+        {"mnuDonate", "&Donate", true, false},
+        {"mnuMakeMoney", "Make Money &Online", false, false},
+    };
+    for (const Entry& e : entries) {
+        QAction* a = Action(e.Name);
+        ASSERT_NE(a, nullptr);
+        EXPECT_EQ(a->text(), e.Caption) << e.Name;
+        EXPECT_EQ(a->isVisible(), e.Visible) << e.Name;
+        EXPECT_EQ(a->isChecked(), e.Checked) << e.Name;
+    }
+    EXPECT_FALSE(Action("mnuExport")->isEnabled());
+    EXPECT_FALSE(Action("mnuMakeMoney")->isEnabled());
+    EXPECT_FALSE(Frame().findChild<QMenu*>("mnuChartStyle")->menuAction()->isVisible());
+    EXPECT_FALSE(Frame().findChild<QWidget*>("cmdSaveAsJPEG")->isVisibleTo(&Frame()));
+}
+
+TEST_F(FrameTest, CheckMarkChoices) {
+    Action("mnuNorth")->trigger();
+    EXPECT_TRUE(Action("mnuNorth")->isChecked());
+    EXPECT_FALSE(Action("mnuSouth")->isChecked());
+    EXPECT_FALSE(Action("mnuNatal")->isChecked());
+    Action("mnuSub_Navamsa")->trigger();
+    EXPECT_TRUE(Action("mnuSub_Navamsa")->isChecked());
+    EXPECT_FALSE(Action("mnuChart")->isChecked());
+    Action("mnuSub_Hora")->trigger();
+    EXPECT_FALSE(Action("mnuSub_Navamsa")->isChecked());
+    Action("mnuChart")->trigger();
+    EXPECT_TRUE(Action("mnuChart")->isChecked());
+    EXPECT_FALSE(Action("mnuSub_Hora")->isChecked());
+    Action("mnuStatusBar")->trigger();
+    EXPECT_FALSE(Action("mnuStatusBar")->isChecked());
+    Action("mnuStatusBar")->trigger();
+    EXPECT_TRUE(Action("mnuStatusBar")->isChecked());
+}
+
+TEST_F(FrameTest, TheToolbarEntryHidesAndShowsTheToolbar) {
+    auto* toolBar = Frame().findChild<QToolBar*>("TB");
+    ASSERT_NE(toolBar, nullptr);
+    ASSERT_EQ(toolBar->actions().size(), 4);
+    EXPECT_EQ(toolBar->actions()[2]->toolTip(), "Print");
+    const int bandTop = Frame().findChild<QWidget*>("picTop")->height();
+    Action("mnuToolBar")->trigger();
+    EXPECT_FALSE(Action("mnuToolBar")->isChecked());
+    EXPECT_FALSE(toolBar->isVisibleTo(&Frame()));
+    EXPECT_EQ(Frame().findChild<QWidget*>("picTop")->height(), bandTop);
+    Action("mnuToolBar")->trigger();
+    EXPECT_TRUE(Action("mnuToolBar")->isChecked());
+    EXPECT_TRUE(toolBar->isVisibleTo(&Frame()));
+}
+
+TEST_F(FrameTest, ButtonsStayRightAlignedInTwips) {
+    auto* band = qobject_cast<ButtonBand*>(Frame().findChild<QWidget*>("Picture1"));
+    ASSERT_NE(band, nullptr);
+    for (const int width : {1000, 1280, 150}) {
+        band->resize(width, band->height());
+        band->ArrangeButtons();
+        QWidget* exit = band->findChild<QWidget*>("cmdExit");
+        QWidget* back = band->findChild<QWidget*>("cmdBack");
+        QWidget* save = band->findChild<QWidget*>("cmdSave");
+        // 300 twips are 20 pixels, 100 twips 6.67 pixels.
+        const double exitLeft = width - exit->width() - 20.0;
+        const double backLeft = exitLeft - back->width() - 100.0 / 15;
+        const double saveLeft = backLeft - save->width() - 100.0 / 15;
+        EXPECT_NEAR(exit->x(), exitLeft, 0.5) << width;
+        EXPECT_NEAR(back->x(), backLeft, 0.5) << width;
+        EXPECT_NEAR(save->x(), saveLeft, 0.5) << width;
+    }
+    // Narrower than the buttons: they move out on the left.
+    EXPECT_LT(band->findChild<QWidget*>("cmdSave")->x(), 0);
+}
+
+TEST_F(FrameTest, EveryOpenerOpensItsPage) {
+    struct Case {
+        std::function<void()> Open;
+        const char* Address;
+    };
+    const auto trigger = [this](QWidget& window, const char* name) {
+        return
+            [&window, name] { window.findChild<QAction*>(QString::fromLatin1(name))->trigger(); };
+    };
+    const auto click = [](QWidget& window, const char* name) {
+        return [&window, name] {
+            auto* link = window.findChild<LinkLabel*>(QString::fromLatin1(name));
+            ASSERT_NE(link, nullptr) << name;
+            emit link->clicked();
+        };
+    };
+    auto* toolBar = Frame().findChild<QToolBar*>("TB");
+    const Case cases[] = {
+        {trigger(Frame(), "mnuOnline"), "help:"},
+        {[toolBar] { toolBar->actions()[3]->trigger(); }, "help:"},
+        {trigger(Frame(), "mnuVisit"), "home:"},
+        {trigger(Frame(), "mnuUpdate"), "download:"},
+        {trigger(Frame(), "mnuDonate"), "donate:"},
+        {[this] {
+             Frame().findChild<QAction*>("mnuMakeMoney")->setEnabled(true);
+             Frame().findChild<QAction*>("mnuMakeMoney")->trigger();
+         },
+         "resell:"},
+        {click(Frame(), "lblURL"), "home:"},
+        {click(Frame(), "Label1"), "home:"},
+        {click(Frame(), "lblFullBrand"), "resell:"},
+        {click(Frame(), "lblCobrand"), "cobrand:"},
+        {click(app->Result(), "lblHomePage_0"), "home:"},
+        {click(app->Result(), "lblHomePage_1"), "home:"},
+        {click(app->Result(), "lblHomePage_2"), "home:"},
+        {trigger(Input(), "mnuOnline"), "help:"},
+        {trigger(Input(), "mnuVisit"), "home:"},
+        {trigger(Input(), "mnuUpdate"), "download:"},
+        {trigger(Input(), "mnuDonate"), "donate:"},
+        {click(Input(), "lblHomePage"), "home:"},
+        {click(Input(), "lblFullBrand"), "resell:"},
+        {click(Input(), "lblCobrand"), "cobrand:"},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        platform.Addresses.clear();
+        c.Open();
+        ASSERT_EQ(platform.Addresses.size(), 1u) << "case " << n;
+        EXPECT_EQ(platform.Addresses[0], c.Address) << "case " << n;
+        ++n;
+    }
+}
+
+TEST_F(FrameTest, TheAboutBoxIsModalAndClosesWithOk) {
+    Action("mnuAbout")->trigger();
+    auto* about = Frame().findChild<QDialog*>("frmAbout");
+    ASSERT_NE(about, nullptr);
+    EXPECT_TRUE(about->isVisible());
+    EXPECT_EQ(about->windowModality(), Qt::ApplicationModal);
+    EXPECT_EQ(about->windowTitle(), "Tirovane v1.15");
+    platform.Addresses.clear();
+    emit about->findChild<LinkLabel*>("lblMoreDetails")->clicked();
+    EXPECT_EQ(platform.Addresses, std::vector<std::string>{"resell:"});
+    about->findChild<QAbstractButton*>("cmdOK")->click();
+    EXPECT_FALSE(about->isVisible());
+}
+
+TEST_F(FrameTest, PrintingPrintsOnePagePerTabAndCancellingNothing) {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("reading.pdf"));
+    Action("mnuPrint")->trigger();
+    EXPECT_EQ(platform.PrintRequests, 1);
+    EXPECT_FALSE(QFile::exists(pdf));
+
+    platform.PrintToPdf = pdf.toStdString();
+    Frame().findChild<QToolBar*>("TB")->actions()[2]->trigger();
+    EXPECT_EQ(platform.PrintRequests, 2);
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") +
+                  bytes.count("/Type /Page "),
+              3);
+}
+
+TEST_F(FrameTest, TheResultFitsA1280By800Screen) {
+    EXPECT_LE(app->Result().sizeHint().width(), 1280);
+    // Menu, toolbar, heading and buttons take about 170 pixels.
+    EXPECT_LE(app->Result().sizeHint().height() + 170, 800);
+}
+
+} // namespace
+} // namespace tirovane::test

@@ -1,0 +1,220 @@
+// The whole reading through the real windows. Expected values come from
+// the published worked example (12 April 1992, 00:00 GMT, 0 degrees, 51
+// degrees 30 minutes north): ascendant 25 Sco 23, Moon 19 Can 24 in
+// Aslesha (lord Mercury, pada 4), Sun 28 Pis 41, Mercury 05 Pis 24, Mars
+// 17 Aqu 55. Mars in Aquarius is house 4 from the Scorpio ascendant and
+// house 8 from the Cancer Moon, cancelled in both by its sign.
+
+#include "tests/ui/ui_fixture.h"
+
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QTextEdit>
+
+namespace tirovane::test {
+namespace {
+
+const char* const Cancelled =
+    "Your Mangal Dosha has been cancelled due to other placements in your chart. ";
+
+TEST_F(UiTest, NextComputesTheFirstPersonAndShowsThePartnersFrame) {
+    Fill(0, Person{});
+    Next();
+    EXPECT_TRUE(platform.Messages.empty()) << LastMessage();
+    EXPECT_EQ(Input().FrameInFront(), 1);
+    EXPECT_TRUE(Input().isVisible());
+    ASSERT_NE(app->ExistingFrame(), nullptr);
+    EXPECT_FALSE(app->ExistingFrame()->isVisible());
+    EXPECT_EQ(Label("lblName_Male"), "Name: Example");
+    EXPECT_EQ(Label("lblResult_Male_0"), "Position of Mars from Lagna is 4");
+    EXPECT_EQ(Label("lblResult_Female_0"), "-");
+    EXPECT_EQ(Label("lblInterpretation_2"),
+              "Mangal Dosha has not been nullified. Please consult an astrologer for further "
+              "details.");
+}
+
+TEST_F(UiTest, TheWholeReadingOnEveryPage) {
+    Person partner;
+    partner.Name = "Partner";
+    partner.Hour = 9;
+    partner.Minute = 5;
+    partner.Dst = true; // 09:05 summer time in the Greenwich zone is 08:05 universal time
+    partner.LatDeg = "28";
+    partner.LatMin = "6";
+    partner.City = "Leeds";
+    Person first;
+    Reading(first, partner);
+    ASSERT_TRUE(platform.Messages.empty()) << LastMessage();
+    EXPECT_FALSE(Input().isVisible());
+    ASSERT_NE(app->ExistingFrame(), nullptr);
+    EXPECT_TRUE(app->ExistingFrame()->isVisible());
+
+    EXPECT_EQ(Label("lblName_Male"), "Name: Example");
+    EXPECT_EQ(Label("lblDOB_Male"), "Date of Birth: April 12, 1992");
+    EXPECT_EQ(Label("lblTOB_Male"), "Time of Birth: 0 HH 0 MM ");
+    EXPECT_EQ(Label("lblLatitude_Male"), "Latitude: 51 Degree 30 Minute");
+    EXPECT_EQ(Label("lblLongitude_Male"), "Longitude: 0 Degree 0 Minute");
+    EXPECT_EQ(Label("lblCity_Male"), "City: London");
+    EXPECT_EQ(Label("lblState_Male"), "State: England");
+    EXPECT_EQ(Label("lblCountry_Male"), "Country: United Kingdom");
+    EXPECT_EQ(Label("lblTOB_Female"), "Time of Birth: 9 HH 5 MM ");
+    EXPECT_EQ(Label("lblLatitude_Female"), "Latitude: 28 Degree 6 Minute");
+    EXPECT_EQ(Label("lblCity_Female"), "City: Leeds");
+
+    EXPECT_EQ(Label("lblAyanamsha_Male").rfind("23\u00B0 45' ", 0), 0u);
+    EXPECT_EQ(Label("lblLagna_Male"), "Vrishcika");
+    EXPECT_EQ(Label("lblNakshatra_Male"), "Aslesha");
+    EXPECT_EQ(Label("lblRashi_Male"), "Kataka");
+    EXPECT_EQ(Label("lblPada_Male"), "4");
+    EXPECT_EQ(Label("lblLord_Male"), "Mercury");
+    EXPECT_EQ(Label("lblLagnaPosition_0"), " ");
+    EXPECT_EQ(Label("Planet_Male_0"), "28 Pis 41");
+    EXPECT_EQ(Label("Planet_Male_1"), "19 Can 24");
+    EXPECT_EQ(Label("Planet_Male_2"), "05 Pis 24");
+    EXPECT_EQ(Label("Planet_Male_4"), "17 Aqu 55");
+    EXPECT_EQ(Label("PlanetName_4"), "Mangala / Mars");
+    EXPECT_EQ(Label("PlanetName_27"), "Mangala / Mars");
+
+    EXPECT_EQ(Label("lblPlanets_Male_7").rfind("Asc", 0), 0u);
+    EXPECT_EQ(Label("lblPlanets_Male_11").rfind("Surya\nBudha", 0), 0u);
+    EXPECT_NE(Label("lblPlanets_Male_10").find("Mangala"), std::string::npos);
+    EXPECT_NE(Label("lblPlanets_Male_3").find("Chandra"), std::string::npos);
+    EXPECT_EQ(Label("lblSouthPosition_0"), "1");
+    EXPECT_EQ(Label("lblSouthPosition_23"), "12");
+
+    const char* male[] = {
+        "Position of Mars from Lagna is 4",   Cancelled, "The person is Non Manglik",
+        "Position of Mars from Chandra is 8", Cancelled, "The person is Non Manglik"};
+    for (int k = 0; k < 6; ++k) {
+        EXPECT_EQ(Label(QStringLiteral("lblResult_Male_%1").arg(k)), male[k]) << k;
+    }
+    EXPECT_EQ(Label("lblResult_Male_6"), "P.S. Please consult an astrologer for further detailed "
+                                         "consultations for solving of Mangal Dosha.");
+    EXPECT_EQ(Label("lblInterpretation_0"), "Hello Example you are The person is Non Manglik");
+    EXPECT_EQ(Label("lblInterpretation_3"), "Hello Example you are The person is Non Manglik");
+    EXPECT_EQ(Label("lblInterpretation_1").rfind("Your partner Partner is The person is ", 0), 0u);
+    EXPECT_EQ(Label("lblInterpretation_4").rfind("Your partner Partner is The person is ", 0), 0u);
+    EXPECT_EQ(Label("lblResult_Female_0").rfind("Position of Mars from Lagna is ", 0), 0u);
+
+    auto* tabs = Result<QTabBar>("TS");
+    EXPECT_EQ(tabs->currentIndex(), 0);
+    EXPECT_EQ(app->Result().PageInFront(), 0);
+    EXPECT_EQ(tabs->tabText(0), "Your Details");
+    EXPECT_EQ(tabs->tabText(1), "Your Partner's Details");
+    EXPECT_EQ(tabs->tabText(2), "Manglik Matching");
+}
+
+TEST_F(UiTest, ThePartnersFieldsAreReadOnlyWhenNextIsPressed) {
+    Fill(0, Person{});
+    Next();
+    Form<QLineEdit>("txtName_0")->setText("Changed");
+    Person partner;
+    partner.Name = "Partner";
+    Fill(1, partner);
+    Calculate();
+    EXPECT_EQ(Label("lblName_Male"), "Name: Example");
+    EXPECT_EQ(Label("lblInterpretation_0"), "Hello Example you are The person is Non Manglik");
+}
+
+TEST_F(UiTest, BackResetsTheLinesAndARepeatGivesTheSameResult) {
+    Reading(Person{}, Person{});
+    const std::string lagna = Label("lblInterpretation_2");
+    EXPECT_EQ(lagna, "You do not have Manglik Dosha.");
+    Click(*app->ExistingFrame(), "cmdBack");
+    EXPECT_TRUE(Input().isVisible());
+    EXPECT_EQ(Input().FrameInFront(), 0);
+    EXPECT_FALSE(app->ExistingFrame()->isVisible());
+    for (int k = 0; k < 6; ++k) {
+        EXPECT_EQ(Label(QStringLiteral("lblResult_Male_%1").arg(k)), "-");
+        EXPECT_EQ(Label(QStringLiteral("lblResult_Female_%1").arg(k)), "-");
+        EXPECT_EQ(Label(QStringLiteral("lblInterpretation_%1").arg(k)), "-");
+    }
+    EXPECT_EQ(Label("lblName_Male"), "Name: Example") << "other labels are kept";
+    EXPECT_EQ(Form<QLineEdit>("txtName_0")->text(), "Example") << "typed fields survive";
+    Next();
+    Calculate();
+    EXPECT_EQ(Label("lblInterpretation_2"), lagna);
+    EXPECT_EQ(Label("lblResult_Male_0"), "Position of Mars from Lagna is 4");
+}
+
+TEST_F(UiTest, MenuBackClosesTheFrameAndTheNextResultStartsFresh) {
+    Reading(Person{}, Person{});
+    app->ExistingFrame()->findChild<QAction*>("mnuBack")->trigger();
+    EXPECT_EQ(app->ExistingFrame(), nullptr);
+    EXPECT_TRUE(Input().isVisible());
+    EXPECT_EQ(Input().FrameInFront(), 1);
+    Calculate();
+    // A new result form: the first person's Manglik lines have their
+    // design-time "-"; the partner's evaluation still matches against the
+    // first person's flag of this reading.
+    EXPECT_EQ(Label("lblResult_Male_0"), "-");
+    EXPECT_EQ(Label("lblName_Male"), "Name: Example");
+    EXPECT_EQ(Label("lblResult_Female_0"), "Position of Mars from Lagna is 4");
+    EXPECT_EQ(Label("lblInterpretation_2"), "You do not have Manglik Dosha.");
+    EXPECT_EQ(Label("lblInterpretation_5"), "You do not have Manglik Dosha.");
+}
+
+TEST_F(UiTest, NewShowsTheInputFormAndKeepsTheFrameInFront) {
+    Reading(Person{}, Person{});
+    app->ExistingFrame()->findChild<QAction*>("mnuNew")->trigger();
+    EXPECT_EQ(app->ExistingFrame(), nullptr);
+    EXPECT_TRUE(Input().isVisible());
+    EXPECT_EQ(Input().FrameInFront(), 1);
+    EXPECT_EQ(Form<QLineEdit>("txtName_1")->text(), "Example");
+}
+
+TEST_F(UiTest, ExitFromTheFrameOrTheInputFormClosesEveryWindow) {
+    Reading(Person{}, Person{});
+    Click(*app->ExistingFrame(), "cmdExit");
+    EXPECT_FALSE(Input().isVisible());
+    EXPECT_TRUE(app->ExistingFrame() == nullptr || !app->ExistingFrame()->isVisible());
+}
+
+TEST_F(UiTest, ClosingTheInputFormEndsTheProgram) {
+    Fill(0, Person{});
+    Next();
+    Input().findChild<QAction*>("mnuExit")->trigger();
+    EXPECT_FALSE(Input().isVisible());
+    EXPECT_TRUE(app->ExistingFrame() == nullptr || !app->ExistingFrame()->isVisible());
+}
+
+TEST_F(UiTest, TabsBringTheirPageToTheFront) {
+    Reading(Person{}, Person{});
+    auto* tabs = Result<QTabBar>("TS");
+    tabs->setCurrentIndex(2);
+    EXPECT_EQ(app->Result().PageInFront(), 2);
+    tabs->setCurrentIndex(1);
+    EXPECT_EQ(app->Result().PageInFront(), 1);
+    tabs->setCurrentIndex(0);
+    EXPECT_EQ(app->Result().PageInFront(), 0);
+    EXPECT_EQ(Label("lblName_Male"), "Name: Example");
+}
+
+TEST_F(UiTest, EffectsAndRemediesInsertTheTextOnEveryPress) {
+    Reading(Person{}, Person{});
+    ResultForm& result = app->Result();
+    EXPECT_TRUE(Result("Frame4")->isHidden());
+    Click(result, "Command4");
+    EXPECT_FALSE(Result("Frame4")->isHidden());
+    EXPECT_TRUE(Result("Frame1_0")->isHidden());
+    const QString once = Result<QTextEdit>("RichTextBox2")->toPlainText();
+    EXPECT_TRUE(once.startsWith(QStringLiteral("Remedies for Manglik\n\nHere are some ways")));
+    EXPECT_TRUE(once.contains(QStringLiteral("fianc\u00E9\u2019s horoscopes")));
+    EXPECT_TRUE(once.contains(QStringLiteral("1) Chant Hanuman Chalisa regularly. \n3) Refrain")));
+    EXPECT_TRUE(once.endsWith(QStringLiteral("6) Persisting clash with the family\n")));
+    Click(result, "Command3");
+    EXPECT_FALSE(Result("Frame1_0")->isHidden());
+    EXPECT_TRUE(Result("Frame4")->isHidden());
+    Click(result, "Command4");
+    EXPECT_EQ(Result<QTextEdit>("RichTextBox2")->toPlainText(), once + once);
+    EXPECT_TRUE(Result<QTextEdit>("RichTextBox1")->toPlainText().isEmpty());
+    // The first heading is bold, the list after it is not.
+    QTextCursor cursor(Result<QTextEdit>("RichTextBox2")->document());
+    cursor.setPosition(3);
+    EXPECT_EQ(cursor.charFormat().fontWeight(), QFont::Bold);
+    cursor.setPosition(once.indexOf(QStringLiteral("Chant Hanuman")) + 2);
+    EXPECT_EQ(cursor.charFormat().fontWeight(), QFont::Normal);
+}
+
+} // namespace
+} // namespace tirovane::test

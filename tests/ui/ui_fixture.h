@@ -1,0 +1,120 @@
+#pragma once
+
+// Drives the program's real windows through the scripted platform.
+
+#include "platform/scripted_platform.h"
+#include "ui/application.h"
+#include "ui/frame_window.h"
+#include "ui/input_form.h"
+#include "ui/result_form.h"
+#include "ui/widgets.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+
+namespace tirovane::test {
+
+struct Person {
+    std::string Name = "Example";
+    int Day = 12;
+    const char* Month = "April";
+    int Year = 1992;
+    int Hour = 0;
+    int Minute = 0;
+    int ZoneRow = 29; // Greenwich Mean Time
+    std::string LatDeg = "51", LatMin = "30";
+    bool South = false;
+    std::string LonDeg = "0", LonMin = "0";
+    bool East = false;
+    bool Dst = false;
+    std::string City = "London", State = "England", Country = "United Kingdom";
+};
+
+class UiTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        platform.Folder = "/opt/tirovane";
+        platform.Files = std::set<std::string>{"/opt/tirovane/libBmp2Jpeg.so"};
+        platform.Reminder = platform.Clock.Date;
+        addresses = {"help:", "home:", "download:", "donate:", "resell:", "cobrand:"};
+        app = std::make_unique<TirovaneApp>(platform, addresses);
+        app->Start();
+    }
+    void TearDown() override { app.reset(); }
+
+    InputForm& Input() { return app->Input(); }
+
+    template <typename T = QWidget> T* In(QWidget& window, const QString& name) {
+        T* w = window.findChild<T*>(name);
+        EXPECT_NE(w, nullptr) << name.toStdString();
+        return w;
+    }
+    template <typename T = QWidget> T* Form(const QString& name) { return In<T>(Input(), name); }
+    template <typename T = QWidget> T* Result(const QString& name) {
+        return In<T>(app->Result(), name);
+    }
+    std::string Label(const QString& name) {
+        QLabel* label = Result<QLabel>(name);
+        return label ? label->text().toStdString() : std::string("<missing>");
+    }
+
+    void Fill(int i, const Person& p) {
+        const auto text = [&](const char* name, const std::string& value) {
+            Form<QLineEdit>(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(i))
+                ->setText(QString::fromStdString(value));
+        };
+        const auto list = [&](const char* name, const QString& value) {
+            auto* box = Form<QComboBox>(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(i));
+            box->setCurrentIndex(box->findText(value));
+        };
+        text("txtName", p.Name);
+        list("cboDate", QString::number(p.Day));
+        list("cboMonth", QString::fromLatin1(p.Month));
+        list("cboYear", QString::number(p.Year));
+        list("cboHour", QString::number(p.Hour));
+        list("cboMinute", QString::number(p.Minute));
+        Form<QComboBox>(QStringLiteral("cboTimeZone_%1").arg(i))->setCurrentIndex(p.ZoneRow);
+        text("txtLatDeg", p.LatDeg);
+        text("txtLatMin", p.LatMin);
+        text("txtLonDeg", p.LonDeg);
+        text("txtLonMin", p.LonMin);
+        text("txtCity", p.City);
+        text("txtState", p.State);
+        text("txtCountry", p.Country);
+        Form<QRadioButton>(QStringLiteral("optLat_%1").arg(2 * i + (p.South ? 1 : 0)))
+            ->setChecked(true);
+        Form<QRadioButton>(QStringLiteral("optLong_%1").arg(2 * i + (p.East ? 0 : 1)))
+            ->setChecked(true);
+        Form<QAbstractButton>(QStringLiteral("chkDST_%1").arg(i))->setChecked(p.Dst);
+    }
+
+    void Click(QWidget& window, const char* name) {
+        In<QAbstractButton>(window, QString::fromLatin1(name))->click();
+    }
+    void Next() { Click(Input(), "cmdNext"); }
+    void Calculate() { Click(Input(), "cmdCalculate"); }
+
+    void Reading(const Person& first, const Person& partner) {
+        Fill(0, first);
+        Next();
+        Fill(1, partner);
+        Calculate();
+    }
+
+    std::string LastMessage() const {
+        return platform.Messages.empty() ? std::string() : platform.Messages.back().Text;
+    }
+
+    ScriptedPlatform platform;
+    WebAddresses addresses;
+    std::unique_ptr<TirovaneApp> app;
+};
+
+} // namespace tirovane::test

@@ -1,0 +1,101 @@
+// Opens the program's windows on a sample reading and saves pictures of
+// them, for the README and for checking the layout by eye:
+//
+//   screenshots OUTPUT_FOLDER
+//
+// writes input.png, result.png, partner.png and match.png. Run it on a real
+// display (or Xvfb) to see the platform's own window decorations.
+
+#include "platform/scripted_platform.h"
+#include "ui/application.h"
+#include "ui/frame_window.h"
+#include "ui/input_form.h"
+#include "ui/result_form.h"
+#include "ui/widgets.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTabBar>
+#include <QThread>
+
+using namespace tirovane;
+
+namespace {
+
+void Fill(InputForm& form, int i, const char* name, int day, int month, int year, int hour,
+          int minute, int zone, const char* lat, const char* latMin, const char* lon,
+          const char* lonMin, bool east, const char* city, const char* state, const char* country) {
+    const auto text = [&](const char* field, const char* value) {
+        form.findChild<QLineEdit*>(QStringLiteral("%1_%2").arg(QLatin1String(field)).arg(i))
+            ->setText(QString::fromUtf8(value));
+    };
+    const auto list = [&](const char* field, int index) {
+        form.findChild<QComboBox*>(QStringLiteral("%1_%2").arg(QLatin1String(field)).arg(i))
+            ->setCurrentIndex(index);
+    };
+    text("txtName", name);
+    list("cboDate", day - 1);
+    list("cboMonth", month - 1);
+    list("cboYear", year - 1901);
+    list("cboHour", hour);
+    list("cboMinute", minute);
+    list("cboTimeZone", zone);
+    text("txtLatDeg", lat);
+    text("txtLatMin", latMin);
+    text("txtLonDeg", lon);
+    text("txtLonMin", lonMin);
+    text("txtCity", city);
+    text("txtState", state);
+    text("txtCountry", country);
+    form.findChild<QRadioButton*>(QStringLiteral("optLong_%1").arg(2 * i + (east ? 0 : 1)))
+        ->setChecked(true);
+}
+
+void Settle() {
+    for (int n = 0; n < 20; ++n) {
+        QApplication::processEvents();
+        QThread::msleep(25);
+    }
+}
+
+void Save(const QString& folder, const char* name) {
+    Settle();
+    QScreen* screen = QGuiApplication::primaryScreen();
+    screen->grabWindow(0).save(folder + u'/' + QLatin1String(name));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setFont(WindowFont());
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+
+    ScriptedPlatform platform;
+    platform.Folder = QCoreApplication::applicationDirPath().toStdString();
+    platform.Files = std::set<std::string>{platform.Folder + "/" + ConverterFileName};
+    platform.Reminder = platform.Clock.Date;
+    TirovaneApp app(platform, WebAddresses::BuiltIn(platform.Folder));
+    app.Start();
+    InputForm& input = app.Input();
+    input.move(40, 30);
+    Fill(input, 0, "Asha", 15, 8, 1985, 6, 30, 34, "28", "36", "77", "12", true, "New Delhi",
+         "Delhi", "India");
+    Save(folder, "input.png");
+    input.findChild<QAbstractButton*>(QStringLiteral("cmdNext"))->click();
+    Fill(input, 1, "Ravi", 3, 2, 1983, 22, 10, 34, "19", "4", "72", "52", true, "Mumbai",
+         "Maharashtra", "India");
+    input.findChild<QAbstractButton*>(QStringLiteral("cmdCalculate"))->click();
+    Save(folder, "result.png");
+    auto* tabs = app.Result().findChild<QTabBar*>(QStringLiteral("TS"));
+    tabs->setCurrentIndex(1);
+    Save(folder, "partner.png");
+    tabs->setCurrentIndex(2);
+    Save(folder, "match.png");
+    return platform.Messages.empty() ? 0 : 1;
+}

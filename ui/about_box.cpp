@@ -1,0 +1,67 @@
+#include "ui/about_box.h"
+
+#include "system/web_links.h"
+#include "ui/application.h"
+#include "ui/widgets.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tirovane {
+
+AboutBox::AboutBox(WebLinks& links, QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QString::fromLatin1(ProgramCaption));
+    setModal(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(24, 20, 24, 16);
+    layout->setSpacing(12);
+
+    QLabel* title =
+        NamedLabel(QStringLiteral("lblTitle"), QString::fromLatin1(ProgramCaption), this);
+    title->setFont(WindowFont(14, true));
+    layout->addWidget(title);
+
+    QLabel* description = NamedLabel(
+        QStringLiteral("lblDescription"),
+        QStringLiteral(
+            "Tirovane shows the Manglik compatibility between two people. It is believed "
+            "that if both the partners are Manglik, the match is more suitable than when "
+            "one of the partners is not. Tirovane is free software under the GNU Affero "
+            "General Public License, version 3 or later."),
+        this);
+    description->setWordWrap(true);
+    layout->addWidget(description);
+
+    auto* home = new LinkLabel(QStringLiteral("Visit the Tirovane home page"), this);
+    home->setObjectName(QStringLiteral("lblHomePage"));
+    connect(home, &LinkLabel::clicked, this, [&links] { links.OpenHomePage(); });
+    layout->addWidget(home);
+
+    QLabel* promotion = NamedLabel(
+        QStringLiteral("lblPromotion"),
+        QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
+                       "online. Get this software fully branded for your website."),
+        this);
+    promotion->setWordWrap(true);
+    layout->addWidget(promotion);
+    auto* details = new LinkLabel(QStringLiteral("Click here for more details."), this);
+    details->setObjectName(QStringLiteral("lblMoreDetails"));
+    connect(details, &LinkLabel::clicked, this, [&links] { links.OpenResellerPage(); });
+    layout->addWidget(details);
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    layout->addLayout(buttons);
+    setFixedWidth(460);
+}
+
+} // namespace tirovane

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "app/reading.h"
+#include "platform/platform.h"
+#include "system/web_links.h"
+
+#include <QObject>
+#include <QPointer>
+#include <memory>
+
+// The program's windows and the reading flow that moves between them: the
+// input form, the frame window with the result form inside, and the
+// process-wide state of the current reading.
+
+namespace tirovane {
+
+class InputForm;
+class FrameWindow;
+class ResultForm;
+
+inline constexpr const char* ProgramCaption = "Tirovane v1.15";
+// The picture converter component, looked for in the program's folder.
+inline constexpr const char* ConverterFileName = "libBmp2Jpeg.so";
+
+class TirovaneApp : public QObject {
+    Q_OBJECT
+public:
+    TirovaneApp(Platform& platform, WebAddresses addresses);
+    ~TirovaneApp() override;
+
+    // The start: the update reminder, then the input form.
+    void Start();
+
+    // Validates person `index` on the input form, computes them and shows
+    // what was computed; the first person leaves the partner's frame in
+    // front, the partner opens the result.
+    void CalculatePerson(int index);
+
+    // The frame window's ways back to the input form.
+    void Back();     // the "&Back" button: Manglik lines reset
+    void MenuBack(); // the "&Back" menu entry: the frame is closed
+    void New();      // the "&New" menu entry
+
+    void Print();
+    void ShowAbout();
+
+    // The frame window's file commands.
+    void SaveReading();
+    void SaveAsJpeg();
+    void ExportChart();
+    // Takes the picture of the result form that "Save As JPEG" saves.
+    void CaptureResult();
+
+    // Unloads every window and ends the program.
+    void ExitProgram();
+
+    InputForm& Input();
+    // The frame window and the result form, created on first use.
+    FrameWindow& Frame();
+    ResultForm& Result();
+    // Nothing while the frame window does not exist.
+    FrameWindow* ExistingFrame() const;
+
+    Platform& System() { return platform_; }
+    WebLinks& Links() { return links_; }
+    ReadingState& State() { return state_; }
+
+private:
+    void CloseFrame();
+    void WriteComputedPerson(int index);
+
+    Platform& platform_;
+    WebLinks links_;
+    ReadingState state_;
+    std::unique_ptr<InputForm> input_;
+    QPointer<FrameWindow> frame_;
+    bool exiting_ = false;
+};
+
+} // namespace tirovane

@@ -1,0 +1,406 @@
+#include "ui/frame_window.h"
+
+#include "ui/application.h"
+#include "ui/result_form.h"
+#include "ui/widgets.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace tirovane {
+
+namespace {
+
+// Window geometry in the original layout is given in twips.
+constexpr int TwipsPerPixel = 15;
+
+int Pixels(int twips) {
+    return qRound(twips / double(TwipsPerPixel));
+}
+
+QWidget* Named(QWidget* parent, const char* name) {
+    return parent->findChild<QWidget*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
+}
+
+} // namespace
+
+ButtonBand::ButtonBand(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("Picture1"));
+    setFixedHeight(58);
+    setAutoFillBackground(true);
+    const auto button = [this](const char* name, const char* caption) {
+        auto* b = new QPushButton(QString::fromLatin1(caption), this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setMinimumWidth(96);
+        b->adjustSize();
+        b->resize(std::max(96, b->sizeHint().width()), b->sizeHint().height());
+        return b;
+    };
+    button("cmdSave", "&Save");
+    button("cmdBack", "&Back");
+    button("cmdExit", "E&xit");
+    button("cmdSaveAsJPEG", "Save As &JPEG")->hide();
+}
+
+void ButtonBand::ArrangeButtons() {
+    // In twips: cmdExit 300 from the right edge, the others 100 apart.
+    QWidget* exit = Named(this, "cmdExit");
+    QWidget* back = Named(this, "cmdBack");
+    QWidget* save = Named(this, "cmdSave");
+    const int w = width() * TwipsPerPixel;
+    const int top = (height() - exit->height()) / 2;
+    const int exitLeft = w - exit->width() * TwipsPerPixel - 300;
+    const int backLeft = exitLeft - back->width() * TwipsPerPixel - 100;
+    const int saveLeft = backLeft - save->width() * TwipsPerPixel - 100;
+    exit->move(Pixels(exitLeft), top);
+    back->move(Pixels(backLeft), top);
+    save->move(Pixels(saveLeft), top);
+    QWidget* jpeg = Named(this, "cmdSaveAsJPEG");
+    jpeg->move(save->x() - jpeg->width() - 7, top);
+    // The links on the left take the room the buttons leave, on as many
+    // lines as they need.
+    const int linksWidth = std::max(120, save->x() - 40);
+    int y = 4;
+    for (const char* name : {"Label1", "lblFullBrand"}) {
+        if (QWidget* link = Named(this, name)) {
+            link->setGeometry(20, y, linksWidth, link->heightForWidth(linksWidth));
+            y += link->height() + 2;
+        }
+    }
+    if (QWidget* cobrand = Named(this, "lblCobrand")) {
+        cobrand->setGeometry(Named(this, "lblFullBrand")->geometry());
+    }
+}
+
+void ButtonBand::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    ArrangeButtons();
+}
+
+HeadingBand::HeadingBand(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("picTop"));
+    setFixedHeight(54);
+}
+
+void HeadingBand::ArrangeLabels() {
+    for (const char* name : {"lblHeading", "lblURL"}) {
+        if (QWidget* label = Named(this, name)) {
+            label->move((width() - label->width()) / 2, label->y());
+        }
+    }
+}
+
+void HeadingBand::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    ArrangeLabels();
+}
+
+FrameWindow::FrameWindow(TirovaneApp& app) : app_(app) {
+    setObjectName(QStringLiteral("MDI"));
+    setWindowTitle(QString::fromLatin1(ProgramCaption));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    BuildToolBar();
+    BuildMenus();
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    auto* heading = new HeadingBand(central);
+    QLabel* title = NamedLabel(QStringLiteral("lblHeading"), QStringLiteral("Tirovane"), heading);
+    title->setFont(WindowFont(16, true));
+    title->setStyleSheet(QStringLiteral("color: rgb(170, 60, 20);"));
+    title->adjustSize();
+    title->move(0, 4);
+    auto* url = new LinkLabel(
+        QStringLiteral("Join the discussion of Vedic astrology on the Tirovane forum."), heading);
+    url->setObjectName(QStringLiteral("lblURL"));
+    url->setWordWrap(false);
+    url->adjustSize();
+    url->move(0, title->y() + title->height() + 2);
+    connect(url, &LinkLabel::clicked, this, [this] { app_.Links().OpenHomePage(); });
+    layout->addWidget(heading);
+
+    auto* band = new ButtonBand(central);
+    auto* analyse = new LinkLabel(
+        QStringLiteral("Have this Rashi chart analysed on the Tirovane web site."), band);
+    analyse->setObjectName(QStringLiteral("Label1"));
+    analyse->move(20, 6);
+    auto* fullBrand = new LinkLabel(
+        QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
+                       "online. Get this software fully branded for your website. Click here for "
+                       "more details."),
+        band);
+    fullBrand->setObjectName(QStringLiteral("lblFullBrand"));
+    fullBrand->move(20, 26);
+    auto* coBrand = new LinkLabel(
+        QStringLiteral(
+            "Co-brand this software for your own web site. Click here for more details."),
+        band);
+    coBrand->setObjectName(QStringLiteral("lblCobrand"));
+    coBrand->move(20, 26);
+    coBrand->hide(); // shares its place with lblFullBrand
+    connect(analyse, &LinkLabel::clicked, this, [this] { app_.Links().OpenHomePage(); });
+    connect(fullBrand, &LinkLabel::clicked, this, [this] { app_.Links().OpenResellerPage(); });
+    connect(coBrand, &LinkLabel::clicked, this, [this] { app_.Links().OpenCoBrandPage(); });
+    connect(band->findChild<QPushButton*>(QStringLiteral("cmdSave")), &QPushButton::clicked, this,
+            &FrameWindow::cmdSave_Click);
+    connect(band->findChild<QPushButton*>(QStringLiteral("cmdBack")), &QPushButton::clicked, this,
+            &FrameWindow::cmdBack_Click);
+    connect(band->findChild<QPushButton*>(QStringLiteral("cmdExit")), &QPushButton::clicked, this,
+            &FrameWindow::cmdExit_Click);
+    connect(band->findChild<QPushButton*>(QStringLiteral("cmdSaveAsJPEG")), &QPushButton::clicked,
+            this, &FrameWindow::cmdSaveAsJPEG_Click);
+    layout->addWidget(band);
+
+    area_ = new QMdiArea(central);
+    area_->setObjectName(QStringLiteral("MDIClient"));
+    area_->setBackground(QColor(232, 226, 216));
+    area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    layout->addWidget(area_, 1);
+    setCentralWidget(central);
+
+    result_ = new ResultForm(app_);
+    child_ = area_->addSubWindow(result_, Qt::FramelessWindowHint);
+    child_->setObjectName(QStringLiteral("frmDisplayWindow"));
+    child_->resize(result_->size());
+}
+
+QAction* FrameWindow::Entry(QMenu* menu, const char* name, const char* caption, bool shown) {
+    QAction* action = menu->addAction(QString::fromLatin1(caption));
+    action->setObjectName(QString::fromLatin1(name));
+    action->setVisible(shown);
+    return action;
+}
+
+void FrameWindow::CheckOnly(const QList<QAction*>& group, QAction* chosen) {
+    for (QAction* a : group) {
+        a->setChecked(a == chosen);
+    }
+}
+
+void FrameWindow::BuildMenus() {
+    QMenuBar* bar = menuBar();
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    connect(Entry(file, "mnuNew", "&New"), &QAction::triggered, this, &FrameWindow::mnuNew_Click);
+    file->addSeparator();
+    connect(Entry(file, "mnuSaveAsText", "Save &As"), &QAction::triggered, this,
+            &FrameWindow::mnuSaveAsText_Click);
+    connect(Entry(file, "mnuSaveAsJpeg", "Save As &JPEG"), &QAction::triggered, this,
+            &FrameWindow::mnuSaveAsJpeg_Click);
+    file->addSeparator()->setVisible(false);
+    QAction* exportEntry = Entry(file, "mnuExport", "&Export Chart As Text", false);
+    exportEntry->setEnabled(false);
+    connect(exportEntry, &QAction::triggered, this, &FrameWindow::mnuExport_Click);
+    file->addSeparator();
+    connect(Entry(file, "mnuPrint", "&Print"), &QAction::triggered, this,
+            &FrameWindow::mnuPrint_Click);
+    file->addSeparator();
+    connect(Entry(file, "mnuBack", "&Back"), &QAction::triggered, this,
+            &FrameWindow::mnuBack_Click);
+    file->addSeparator();
+    connect(Entry(file, "mnuExit", "E&xit"), &QAction::triggered, this,
+            &FrameWindow::mnuExit_Click);
+
+    QMenu* view = bar->addMenu(QStringLiteral("&View"));
+    view->setObjectName(QStringLiteral("mnuView"));
+    QAction* toolBar = Entry(view, "mnuToolBar", "&Toolbar");
+    toolBar->setCheckable(true);
+    toolBar->setChecked(true);
+    connect(toolBar, &QAction::triggered, this, &FrameWindow::mnuToolBar_Click);
+    QAction* statusBar = Entry(view, "mnuStatusBar", "&Status Bar", false);
+    statusBar->setCheckable(true);
+    statusBar->setChecked(true);
+    connect(statusBar, &QAction::triggered, this, &FrameWindow::mnuStatusBar_Click);
+    view->addSeparator()->setVisible(false);
+
+    QMenu* style = view->addMenu(QStringLiteral("&Chart Style"));
+    style->setObjectName(QStringLiteral("mnuChartStyle"));
+    style->menuAction()->setVisible(false);
+    for (const auto& [name, caption] :
+         {std::pair{"mnuNorth", "&North Indian"}, std::pair{"mnuSouth", "&South Indian"},
+          std::pair{"mnuNatal", "&Natal Indian"}}) {
+        QAction* a = Entry(style, name, caption);
+        a->setCheckable(true);
+        chartStyles_ << a;
+        connect(a, &QAction::triggered, this, [this, a] { CheckOnly(chartStyles_, a); });
+    }
+    chartStyles_[1]->setChecked(true);
+
+    QMenu* color = view->addMenu(QStringLiteral("Colo&r Style"));
+    color->setObjectName(QStringLiteral("mnuColor"));
+    color->menuAction()->setVisible(false);
+    QAction* colorOn = Entry(color, "mnuColorOn", "O&n");
+    QAction* colorOff = Entry(color, "mnuColorOff", "O&ff");
+    colorOn->setCheckable(true);
+    colorOff->setCheckable(true);
+    colorOff->setChecked(true);
+
+    view->addSeparator()->setVisible(false);
+    QAction* chart = Entry(view, "mnuChart", "&Chart", false);
+    chart->setCheckable(true);
+    chart->setChecked(true);
+    chartKinds_ << chart;
+    connect(chart, &QAction::triggered, this, &FrameWindow::mnuChart_Click);
+    QMenu* divisional = view->addMenu(QStringLiteral("&Divisional Charts"));
+    divisional->setObjectName(QStringLiteral("mnuDivisionalCharts"));
+    divisional->menuAction()->setVisible(false);
+    for (const auto& [name, caption] :
+         {std::pair{"mnuSub_Hora", "&Hora"}, std::pair{"mnuSub_Drekkana", "&Drekkana"},
+          std::pair{"mnuSub_Sapthamsa", "&Sapthamsa"}, std::pair{"mnuSub_Navamsa", "&Navamsa"},
+          std::pair{"mnuSub_Dasamsa", "&D&asamsa"},
+          std::pair{"mnuSub_Dwadasamsa", "D&wadasamsa"}}) {
+        QAction* a = Entry(divisional, name, caption);
+        a->setCheckable(true);
+        chartKinds_ << a;
+        connect(a, &QAction::triggered, this, [this, a] { CheckOnly(chartKinds_, a); });
+    }
+
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    connect(Entry(help, "mnuOnline", "&Online Help"), &QAction::triggered, this,
+            [this] { app_.Links().OpenHelpPage(); });
+    connect(Entry(help, "mnuVisit", "&Visit Us Online"), &QAction::triggered, this,
+            [this] { app_.Links().OpenHomePage(); });
+    help->addSeparator();
+    connect(Entry(help, "mnuUpdate", "Check for Software &Update"), &QAction::triggered, this,
+            [this] { app_.Links().OpenDownloadPage(); });
+    help->addSeparator();
+    connect(Entry(help, "mnuAbout", "&About Software"), &QAction::triggered, this,
+            &FrameWindow::mnuAbout_Click);
+
+    QAction* donate = bar->addAction(QStringLiteral("&Donate"));
+    donate->setObjectName(QStringLiteral("mnuDonate"));
+    connect(donate, &QAction::triggered, this, [this] { app_.Links().OpenDonationPage(); });
+    QAction* makeMoney = bar->addAction(QStringLiteral("Make Money &Online"));
+    makeMoney->setObjectName(QStringLiteral("mnuMakeMoney"));
+    makeMoney->setVisible(false);
+    makeMoney->setEnabled(false);
+    connect(makeMoney, &QAction::triggered, this, [this] { app_.Links().OpenResellerPage(); });
+}
+
+void FrameWindow::BuildToolBar() {
+    toolBar_ = addToolBar(QStringLiteral("Toolbar"));
+    toolBar_->setObjectName(QStringLiteral("TB"));
+    toolBar_->setMovable(false);
+    toolBar_->setIconSize(QSize(24, 24));
+    for (const auto& [key, icon] :
+         {std::pair{"New", ":/icons/new.svg"}, std::pair{"Save", ":/icons/save.svg"},
+          std::pair{"Print", ":/icons/print.svg"}, std::pair{"Help", ":/icons/help.svg"}}) {
+        QAction* button =
+            toolBar_->addAction(QIcon(QString::fromLatin1(icon)), QString::fromLatin1(key));
+        const QString k = QString::fromLatin1(key);
+        button->setObjectName(QStringLiteral("TB_") + k);
+        button->setData(k);
+        button->setToolTip(k);
+        connect(button, &QAction::triggered, this, [this, k] { TB_ButtonClick(k); });
+    }
+}
+
+void FrameWindow::TB_ButtonClick(const QString& key) {
+    if (key == QLatin1String("New")) {
+        mnuNew_Click();
+    } else if (key == QLatin1String("Save")) {
+        mnuSaveAsText_Click();
+    } else if (key == QLatin1String("Print")) {
+        mnuPrint_Click();
+    } else if (key == QLatin1String("Help")) {
+        app_.Links().OpenHelpPage();
+    }
+}
+
+void FrameWindow::mnuNew_Click() {
+    app_.New();
+}
+void FrameWindow::mnuSaveAsText_Click() {
+    app_.SaveReading();
+}
+void FrameWindow::mnuSaveAsJpeg_Click() {
+    app_.SaveAsJpeg();
+}
+void FrameWindow::mnuExport_Click() {
+    app_.ExportChart();
+}
+void FrameWindow::mnuPrint_Click() {
+    app_.Print();
+}
+void FrameWindow::mnuBack_Click() {
+    app_.MenuBack();
+}
+void FrameWindow::mnuExit_Click() {
+    cmdExit_Click();
+}
+void FrameWindow::cmdSave_Click() {
+    mnuSaveAsText_Click();
+}
+void FrameWindow::cmdSaveAsJPEG_Click() {
+    mnuSaveAsJpeg_Click();
+}
+void FrameWindow::cmdBack_Click() {
+    app_.Back();
+}
+void FrameWindow::cmdExit_Click() {
+    close();
+}
+void FrameWindow::mnuAbout_Click() {
+    app_.ShowAbout();
+}
+
+void FrameWindow::mnuToolBar_Click() {
+    auto* entry = findChild<QAction*>(QStringLiteral("mnuToolBar"));
+    // The entry's check mark has already flipped: it shows the new state.
+    toolBar_->setVisible(entry->isChecked());
+}
+
+void FrameWindow::mnuStatusBar_Click() {
+    // The frame has no status bar: the entry only keeps its own check mark.
+}
+
+void FrameWindow::mnuChart_Click() {
+    CheckOnly(chartKinds_, chartKinds_.front());
+    child_->show();
+}
+
+void FrameWindow::MDIForm_Activate() {
+    // The result form at the size of its contents, at the top, centred by
+    // the screen's width.
+    child_->resize(child_->sizeHint());
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const int screenWidth = screen ? screen->geometry().width() : width();
+    child_->move((screenWidth - child_->width()) / 2, 0);
+    app_.CaptureResult();
+}
+
+bool FrameWindow::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) {
+        MDIForm_Activate();
+    }
+    return QMainWindow::event(event);
+}
+
+void FrameWindow::CloseQuietly() {
+    quiet_ = true;
+    close();
+}
+
+void FrameWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (!quiet_) {
+        app_.ExitProgram();
+    }
+}
+
+} // namespace tirovane

@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QMainWindow>
+
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QPushButton;
+class QToolBar;
+
+namespace tirovane {
+
+class LinkLabel;
+class ResultForm;
+class TirovaneApp;
+
+// The band of buttons under the heading: the three visible buttons stay
+// right-aligned whatever the width.
+class ButtonBand : public QWidget {
+    Q_OBJECT
+public:
+    explicit ButtonBand(QWidget* parent);
+    void ArrangeButtons();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+};
+
+// The heading band: the heading and the link under it stay centred.
+class HeadingBand : public QWidget {
+    Q_OBJECT
+public:
+    explicit HeadingBand(QWidget* parent);
+    void ArrangeLabels();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+};
+
+// The frame window that shows the result form, with its menus, toolbar,
+// heading and buttons.
+class FrameWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit FrameWindow(TirovaneApp& app);
+
+    ResultForm& Result() { return *result_; }
+
+    // Closes the window without ending the program.
+    void CloseQuietly();
+
+public slots:
+    void TB_ButtonClick(const QString& key);
+    void mnuNew_Click();
+    void mnuSaveAsText_Click();
+    void mnuSaveAsJpeg_Click();
+    void mnuExport_Click();
+    void mnuPrint_Click();
+    void mnuBack_Click();
+    void mnuExit_Click();
+    void cmdSave_Click();
+    void cmdSaveAsJPEG_Click();
+    void cmdBack_Click();
+    void cmdExit_Click();
+    void mnuToolBar_Click();
+    void mnuStatusBar_Click();
+    void mnuChart_Click();
+    void mnuAbout_Click();
+    void MDIForm_Activate();
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildMenus();
+    void BuildToolBar();
+    QAction* Entry(QMenu* menu, const char* name, const char* caption, bool shown = true);
+    void CheckOnly(const QList<QAction*>& group, QAction* chosen);
+
+    TirovaneApp& app_;
+    QToolBar* toolBar_ = nullptr;
+    QMdiArea* area_ = nullptr;
+    QMdiSubWindow* child_ = nullptr;
+    ResultForm* result_ = nullptr;
+    QList<QAction*> chartStyles_;
+    QList<QAction*> chartKinds_;
+    bool quiet_ = false;
+};
+
+} // namespace tirovane

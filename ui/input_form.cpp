@@ -1,0 +1,455 @@
+#include "ui/input_form.h"
+
+#include "app/reference_tables.h"
+#include "engine/text_forms.h"
+#include "ui/application.h"
+#include "ui/widgets.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+namespace tirovane {
+
+namespace {
+
+const char* const MonthNames[] = {"January",   "February", "March",    "April",
+                                  "May",       "June",     "July",     "August",
+                                  "September", "October",  "November", "December"};
+
+QString Indexed(const char* name, int index) {
+    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
+}
+
+QComboBox* List(const char* name, int index, QWidget* parent) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(Indexed(name, index));
+    return list;
+}
+
+// A row of widgets with a caption after them ("HH/MM", "DEG/MIN").
+QWidget* Row(std::initializer_list<QWidget*> widgets, const QString& caption = {},
+             QWidget* parent = nullptr) {
+    auto* row = new QWidget(parent);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(6);
+    for (QWidget* w : widgets) {
+        layout->addWidget(w);
+    }
+    if (!caption.isEmpty()) {
+        auto* label = new QLabel(caption, row);
+        label->setEnabled(false);
+        layout->addWidget(label);
+    }
+    layout->addStretch(1);
+    return row;
+}
+
+} // namespace
+
+InputForm::InputForm(TirovaneApp& app) : app_(app) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QString::fromLatin1(ProgramCaption));
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(16, 12, 16, 12);
+    layout->setSpacing(10);
+
+    auto* intro = new QLabel(
+        QStringLiteral("Tirovane shows the Manglik compatibility between two people. It is "
+                       "believed that if both the partners are Manglik, the match is more suitable "
+                       "than when one of the partners is not. "),
+        central);
+    intro->setObjectName(QStringLiteral("lblIntroduction"));
+    intro->setWordWrap(true);
+    layout->addWidget(intro);
+
+    auto* open = new QPushButton(QStringLiteral("&Open Previously Saved Reading"), central);
+    open->setObjectName(QStringLiteral("cmdOpen"));
+    layout->addWidget(open, 0, Qt::AlignLeft);
+
+    frames_ = new QStackedWidget(central);
+    frames_->setObjectName(QStringLiteral("fraMainStack"));
+    for (int i = 0; i < 2; ++i) {
+        frames_->addWidget(BuildPerson(i));
+    }
+    layout->addWidget(frames_);
+
+    auto* links = new QWidget(central);
+    auto* linkLayout = new QVBoxLayout(links);
+    linkLayout->setContentsMargins(0, 0, 0, 0);
+    linkLayout->setSpacing(2);
+    auto* home = new LinkLabel(
+        QStringLiteral("Visit the Tirovane home page for detailed advice and consultation."),
+        links);
+    home->setObjectName(QStringLiteral("lblHomePage"));
+    auto* reseller = new LinkLabel(
+        QStringLiteral("Get this software fully branded for your website. Click here for more "
+                       "details."),
+        links);
+    reseller->setObjectName(QStringLiteral("lblFullBrand"));
+    auto* cobrand = new LinkLabel(
+        QStringLiteral(
+            "Co-brand this software for your own web site. Click here for more details."),
+        links);
+    cobrand->setObjectName(QStringLiteral("lblCobrand"));
+    linkLayout->addWidget(home);
+    linkLayout->addWidget(reseller);
+    linkLayout->addWidget(cobrand);
+    layout->addWidget(links);
+    connect(home, &LinkLabel::clicked, this, [this] { app_.Links().OpenHomePage(); });
+    connect(reseller, &LinkLabel::clicked, this, [this] { app_.Links().OpenResellerPage(); });
+    connect(cobrand, &LinkLabel::clicked, this, [this] { app_.Links().OpenCoBrandPage(); });
+
+    setCentralWidget(central);
+    BuildMenus();
+    Form_Load();
+}
+
+QGroupBox* InputForm::BuildPerson(int i) {
+    PersonControls& p = people_[i];
+    p.Frame = new QGroupBox(i == 0 ? QStringLiteral("Your Personal Details")
+                                   : QStringLiteral("Your Partner's Personal Details"));
+    p.Frame->setObjectName(Indexed("fraMain", i));
+    QWidget* f = p.Frame;
+
+    const auto report = [this](FilteredLineEdit& box) { ReportRefused(box); };
+    const auto text = [&](const char* name, FilteredLineEdit::Kind kind) {
+        auto* box = new FilteredLineEdit(kind, report, f);
+        box->setObjectName(Indexed(name, i));
+        if (kind == FilteredLineEdit::Kind::Digits) {
+            box->setMaxLength(3);
+            box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 16);
+        }
+        return box;
+    };
+    using Kind = FilteredLineEdit::Kind;
+    p.Name = text("txtName", Kind::Letters);
+    p.Date = List("cboDate", i, f);
+    p.Month = List("cboMonth", i, f);
+    p.Year = List("cboYear", i, f);
+    p.Hour = List("cboHour", i, f);
+    p.Minute = List("cboMinute", i, f);
+    p.City = text("txtCity", Kind::Letters);
+    p.State = text("txtState", Kind::Letters);
+    p.Country = text("txtCountry", Kind::Letters);
+    p.LatDeg = text("txtLatDeg", Kind::Digits);
+    p.LatMin = text("txtLatMin", Kind::Digits);
+    p.LonDeg = text("txtLonDeg", Kind::Digits);
+    p.LonMin = text("txtLonMin", Kind::Digits);
+    p.TimeZone = List("cboTimeZone", i, f);
+    p.TimeZone->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+
+    // Each person's North/South and East/West pairs are groups of their own;
+    // the four buttons of each kind share one array across both people.
+    const auto option = [&](const char* name, int element, const char* caption) {
+        auto* button = new QRadioButton(QString::fromLatin1(caption), f);
+        button->setObjectName(Indexed(name, element));
+        return button;
+    };
+    p.North = option("optLat", 2 * i, "North");
+    p.South = option("optLat", 2 * i + 1, "South");
+    p.East = option("optLong", 2 * i, "East");
+    p.West = option("optLong", 2 * i + 1, "West");
+    auto* latitudeGroup = new QButtonGroup(f);
+    latitudeGroup->addButton(p.North);
+    latitudeGroup->addButton(p.South);
+    auto* longitudeGroup = new QButtonGroup(f);
+    longitudeGroup->addButton(p.East);
+    longitudeGroup->addButton(p.West);
+
+    p.Dst = new QCheckBox(QStringLiteral("Daylight Saving Time"), f);
+    p.Dst->setObjectName(Indexed("chkDST", i));
+    p.LookUp = new QPushButton(QStringLiteral("Click here to find Latitude && Longitude"), f);
+    p.LookUp->setObjectName(i == 0 ? QStringLiteral("Command1") : QStringLiteral("Command3"));
+
+    auto* form = new QFormLayout(f);
+    form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    form->setHorizontalSpacing(12);
+    form->setVerticalSpacing(8);
+    form->setContentsMargins(14, 14, 14, 14);
+    form->addRow(QStringLiteral("Name"), p.Name);
+    form->addRow(QStringLiteral("Date of Birth"), Row({p.Date, p.Month, p.Year}, {}, f));
+    form->addRow(QStringLiteral("Time of Birth"),
+                 Row({p.Hour, p.Minute}, QStringLiteral("HH/MM"), f));
+    form->addRow(QStringLiteral("City"), p.City);
+    form->addRow(QStringLiteral("State"), p.State);
+    form->addRow(QStringLiteral("Country"), p.Country);
+    form->addRow(
+        QStringLiteral("Latitude"),
+        Row({p.LatDeg, p.LatMin, new QLabel(QStringLiteral("DEG/MIN"), f), p.North, p.South}, {},
+            f));
+    form->addRow(
+        QStringLiteral("Longitude"),
+        Row({p.LonDeg, p.LonMin, new QLabel(QStringLiteral("DEG/MIN"), f), p.East, p.West}, {}, f));
+    form->addRow(QStringLiteral("Time Zone"), p.TimeZone);
+    form->addRow(QString(), p.Dst);
+    form->addRow(QString(), Row({p.LookUp}, {}, f));
+
+    auto* command = new QPushButton(
+        i == 0 ? QStringLiteral("&Next") : QStringLiteral("&Get Manglik Matching Reading"), f);
+    command->setObjectName(i == 0 ? QStringLiteral("cmdNext") : QStringLiteral("cmdCalculate"));
+    command->setDefault(false);
+    command->setAutoDefault(false);
+    form->addRow(QString(), Row({command}, {}, f));
+
+    if (i == 0) {
+        connect(command, &QPushButton::clicked, this, &InputForm::cmdNext_Click);
+        connect(p.LookUp, &QPushButton::clicked, this, &InputForm::Command1_Click);
+    } else {
+        connect(command, &QPushButton::clicked, this, &InputForm::cmdCalculate_Click);
+        connect(p.LookUp, &QPushButton::clicked, this, &InputForm::Command3_Click);
+    }
+    return p.Frame;
+}
+
+void InputForm::BuildMenus() {
+    QMenuBar* bar = menuBar();
+    const auto action = [this](QMenu* menu, const char* name, const char* caption) {
+        QAction* a = menu->addAction(QString::fromLatin1(caption));
+        a->setObjectName(QString::fromLatin1(name));
+        return a;
+    };
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    connect(action(file, "mnuCalculate", "Get My &Rasi Chart"), &QAction::triggered, this,
+            &InputForm::mnuCalculate_Click);
+    file->addSeparator();
+    connect(action(file, "mnuExit", "&Exit"), &QAction::triggered, this, &InputForm::mnuExit_Click);
+
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    connect(action(help, "mnuOnline", "&Online Help"), &QAction::triggered, this,
+            [this] { app_.Links().OpenHelpPage(); });
+    connect(action(help, "mnuVisit", "&Visit Us Online"), &QAction::triggered, this,
+            [this] { app_.Links().OpenHomePage(); });
+    help->addSeparator();
+    connect(action(help, "mnuUpdate", "Check for Software &Update"), &QAction::triggered, this,
+            [this] { app_.Links().OpenDownloadPage(); });
+    help->addSeparator();
+    connect(action(help, "mnuAbout", "&About Software"), &QAction::triggered, this,
+            [this] { app_.ShowAbout(); });
+
+    QAction* donate = bar->addAction(QStringLiteral("Donate"));
+    donate->setObjectName(QStringLiteral("mnuDonate"));
+    connect(donate, &QAction::triggered, this, [this] { app_.Links().OpenDonationPage(); });
+    QAction* makeMoney = bar->addAction(QStringLiteral("Make Money &Online"));
+    makeMoney->setObjectName(QStringLiteral("mnuMakeMoney"));
+    makeMoney->setVisible(false);
+    makeMoney->setEnabled(false);
+    connect(makeMoney, &QAction::triggered, this, [this] { app_.Links().OpenResellerPage(); });
+}
+
+void InputForm::Form_Load() {
+    const ReferenceTables& tables = LoadReferenceTables();
+    for (PersonControls& p : people_) {
+        for (int d = 1; d <= 31; ++d) {
+            p.Date->addItem(QString::number(d));
+        }
+        for (const char* month : MonthNames) {
+            p.Month->addItem(QString::fromLatin1(month));
+        }
+        for (int y = 1901; y <= 2050; ++y) {
+            p.Year->addItem(QString::number(y));
+        }
+        for (int h = 0; h <= 23; ++h) {
+            p.Hour->addItem(QString::number(h));
+        }
+        for (int m = 0; m <= 59; ++m) {
+            p.Minute->addItem(QString::number(m));
+        }
+        for (const ZoneRow& zone : tables.Zones) {
+            p.TimeZone->addItem(QString::fromUtf8(zone.Label.data(), qsizetype(zone.Label.size())));
+        }
+        for (QComboBox* list : {p.Date, p.Month, p.Year, p.Hour, p.Minute, p.TimeZone}) {
+            list->setCurrentIndex(0);
+        }
+        p.North->setChecked(true);
+        p.East->setChecked(true);
+    }
+    BringFrameToFront(0);
+}
+
+void InputForm::BringFrameToFront(int index) {
+    frames_->setCurrentIndex(index);
+}
+
+int InputForm::FrameInFront() const {
+    return frames_->currentIndex();
+}
+
+PersonFields InputForm::ReadFields(int i) const {
+    const PersonControls& p = people_[i];
+    PersonFields f;
+    f.Name = p.Name->text().toStdString();
+    f.LatitudeDegrees = p.LatDeg->text().toStdString();
+    f.LatitudeMinutes = p.LatMin->text().toStdString();
+    f.LongitudeDegrees = p.LonDeg->text().toStdString();
+    f.LongitudeMinutes = p.LonMin->text().toStdString();
+    f.City = p.City->text().toStdString();
+    f.State = p.State->text().toStdString();
+    f.Country = p.Country->text().toStdString();
+    if (p.North->isChecked() || p.South->isChecked()) {
+        f.South = p.South->isChecked();
+    }
+    if (p.East->isChecked() || p.West->isChecked()) {
+        f.East = p.East->isChecked();
+    }
+    f.Day = p.Date->currentIndex() + 1;
+    f.Month = p.Month->currentIndex() + 1;
+    f.Year = p.Year->currentText().toInt();
+    return f;
+}
+
+int InputForm::SelectedZoneRow(int index) const {
+    return people_[index].TimeZone->currentIndex();
+}
+
+BirthDetails InputForm::ReadPerson(int i) const {
+    const PersonControls& p = people_[i];
+    BirthDetails d;
+    d.Name = p.Name->text().toStdString();
+    d.Day = p.Date->currentText().toInt();
+    d.Month = p.Month->currentIndex() + 1;
+    d.Year = p.Year->currentText().toInt();
+    d.Hour = p.Hour->currentText().toInt();
+    d.Minute = p.Minute->currentText().toInt();
+    SelectZoneRow(d, std::max(0, SelectedZoneRow(i)));
+    d.LatitudeDegrees = p.LatDeg->text().toInt();
+    d.LatitudeMinutes = p.LatMin->text().toInt();
+    d.South = p.South->isChecked();
+    d.LongitudeDegrees = p.LonDeg->text().toInt();
+    d.LongitudeMinutes = p.LonMin->text().toInt();
+    d.East = p.East->isChecked();
+    d.DaylightSaving = p.Dst->isChecked();
+    d.City = std::string(engine::TrimBlanks(p.City->text().toStdString()));
+    d.State = std::string(engine::TrimBlanks(p.State->text().toStdString()));
+    d.Country = std::string(engine::TrimBlanks(p.Country->text().toStdString()));
+    return d;
+}
+
+bool InputForm::ValidateInput(int i) {
+    const std::string converter = app_.System().ProgramFolder() + "/" + ConverterFileName;
+    const auto failure =
+        tirovane::ValidateInput(ReadFields(i), app_.System().FileExists(converter));
+    if (!failure) {
+        return true;
+    }
+    app_.System().ShowMessage(std::string(failure->Message), MessageTitle,
+                              failure->Icon == MessageIcon::Error ? MessageKind::Error
+                                                                  : MessageKind::Information,
+                              MessageButtons::Ok);
+    PersonControls& p = people_[i];
+    switch (failure->Field) {
+    case InputField::Name:
+        p.Name->setFocus();
+        break;
+    case InputField::LatitudeDegrees:
+        p.LatDeg->setFocus();
+        break;
+    case InputField::LatitudeMinutes:
+        p.LatMin->setFocus();
+        break;
+    case InputField::LongitudeDegrees:
+        p.LonDeg->setFocus();
+        break;
+    case InputField::LongitudeMinutes:
+        p.LonMin->setFocus();
+        break;
+    case InputField::City:
+        p.City->setFocus();
+        break;
+    case InputField::State:
+        p.State->setFocus();
+        break;
+    case InputField::Country:
+        p.Country->setFocus();
+        break;
+    case InputField::LatitudeDirection:
+        p.North->setChecked(true);
+        break;
+    case InputField::LongitudeDirection:
+        p.East->setChecked(true);
+        break;
+    case InputField::Date:
+    case InputField::ConverterLibrary:
+        break;
+    }
+    return false;
+}
+
+void InputForm::ReportRefused(FilteredLineEdit& box) {
+    const bool letters = box.FilterKind() == FilteredLineEdit::Kind::Letters;
+    app_.System().ShowMessage(letters ? "Please enter only letters" : "Please enter only numbers",
+                              MessageTitle, MessageKind::Error, MessageButtons::Ok);
+    if (letters) {
+        box.setFocus();
+    }
+}
+
+void InputForm::ShowError(const char* message, QWidget* focus) {
+    app_.System().ShowMessage(message, MessageTitle, MessageKind::Error, MessageButtons::Ok);
+    focus->setFocus();
+}
+
+void InputForm::FindPlace(int i) {
+    const PersonControls& p = people_[i];
+    if (p.City->text().isEmpty()) {
+        ShowError("Please Enter City", p.City);
+        return;
+    }
+    if (p.State->text().isEmpty()) {
+        ShowError("Please Enter State", p.State);
+        return;
+    }
+    if (p.Country->text().isEmpty()) {
+        ShowError("Please Enter Country", p.Country);
+        return;
+    }
+    const QString phrase = p.City->text() + u' ' + p.State->text() + u' ' + p.Country->text() +
+                           QStringLiteral(" Latitude Longitude");
+    app_.System().SearchWeb(phrase.toStdString(), app_.Links().Addresses().HomePage);
+}
+
+void InputForm::cmdNext_Click() {
+    app_.CalculatePerson(FirstPerson);
+}
+
+void InputForm::cmdCalculate_Click() {
+    app_.CalculatePerson(Partner);
+}
+
+void InputForm::mnuCalculate_Click() {
+    cmdCalculate_Click();
+}
+
+void InputForm::mnuExit_Click() {
+    close();
+}
+
+void InputForm::Command1_Click() {
+    FindPlace(0);
+}
+
+void InputForm::Command3_Click() {
+    FindPlace(1);
+}
+
+void InputForm::closeEvent(QCloseEvent* event) {
+    event->accept();
+    app_.ExitProgram();
+}
+
+} // namespace tirovane

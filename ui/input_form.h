@@ -1,0 +1,91 @@
+#pragma once
+
+#include "app/birth_details.h"
+#include "app/validation.h"
+
+#include <QMainWindow>
+#include <array>
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QStackedWidget;
+
+namespace tirovane {
+
+class FilteredLineEdit;
+class TirovaneApp;
+
+// The input window: the two people's birth details, one frame each, of
+// which only the one in front is visible.
+class InputForm : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit InputForm(TirovaneApp& app);
+
+    // The checks of person `index` with their messages and follow-ups.
+    bool ValidateInput(int index);
+
+    // Person `index` as the form holds them.
+    BirthDetails ReadPerson(int index) const;
+    PersonFields ReadFields(int index) const;
+
+    // The selected zone row of person `index`.
+    int SelectedZoneRow(int index) const;
+
+    void BringFrameToFront(int index);
+    int FrameInFront() const;
+
+public slots:
+    void cmdNext_Click();
+    void cmdCalculate_Click();
+    void mnuCalculate_Click();
+    void mnuExit_Click();
+    void Command1_Click();
+    void Command3_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    struct PersonControls {
+        QGroupBox* Frame = nullptr;
+        FilteredLineEdit* Name = nullptr;
+        QComboBox* Date = nullptr;
+        QComboBox* Month = nullptr;
+        QComboBox* Year = nullptr;
+        QComboBox* Hour = nullptr;
+        QComboBox* Minute = nullptr;
+        FilteredLineEdit* City = nullptr;
+        FilteredLineEdit* State = nullptr;
+        FilteredLineEdit* Country = nullptr;
+        FilteredLineEdit* LatDeg = nullptr;
+        FilteredLineEdit* LatMin = nullptr;
+        QRadioButton* North = nullptr;
+        QRadioButton* South = nullptr;
+        FilteredLineEdit* LonDeg = nullptr;
+        FilteredLineEdit* LonMin = nullptr;
+        QRadioButton* East = nullptr;
+        QRadioButton* West = nullptr;
+        QComboBox* TimeZone = nullptr;
+        QCheckBox* Dst = nullptr;
+        QPushButton* LookUp = nullptr;
+    };
+
+    QGroupBox* BuildPerson(int index);
+    void BuildMenus();
+    void Form_Load();
+    void FindPlace(int index);
+    void ReportRefused(FilteredLineEdit& box);
+    void ShowError(const char* message, QWidget* focus);
+
+    TirovaneApp& app_;
+    QStackedWidget* frames_ = nullptr;
+    std::array<PersonControls, 2> people_;
+};
+
+} // namespace tirovane

@@ -1,0 +1,104 @@
+#include "ui/rashi_chart.h"
+
+#include "ui/widgets.h"
+
+#include <QLabel>
+#include <QPainter>
+
+namespace tirovane {
+
+namespace {
+
+// The content starts 350 twips in from the cell's left edge, 60 down.
+constexpr int ContentLeft = 23;
+constexpr int ContentTop = 4;
+constexpr int Margin = 1;
+
+} // namespace
+
+QPoint RashiChartWidget::CellOf(int sign) {
+    // (row, column) of signs 0 .. 11, clockwise from the top row's second cell.
+    static constexpr int Cells[12][2] = {{0, 1}, {0, 2}, {0, 3}, {1, 3}, {2, 3}, {3, 3},
+                                         {3, 2}, {3, 1}, {3, 0}, {2, 0}, {1, 0}, {0, 0}};
+    return {Cells[sign][1], Cells[sign][0]};
+}
+
+RashiChartWidget::RashiChartWidget(int person, QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("picSouthRasi_%1").arg(person));
+    setFixedSize(4 * CellSize + 2 * Margin, 4 * CellSize + 2 * Margin);
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, QColor(255, 250, 240));
+    setPalette(p);
+    const QString contentName =
+        person == 0 ? QStringLiteral("lblPlanets_Male_%1") : QStringLiteral("lblPlanets_Female_%1");
+    for (int k = 0; k < 12; ++k) {
+        const QPoint cell = CellOf(k);
+        const QRect r(Margin + cell.x() * CellSize, Margin + cell.y() * CellSize, CellSize,
+                      CellSize);
+        auto* content = NamedLabel(contentName.arg(k), QString(), this);
+        content->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        content->move(r.left() + ContentLeft - 16, r.top() + ContentTop);
+        content->setFixedWidth(CellSize - ContentLeft + 14);
+        contents_[k] = content;
+
+        auto* number = NamedLabel(QStringLiteral("lblSouthPosition_%1").arg(person * 12 + k),
+                                  QString::number(k + 1), this);
+        number->setFont(WindowFont(7));
+        number->setStyleSheet(QStringLiteral("color: #a05a00;"));
+        number->adjustSize();
+        number->move(r.right() - number->width() - 3, r.bottom() - number->height() - 1);
+        numbers_[k] = number;
+        FitContent(k);
+    }
+}
+
+void RashiChartWidget::SetCells(const ChartCellTexts& cells) {
+    for (int k = 0; k < 12; ++k) {
+        QString text = QString::fromStdString(cells[k]);
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        contents_[k]->setText(text);
+        FitContent(k);
+    }
+}
+
+// A cell may hold up to ten lines: the font shrinks until they fit.
+void RashiChartWidget::FitContent(int sign) {
+    QLabel* label = contents_[sign];
+    const int available = CellSize - ContentTop - numbers_[sign]->height();
+    for (int size = 9; size >= 5; --size) {
+        label->setFont(WindowFont(size));
+        const int lines = std::max<qsizetype>(1, label->text().count(u'\n') + 1);
+        if (label->fontMetrics().lineSpacing() * lines <= available || size == 5) {
+            label->setFixedHeight(std::min(
+                available + 2, label->fontMetrics().lineSpacing() * static_cast<int>(lines) + 2));
+            break;
+        }
+    }
+}
+
+void RashiChartWidget::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(QColor(170, 60, 20), 1));
+    const int size = 4 * CellSize;
+    const int o = Margin;
+    painter.drawRect(o, o, size, size);
+    for (int k = 1; k < 4; ++k) {
+        const int at = o + k * CellSize;
+        if (k == 2) {
+            // The middle lines stop at the empty centre.
+            painter.drawLine(at, o, at, o + CellSize);
+            painter.drawLine(at, o + 3 * CellSize, at, o + size);
+            painter.drawLine(o, at, o + CellSize, at);
+            painter.drawLine(o + 3 * CellSize, at, o + size, at);
+        } else {
+            painter.drawLine(at, o, at, o + size);
+            painter.drawLine(o, at, o + size, at);
+        }
+    }
+    painter.fillRect(o + CellSize + 1, o + CellSize + 1, 2 * CellSize - 1, 2 * CellSize - 1,
+                     QColor(255, 244, 226));
+}
+
+} // namespace tirovane

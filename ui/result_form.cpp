@@ -1,0 +1,364 @@
+#include "ui/result_form.h"
+
+#include "app/result_texts.h"
+#include "ui/application.h"
+#include "ui/rashi_chart.h"
+#include "ui/widgets.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+namespace tirovane {
+
+namespace {
+
+QString Qt8(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QGroupBox* Group(const QString& name, const QString& caption, QWidget* parent) {
+    auto* group = new QGroupBox(caption, parent);
+    group->setObjectName(name);
+    return group;
+}
+
+QLabel* ResultLabel(const QString& name, QWidget* parent) {
+    QLabel* label = NamedLabel(name, QStringLiteral("-"), parent);
+    label->setStyleSheet(QStringLiteral("color: rgb(255, 128, 0); font-weight: bold;"));
+    label->setWordWrap(true);
+    return label;
+}
+
+const char* const PlanetCaptions[] = {"Surya / Sun",    "Chandra / Moon", "Budha / Mercury",
+                                      "Shukra / Venus", "Mangala / Mars", "Guru / Jupiter",
+                                      "Shani / Saturn"};
+const char* const VedicCaptions[] = {"Ayanamsa", "Lagna / Asc",     "Nakshatra",     "Pada",
+                                     "Lord",     "Rashi/Moon Sign", "Lagna Position"};
+const char* const HomePageInvitation =
+    "For detailed advice and consultation on Mangal Dosha, visit the Tirovane home page.";
+
+} // namespace
+
+ResultForm::ResultForm(TirovaneApp& app, QWidget* parent) : QWidget(parent), app_(app) {
+    setObjectName(QStringLiteral("frmDisplay"));
+    setWindowTitle(QString::fromLatin1(ProgramCaption));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 6, 8, 8);
+    layout->setSpacing(0);
+    tabs_ = new QTabBar(this);
+    tabs_->setObjectName(QStringLiteral("TS"));
+    tabs_->addTab(QStringLiteral("Your Details"));
+    tabs_->addTab(QStringLiteral("Your Partner's Details"));
+    tabs_->addTab(QStringLiteral("Manglik Matching"));
+    tabs_->setExpanding(false);
+    layout->addWidget(tabs_);
+
+    pages_ = new QStackedWidget(this);
+    pages_->setObjectName(QStringLiteral("fraFrames"));
+    pages_->setFrameShape(QFrame::StyledPanel);
+    pages_->addWidget(BuildPersonPage(0));
+    pages_->addWidget(BuildPersonPage(1));
+    pages_->addWidget(BuildMatchPage());
+    layout->addWidget(pages_);
+    connect(tabs_, &QTabBar::currentChanged, this, &ResultForm::TS_Click);
+
+    // Hidden: the capture of the form, and the last picture's name and folder.
+    auto* picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("Picture1"));
+    picture->hide();
+    auto* file = new QLineEdit(this);
+    file->setObjectName(QStringLiteral("txtFile"));
+    file->hide();
+    auto* folder = new QLineEdit(this);
+    folder->setObjectName(QStringLiteral("txtFolder"));
+    folder->hide();
+}
+
+QWidget* ResultForm::BuildPersonPage(int person) {
+    PersonPage& page = people_[person];
+    const QString suffix = person == 0 ? QStringLiteral("_Male") : QStringLiteral("_Female");
+    auto* frame = new QWidget(this);
+    frame->setObjectName(QStringLiteral("fraFrame_%1").arg(person));
+    auto* grid = new QGridLayout(frame);
+    grid->setContentsMargins(10, 8, 10, 8);
+    grid->setHorizontalSpacing(12);
+    grid->setVerticalSpacing(8);
+
+    QGroupBox* details =
+        Group(QStringLiteral("Frame2_%1").arg(person), QStringLiteral("Personal Details"), frame);
+    auto* detailsLayout = new QVBoxLayout(details);
+    detailsLayout->setSpacing(4);
+    const char* const detailNames[] = {"lblName",      "lblDOB",  "lblTOB",   "lblLatitude",
+                                       "lblLongitude", "lblCity", "lblState", "lblCountry"};
+    for (int k = 0; k < 8; ++k) {
+        page.Details[k] = NamedLabel(QLatin1String(detailNames[k]) + suffix, QString(), details);
+        detailsLayout->addWidget(page.Details[k]);
+    }
+    detailsLayout->addStretch(1);
+
+    QGroupBox* planets = Group(QStringLiteral("fraWestern_%1").arg(person),
+                               QStringLiteral("Vedic Planetary Position"), frame);
+    auto* planetGrid = new QGridLayout(planets);
+    planetGrid->setVerticalSpacing(4);
+    planetGrid->setHorizontalSpacing(14);
+    for (int b = 0; b < 7; ++b) {
+        const int nameIndex = person == 0 ? b : 31 - b;
+        planetGrid->addWidget(NamedLabel(QStringLiteral("PlanetName_%1").arg(nameIndex),
+                                         QString::fromLatin1(PlanetCaptions[b]), planets),
+                              b, 0);
+        page.Planets[b] =
+            NamedLabel(QStringLiteral("Planet%1_%2").arg(suffix).arg(b), QString(), planets);
+        planetGrid->addWidget(page.Planets[b], b, 1);
+    }
+    planetGrid->setRowStretch(7, 1);
+
+    QGroupBox* vedic = Group(QStringLiteral("fraVedic_%1").arg(person),
+                             QStringLiteral("Other Vedic Details"), frame);
+    auto* vedicGrid = new QGridLayout(vedic);
+    vedicGrid->setVerticalSpacing(4);
+    vedicGrid->setHorizontalSpacing(14);
+    const char* const vedicNames[] = {"lblAyanamsha", "lblLagna", "lblNakshatra",
+                                      "lblPada",      "lblLord",  "lblRashi"};
+    for (int k = 0; k < 7; ++k) {
+        vedicGrid->addWidget(new QLabel(QString::fromLatin1(VedicCaptions[k]), vedic), k, 0);
+        QLabel* value = k < 6 ? NamedLabel(QLatin1String(vedicNames[k]) + suffix, QString(), vedic)
+                              : NamedLabel(QStringLiteral("lblLagnaPosition_%1").arg(person),
+                                           QStringLiteral(" "), vedic);
+        if (k < 6) {
+            page.Vedic[k] = value;
+        }
+        vedicGrid->addWidget(value, k, 1);
+    }
+    vedicGrid->setRowStretch(7, 1);
+
+    page.Chart = new RashiChartWidget(person, frame);
+
+    // The interpretation and the effects take turns in one place.
+    page.Interpretation = Group(QStringLiteral("Frame1_%1").arg(person),
+                                QStringLiteral("Manglik Interpretation"), frame);
+    auto* interpretationLayout = new QVBoxLayout(page.Interpretation);
+    interpretationLayout->setSpacing(8);
+    const int lagnaFrame = person == 0 ? 3 : 4;
+    const int rashiFrame = person == 0 ? 2 : 5;
+    const auto resultGroup = [&](int frameIndex, const QString& caption, int first) {
+        QGroupBox* group =
+            Group(QStringLiteral("Frame1_%1").arg(frameIndex), caption, page.Interpretation);
+        auto* groupLayout = new QVBoxLayout(group);
+        groupLayout->setSpacing(3);
+        for (int k = first; k < first + 3; ++k) {
+            page.Results[k] =
+                ResultLabel(QStringLiteral("lblResult%1_%2").arg(suffix).arg(k), group);
+            groupLayout->addWidget(page.Results[k]);
+        }
+        interpretationLayout->addWidget(group);
+    };
+    resultGroup(lagnaFrame, QStringLiteral("Ascendant (Lagna)"), 0);
+    resultGroup(rashiFrame, QStringLiteral("Moon Sign (Rashi)"), 3);
+    page.Results[6] = NamedLabel(QStringLiteral("lblResult%1_6").arg(suffix),
+                                 QStringLiteral("P.S. Please consult an astrologer for further "
+                                                "detailed consultations for solving of Mangal "
+                                                "Dosha."),
+                                 page.Interpretation);
+    page.Results[6]->setWordWrap(true);
+    interpretationLayout->addWidget(page.Results[6]);
+    auto* home = new LinkLabel(QString::fromLatin1(HomePageInvitation), page.Interpretation);
+    home->setObjectName(QStringLiteral("lblHomePage_%1").arg(person));
+    connect(home, &LinkLabel::clicked, this, &ResultForm::lblHomePage_Click);
+    interpretationLayout->addWidget(home);
+    interpretationLayout->addStretch(1);
+
+    page.Effects = Group(person == 0 ? QStringLiteral("Frame4") : QStringLiteral("Frame3"),
+                         QStringLiteral("Effects && Remedies"), frame);
+    auto* effectsLayout = new QVBoxLayout(page.Effects);
+    page.EffectsText = new QTextEdit(page.Effects);
+    page.EffectsText->setObjectName(person == 0 ? QStringLiteral("RichTextBox2")
+                                                : QStringLiteral("RichTextBox1"));
+    page.EffectsText->setReadOnly(true);
+    page.EffectsText->setTextInteractionFlags(Qt::TextSelectableByMouse |
+                                              Qt::TextSelectableByKeyboard);
+    effectsLayout->addWidget(page.EffectsText);
+    page.Effects->hide();
+
+    auto* buttons = new QWidget(frame);
+    auto* buttonLayout = new QHBoxLayout(buttons);
+    buttonLayout->setContentsMargins(0, 0, 0, 0);
+    auto* showInterpretation = new QPushButton(QStringLiteral("Manglik Interpretation"), buttons);
+    auto* showEffects = new QPushButton(QStringLiteral("Effects && Remedies"), buttons);
+    showInterpretation->setObjectName(person == 0 ? QStringLiteral("Command3")
+                                                  : QStringLiteral("Command1"));
+    showEffects->setObjectName(person == 0 ? QStringLiteral("Command4")
+                                           : QStringLiteral("Command2"));
+    buttonLayout->addStretch(1);
+    buttonLayout->addWidget(showInterpretation);
+    buttonLayout->addWidget(showEffects);
+    if (person == 0) {
+        connect(showInterpretation, &QPushButton::clicked, this, &ResultForm::Command3_Click);
+        connect(showEffects, &QPushButton::clicked, this, &ResultForm::Command4_Click);
+    } else {
+        connect(showInterpretation, &QPushButton::clicked, this, &ResultForm::Command1_Click);
+        connect(showEffects, &QPushButton::clicked, this, &ResultForm::Command2_Click);
+    }
+
+    grid->addWidget(details, 0, 0);
+    grid->addWidget(planets, 0, 1);
+    grid->addWidget(vedic, 0, 2);
+    grid->addWidget(page.Chart, 1, 0);
+    grid->addWidget(page.Interpretation, 1, 1, 1, 2);
+    grid->addWidget(page.Effects, 1, 1, 1, 2);
+    grid->addWidget(buttons, 2, 0, 1, 3);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(2, 1);
+    return frame;
+}
+
+QWidget* ResultForm::BuildMatchPage() {
+    auto* frame = new QWidget(this);
+    frame->setObjectName(QStringLiteral("fraFrame_2"));
+    auto* layout = new QVBoxLayout(frame);
+    layout->setContentsMargins(24, 20, 24, 20);
+    layout->setSpacing(16);
+    const char* const captions[] = {"Lagna Manglik Interpretation",
+                                    "Chandra Manglik Interpretation"};
+    for (int g = 0; g < 2; ++g) {
+        QGroupBox* group =
+            Group(QStringLiteral("fraMatch_%1").arg(g), QString::fromLatin1(captions[g]), frame);
+        auto* groupLayout = new QVBoxLayout(group);
+        groupLayout->setSpacing(6);
+        for (int k = 3 * g; k < 3 * g + 3; ++k) {
+            interpretation_[k] = ResultLabel(QStringLiteral("lblInterpretation_%1").arg(k), group);
+            groupLayout->addWidget(interpretation_[k]);
+        }
+        layout->addWidget(group);
+    }
+    auto* home = new LinkLabel(QString::fromLatin1(HomePageInvitation), frame);
+    home->setObjectName(QStringLiteral("lblHomePage_2"));
+    connect(home, &LinkLabel::clicked, this, &ResultForm::lblHomePage_Click);
+    layout->addWidget(home);
+    layout->addStretch(1);
+    return frame;
+}
+
+void ResultForm::Form_Load(const Reading& reading) {
+    tabs_->setCurrentIndex(0);
+    pages_->setCurrentIndex(0);
+    for (int person = 0; person < 2; ++person) {
+        WritePersonalDetails(person, reading.People[person]);
+    }
+}
+
+void ResultForm::WritePersonalDetails(int person, const BirthDetails& details) {
+    const PersonalDetailTexts t = PersonalDetails(details);
+    const std::array<const std::string*, 8> texts = {&t.Name,     &t.Birthdate, &t.BirthTime,
+                                                     &t.Latitude, &t.Longitude, &t.City,
+                                                     &t.State,    &t.Country};
+    for (int k = 0; k < 8; ++k) {
+        people_[person].Details[k]->setText(Qt8(*texts[k]));
+    }
+}
+
+void ResultForm::WriteChart(int person, const PersonChart& chart) {
+    PersonPage& page = people_[person];
+    for (int b = 0; b < 7; ++b) {
+        page.Planets[b]->setText(Qt8(chart.ChartPositions[b]));
+    }
+    const std::array<const std::string*, 6> vedic = {&chart.AyanamsaDisplay, &chart.LagnaName,
+                                                     &chart.MoonNakshatra,   &chart.PadaCount,
+                                                     &chart.NakshatraLord,   &chart.MoonSignName};
+    for (int k = 0; k < 6; ++k) {
+        page.Vedic[k]->setText(Qt8(*vedic[k]));
+    }
+    page.Chart->SetCells(chart.ChartCells);
+}
+
+void ResultForm::WriteManglikLines(int person, const ResultLines& lines) {
+    const auto& own = person == 0 ? lines.Male : lines.Female;
+    for (int k = 0; k < 6; ++k) {
+        people_[person].Results[k]->setText(Qt8(own[k]));
+    }
+    // The greeting lines of this person, then both match lines.
+    for (const int k : {person, person + 3, 2, 5}) {
+        interpretation_[k]->setText(Qt8(lines.Interpretation[k]));
+    }
+}
+
+void ResultForm::ResetManglikLines() {
+    for (PersonPage& page : people_) {
+        for (int k = 0; k < 6; ++k) {
+            page.Results[k]->setText(QStringLiteral("-"));
+        }
+    }
+    for (QLabel* label : interpretation_) {
+        label->setText(QStringLiteral("-"));
+    }
+}
+
+QPixmap ResultForm::PagePicture(int page) {
+    const int shown = pages_->currentIndex();
+    pages_->setCurrentIndex(page);
+    QPixmap picture = pages_->currentWidget()->grab();
+    pages_->setCurrentIndex(shown);
+    return picture;
+}
+
+int ResultForm::PageInFront() const {
+    return pages_->currentIndex();
+}
+
+void ResultForm::TS_Click() {
+    const int tab = tabs_->currentIndex();
+    if (tab == 0) {
+        pages_->setCurrentIndex(0);
+    } else if (tab == 1) {
+        pages_->setCurrentIndex(1);
+    } else {
+        pages_->setCurrentIndex(2);
+    }
+}
+
+void ResultForm::ShowInterpretation(int person) {
+    people_[person].Effects->hide();
+    people_[person].Interpretation->show();
+}
+
+void ResultForm::ShowEffects(int person) {
+    PersonPage& page = people_[person];
+    page.Interpretation->hide();
+    page.Effects->show();
+    // Every press inserts the whole text again at the insertion point.
+    QTextCursor cursor = page.EffectsText->textCursor();
+    for (const TextBlock& block : EffectsAndRemedies()) {
+        QTextCharFormat format;
+        format.setFontWeight(block.Bold ? QFont::Bold : QFont::Normal);
+        QString text = Qt8(block.Text);
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        cursor.insertText(text, format);
+    }
+    page.EffectsText->setTextCursor(cursor);
+}
+
+void ResultForm::Command3_Click() {
+    ShowInterpretation(0);
+}
+void ResultForm::Command4_Click() {
+    ShowEffects(0);
+}
+void ResultForm::Command1_Click() {
+    ShowInterpretation(1);
+}
+void ResultForm::Command2_Click() {
+    ShowEffects(1);
+}
+
+void ResultForm::lblHomePage_Click() {
+    app_.Links().OpenHomePage();
+}
+
+} // namespace tirovane

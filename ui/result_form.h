@@ -1,0 +1,79 @@
+#pragma once
+
+#include "app/birth_details.h"
+#include "app/calculation.h"
+#include "app/reading.h"
+
+#include <QWidget>
+#include <array>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QStackedWidget;
+class QTabBar;
+class QTextEdit;
+
+namespace tirovane {
+
+class RashiChartWidget;
+class TirovaneApp;
+
+// The finished reading on three tabs: each person's details, positions,
+// chart and Manglik lines, and the pair's match.
+class ResultForm : public QWidget {
+    Q_OBJECT
+public:
+    ResultForm(TirovaneApp& app, QWidget* parent = nullptr);
+
+    // Tab 1 and the first page in front, both people's personal details
+    // from the reading.
+    void Form_Load(const Reading& reading);
+
+    void WritePersonalDetails(int person, const BirthDetails& details);
+    // The chart values of the driver: planets, other Vedic details, cells.
+    void WriteChart(int person, const PersonChart& chart);
+    // What one person's two evaluations wrote: their six result lines,
+    // their greeting lines and both match lines.
+    void WriteManglikLines(int person, const ResultLines& lines);
+    // Every result line and match line back to "-".
+    void ResetManglikLines();
+
+    // A picture of one page (0, 1 or 2) as it shows on screen.
+    QPixmap PagePicture(int page);
+
+    int PageInFront() const;
+
+public slots:
+    void TS_Click();
+    void Command3_Click(); // first person: Manglik Interpretation
+    void Command4_Click(); // first person: Effects && Remedies
+    void Command1_Click(); // partner: Manglik Interpretation
+    void Command2_Click(); // partner: Effects && Remedies
+    void lblHomePage_Click();
+
+private:
+    struct PersonPage {
+        std::array<QLabel*, 8> Details{};
+        std::array<QLabel*, 7> Planets{};
+        std::array<QLabel*, 6> Vedic{};
+        std::array<QLabel*, 7> Results{};
+        RashiChartWidget* Chart = nullptr;
+        QGroupBox* Interpretation = nullptr;
+        QGroupBox* Effects = nullptr;
+        QTextEdit* EffectsText = nullptr;
+    };
+
+    QWidget* BuildPersonPage(int person);
+    QWidget* BuildMatchPage();
+    void ShowInterpretation(int person);
+    void ShowEffects(int person);
+
+    TirovaneApp& app_;
+    QTabBar* tabs_ = nullptr;
+    QStackedWidget* pages_ = nullptr;
+    std::array<PersonPage, 2> people_;
+    std::array<QLabel*, 6> interpretation_{};
+};
+
+} // namespace tirovane

@@ -1,0 +1,88 @@
+#include "ui/widgets.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace tirovane {
+
+LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+    setCursor(Qt::PointingHandCursor);
+    setWordWrap(true);
+    setStyleSheet(QStringLiteral("color: #1a56b0; text-decoration: underline;"));
+}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        emit clicked();
+    }
+    QLabel::mouseReleaseEvent(event);
+}
+
+FilteredLineEdit::FilteredLineEdit(Kind kind, std::function<void(FilteredLineEdit&)> report,
+                                   QWidget* parent)
+    : QLineEdit(parent), kind_(kind), report_(std::move(report)) {
+    // Typing is filtered key by key; whatever else edits the text (paste,
+    // drop, undo) is filtered afterwards.
+    connect(this, &QLineEdit::textEdited, this, &FilteredLineEdit::FilterEditedText);
+}
+
+bool FilteredLineEdit::Accepts(Kind kind, QChar c) {
+    const char16_t code = c.unicode();
+    if (code == 8 || code == 127) {
+        return true;
+    }
+    if (kind == Kind::Digits) {
+        return code >= u'0' && code <= u'9';
+    }
+    return (code >= u'A' && code <= u'Z') || (code >= u'a' && code <= u'z') || code == u' ';
+}
+
+void FilteredLineEdit::keyPressEvent(QKeyEvent* event) {
+    // Shortcuts (copy, paste, select all, undo) are not typed characters.
+    const bool shortcut = event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier);
+    const QString text = event->text();
+    if (!shortcut && !text.isEmpty()) {
+        for (const QChar c : text) {
+            if (!Accepts(kind_, c)) {
+                event->accept();
+                report_(*this);
+                return;
+            }
+        }
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void FilteredLineEdit::FilterEditedText(const QString& text) {
+    QString kept;
+    kept.reserve(text.size());
+    int cursor = cursorPosition();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (Accepts(kind_, text[i])) {
+            kept += text[i];
+        } else if (i < cursorPosition()) {
+            --cursor;
+        }
+    }
+    if (kept.size() == text.size()) {
+        return;
+    }
+    setText(kept);
+    setCursorPosition(cursor);
+    report_(*this);
+}
+
+QFont WindowFont(int pointSize, bool bold) {
+    QFont font(QStringLiteral("Verdana"), pointSize);
+    font.setStyleHint(QFont::SansSerif);
+    font.setBold(bold);
+    return font;
+}
+
+QLabel* NamedLabel(const QString& name, const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+} // namespace tirovane

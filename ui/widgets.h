@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QLabel>
+#include <QLineEdit>
+#include <functional>
+
+// Small widgets shared by the windows.
+
+namespace tirovane {
+
+// A label that opens something when clicked, with a hand cursor.
+class LinkLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit LinkLabel(const QString& text, QWidget* parent = nullptr);
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+// A line edit that lets only the characters of one kind in. A refused
+// keystroke is dropped and reported; pasted or dropped text loses the
+// refused characters and is reported once.
+class FilteredLineEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    enum class Kind { Letters, Digits };
+
+    // `report` shows the kind's message; it is called once per refusal.
+    FilteredLineEdit(Kind kind, std::function<void(FilteredLineEdit&)> report,
+                     QWidget* parent = nullptr);
+
+    Kind FilterKind() const { return kind_; }
+
+    // True when the character may be typed into a box of this kind.
+    static bool Accepts(Kind kind, QChar c);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void FilterEditedText(const QString& text);
+
+    Kind kind_;
+    std::function<void(FilteredLineEdit&)> report_;
+};
+
+// The window font of every text: Verdana, which fontconfig replaces by a
+// close sans-serif face where it is not installed.
+QFont WindowFont(int pointSize = 9, bool bold = false);
+
+// A label named for the tests, with the given text.
+QLabel* NamedLabel(const QString& name, const QString& text, QWidget* parent);
+
+} // namespace tirovane
