@@ -63,6 +63,7 @@ void RecordEvaluation(ReadingState& state, int person, manglik::ReferenceKind ki
 }
 
 const PersonChart& ComputePerson(ReadingState& state, int index, const BirthDetails& details) {
+    state.LastPerson = index;
     state.LastInput = MakeEngineInput(details);
     state.People.People[index] = details;
     state.LastChart = CalculateChart(state.LastInput, state.LastChart);

@@ -45,11 +45,15 @@ struct ResultLines {
 // people, the engine's last input and result, the lines and the flags.
 struct ReadingState {
     Reading People;
+    // The engine's input and result for the person computed last.
+    int LastPerson = FirstPerson;
     engine::EngineInput LastInput;
     PersonChart LastChart;
     MatchFlags LagnaMatchFlags;
     MatchFlags ChandraMatchFlags;
     ResultLines Lines;
+    // The file name last chosen for saving a reading or exporting a chart.
+    std::string LastFilePath;
 };
 
 // Writes one evaluation's lines (role from `person`: 0 "usr", 1 "pp"),

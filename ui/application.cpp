@@ -1,5 +1,10 @@
 #include "ui/application.h"
 
+#include "app/codepage.h"
+#include "app/export_text.h"
+#include "app/file_io.h"
+#include "app/saved_reading.h"
+#include "output/jpeg_file.h"
 #include "ui/about_box.h"
 #include "ui/frame_window.h"
 #include "ui/input_form.h"
@@ -7,6 +12,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPrinter>
 #include <QScreen>
@@ -150,11 +156,107 @@ void TirovaneApp::ShowAbout() {
     about->show();
 }
 
-void TirovaneApp::SaveReading() {}
+namespace {
 
-void TirovaneApp::SaveAsJpeg() {}
+constexpr const char* ReadingFilter = "Tirovane (*.tvr)|*.tvr";
 
-void TirovaneApp::ExportChart() {}
+// Bytes of a saved reading read at the most: far more than 34 lines need.
+constexpr std::size_t ReadingFileLimit = 1 << 20;
+
+} // namespace
+
+bool TirovaneApp::WriteChosenFile(const std::string& path, const std::string& bytes) {
+    if (const auto failure = WriteFileAtomically(path, bytes)) {
+        platform_.ShowMessage("The file " + path + " could not be written: " + *failure + ".",
+                              MessageTitle, MessageKind::Error, MessageButtons::Ok);
+        return false;
+    }
+    return true;
+}
+
+void TirovaneApp::SaveReading() {
+    FileDialogRequest request;
+    request.Title = MessageTitle;
+    request.Filter = ReadingFilter;
+    request.DefaultExtension = "tvr";
+    request.InitialName = state_.LastFilePath;
+    request.OverwritePrompt = true;
+    const auto path = platform_.ChooseSaveFile(request);
+    if (!path || path->empty()) {
+        return;
+    }
+    state_.LastFilePath = *path;
+    // The zone rows are those selected on the input form now.
+    const std::array<int, 2> zones = {Input().SelectedZoneRow(0), Input().SelectedZoneRow(1)};
+    WriteChosenFile(*path, ReadingFileBytes(state_.People.People, zones));
+}
+
+void TirovaneApp::OpenReading() {
+    FileDialogRequest request;
+    request.Title = "Select the source file";
+    request.Filter = ReadingFilter;
+    request.DefaultExtension = "tvr";
+    const auto path = platform_.ChooseOpenFile(request);
+    if (!path || path->empty()) {
+        return;
+    }
+    if (!HasReadingExtension(*path)) {
+        platform_.ShowMessage("Please Check The File.", MessageTitle, MessageKind::Error,
+                              MessageButtons::Ok);
+        return;
+    }
+    const ReadResult file = ReadFileStart(*path, ReadingFileLimit);
+    if (!file.Bytes) {
+        platform_.ShowMessage("The file " + *path + " could not be opened: " + file.Error + ".",
+                              MessageTitle, MessageKind::Error, MessageButtons::Ok);
+        return;
+    }
+    InputForm& input = Input();
+    const std::array<PersonForm, 2> forms =
+        ApplyReadingFile(*file.Bytes, {input.ReadForm(0), input.ReadForm(1)});
+    input.WriteForm(0, forms[0]);
+    input.WriteForm(1, forms[1]);
+    input.cmdNext_Click();
+    input.cmdCalculate_Click();
+}
+
+void TirovaneApp::SaveAsJpeg() {
+    CaptureResult();
+    FileDialogRequest request;
+    request.Filter = "JPEG Image (*.jpg)|*.jpg";
+    request.DefaultExtension = "JPG";
+    const auto path = platform_.ChooseSaveFile(request);
+    if (!path || path->empty()) {
+        return;
+    }
+    ResultForm& result = Result();
+    const auto* picture = result.findChild<QLabel*>(QStringLiteral("Picture1"));
+    const QImage image = picture ? picture->pixmap().toImage() : QImage();
+    if (const auto saved = tirovane::SaveAsJpeg(platform_, image, *path)) {
+        result.findChild<QLineEdit*>(QStringLiteral("txtFile"))
+            ->setText(QString::fromStdString(saved->FileName));
+        result.findChild<QLineEdit*>(QStringLiteral("txtFolder"))
+            ->setText(QString::fromStdString(saved->Folder));
+    }
+}
+
+void TirovaneApp::ExportChart() {
+    FileDialogRequest request;
+    request.Title = "Select the destination text file ";
+    request.Filter = "Export Chart As Text (*.txt)|*.txt";
+    request.DefaultExtension = "txt";
+    request.InitialName = state_.LastFilePath;
+    request.OverwritePrompt = true;
+    const auto path = platform_.ChooseSaveFile(request);
+    if (!path || path->empty()) {
+        return;
+    }
+    state_.LastFilePath = *path;
+    // The person computed last: after a whole reading, the partner.
+    const std::string text =
+        ExportChartText(state_.People.People[state_.LastPerson], state_.LastChart);
+    WriteChosenFile(*path, ToWindows1252(text));
+}
 
 void TirovaneApp::CaptureResult() {
     if (!frame_) {

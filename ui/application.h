@@ -44,8 +44,9 @@ public:
     void Print();
     void ShowAbout();
 
-    // The frame window's file commands.
+    // The frame window's file commands, and opening a saved reading.
     void SaveReading();
+    void OpenReading();
     void SaveAsJpeg();
     void ExportChart();
     // Takes the picture of the result form that "Save As JPEG" saves.
@@ -67,6 +68,8 @@ public:
 
 private:
     void CloseFrame();
+    // Writes a file the user chose; a failure is reported.
+    bool WriteChosenFile(const std::string& path, const std::string& bytes);
     void WriteComputedPerson(int index);
 
     Platform& platform_;

@@ -1,7 +1,7 @@
 #include "ui/input_form.h"
 
 #include "app/reference_tables.h"
-#include "engine/text_forms.h"
+#include "app/result_texts.h"
 #include "ui/application.h"
 #include "ui/widgets.h"
 
@@ -22,10 +22,6 @@
 namespace tirovane {
 
 namespace {
-
-const char* const MonthNames[] = {"January",   "February", "March",    "April",
-                                  "May",       "June",     "July",     "August",
-                                  "September", "October",  "November", "December"};
 
 QString Indexed(const char* name, int index) {
     return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
@@ -79,6 +75,7 @@ InputForm::InputForm(TirovaneApp& app) : app_(app) {
     auto* open = new QPushButton(QStringLiteral("&Open Previously Saved Reading"), central);
     open->setObjectName(QStringLiteral("cmdOpen"));
     layout->addWidget(open, 0, Qt::AlignLeft);
+    connect(open, &QPushButton::clicked, this, &InputForm::cmdOpen_Click);
 
     frames_ = new QStackedWidget(central);
     frames_->setObjectName(QStringLiteral("fraMainStack"));
@@ -258,10 +255,11 @@ void InputForm::Form_Load() {
         for (int d = 1; d <= 31; ++d) {
             p.Date->addItem(QString::number(d));
         }
-        for (const char* month : MonthNames) {
-            p.Month->addItem(QString::fromLatin1(month));
+        for (int month = 1; month <= 12; ++month) {
+            const std::string_view name = MonthName(month);
+            p.Month->addItem(QString::fromLatin1(name.data(), qsizetype(name.size())));
         }
-        for (int y = 1901; y <= 2050; ++y) {
+        for (int y = FirstYear; y <= LastYear; ++y) {
             p.Year->addItem(QString::number(y));
         }
         for (int h = 0; h <= 23; ++h) {
@@ -290,60 +288,67 @@ int InputForm::FrameInFront() const {
     return frames_->currentIndex();
 }
 
-PersonFields InputForm::ReadFields(int i) const {
+PersonForm InputForm::ReadForm(int i) const {
     const PersonControls& p = people_[i];
-    PersonFields f;
+    PersonForm f;
     f.Name = p.Name->text().toStdString();
+    f.City = p.City->text().toStdString();
+    f.State = p.State->text().toStdString();
+    f.Country = p.Country->text().toStdString();
     f.LatitudeDegrees = p.LatDeg->text().toStdString();
     f.LatitudeMinutes = p.LatMin->text().toStdString();
     f.LongitudeDegrees = p.LonDeg->text().toStdString();
     f.LongitudeMinutes = p.LonMin->text().toStdString();
-    f.City = p.City->text().toStdString();
-    f.State = p.State->text().toStdString();
-    f.Country = p.Country->text().toStdString();
-    if (p.North->isChecked() || p.South->isChecked()) {
-        f.South = p.South->isChecked();
-    }
-    if (p.East->isChecked() || p.West->isChecked()) {
-        f.East = p.East->isChecked();
-    }
-    f.Day = p.Date->currentIndex() + 1;
-    f.Month = p.Month->currentIndex() + 1;
-    f.Year = p.Year->currentText().toInt();
+    f.DayIndex = p.Date->currentIndex();
+    f.MonthIndex = p.Month->currentIndex();
+    f.YearIndex = p.Year->currentIndex();
+    f.HourIndex = p.Hour->currentIndex();
+    f.MinuteIndex = p.Minute->currentIndex();
+    f.ZoneRow = std::max(0, p.TimeZone->currentIndex());
+    f.South = p.North->isChecked() || p.South->isChecked() ? std::optional(p.South->isChecked())
+                                                           : std::nullopt;
+    f.East = p.East->isChecked() || p.West->isChecked() ? std::optional(p.East->isChecked())
+                                                        : std::nullopt;
+    f.DaylightSaving = p.Dst->isChecked();
     return f;
+}
+
+void InputForm::WriteForm(int i, const PersonForm& f) {
+    PersonControls& p = people_[i];
+    const auto text = [](QLineEdit* box, const std::string& value) {
+        box->setText(QString::fromStdString(value));
+    };
+    text(p.Name, f.Name);
+    text(p.City, f.City);
+    text(p.State, f.State);
+    text(p.Country, f.Country);
+    text(p.LatDeg, f.LatitudeDegrees);
+    text(p.LatMin, f.LatitudeMinutes);
+    text(p.LonDeg, f.LongitudeDegrees);
+    text(p.LonMin, f.LongitudeMinutes);
+    p.Date->setCurrentIndex(f.DayIndex);
+    p.Month->setCurrentIndex(f.MonthIndex);
+    p.Year->setCurrentIndex(f.YearIndex);
+    p.Hour->setCurrentIndex(f.HourIndex);
+    p.Minute->setCurrentIndex(f.MinuteIndex);
+    p.TimeZone->setCurrentIndex(f.ZoneRow);
+    if (f.South) {
+        (*f.South ? p.South : p.North)->setChecked(true);
+    }
+    if (f.East) {
+        (*f.East ? p.East : p.West)->setChecked(true);
+    }
+    p.Dst->setChecked(f.DaylightSaving);
 }
 
 int InputForm::SelectedZoneRow(int index) const {
     return people_[index].TimeZone->currentIndex();
 }
 
-BirthDetails InputForm::ReadPerson(int i) const {
-    const PersonControls& p = people_[i];
-    BirthDetails d;
-    d.Name = p.Name->text().toStdString();
-    d.Day = p.Date->currentText().toInt();
-    d.Month = p.Month->currentIndex() + 1;
-    d.Year = p.Year->currentText().toInt();
-    d.Hour = p.Hour->currentText().toInt();
-    d.Minute = p.Minute->currentText().toInt();
-    SelectZoneRow(d, std::max(0, SelectedZoneRow(i)));
-    d.LatitudeDegrees = p.LatDeg->text().toInt();
-    d.LatitudeMinutes = p.LatMin->text().toInt();
-    d.South = p.South->isChecked();
-    d.LongitudeDegrees = p.LonDeg->text().toInt();
-    d.LongitudeMinutes = p.LonMin->text().toInt();
-    d.East = p.East->isChecked();
-    d.DaylightSaving = p.Dst->isChecked();
-    d.City = std::string(engine::TrimBlanks(p.City->text().toStdString()));
-    d.State = std::string(engine::TrimBlanks(p.State->text().toStdString()));
-    d.Country = std::string(engine::TrimBlanks(p.Country->text().toStdString()));
-    return d;
-}
-
 bool InputForm::ValidateInput(int i) {
     const std::string converter = app_.System().ProgramFolder() + "/" + ConverterFileName;
     const auto failure =
-        tirovane::ValidateInput(ReadFields(i), app_.System().FileExists(converter));
+        tirovane::ValidateInput(FieldsOf(ReadForm(i)), app_.System().FileExists(converter));
     if (!failure) {
         return true;
     }
@@ -421,6 +426,10 @@ void InputForm::FindPlace(int i) {
     const QString phrase = p.City->text() + u' ' + p.State->text() + u' ' + p.Country->text() +
                            QStringLiteral(" Latitude Longitude");
     app_.System().SearchWeb(phrase.toStdString(), app_.Links().Addresses().HomePage);
+}
+
+void InputForm::cmdOpen_Click() {
+    app_.OpenReading();
 }
 
 void InputForm::cmdNext_Click() {

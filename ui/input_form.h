@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/birth_details.h"
+#include "app/person_form.h"
 #include "app/validation.h"
 
 #include <QMainWindow>
@@ -30,9 +31,10 @@ public:
     // The checks of person `index` with their messages and follow-ups.
     bool ValidateInput(int index);
 
-    // Person `index` as the form holds them.
-    BirthDetails ReadPerson(int index) const;
-    PersonFields ReadFields(int index) const;
+    // Person `index` as the form holds them, and put back into the form.
+    PersonForm ReadForm(int index) const;
+    void WriteForm(int index, const PersonForm& form);
+    BirthDetails ReadPerson(int index) const { return DetailsOf(ReadForm(index)); }
 
     // The selected zone row of person `index`.
     int SelectedZoneRow(int index) const;
@@ -41,6 +43,7 @@ public:
     int FrameInFront() const;
 
 public slots:
+    void cmdOpen_Click();
     void cmdNext_Click();
     void cmdCalculate_Click();
     void mnuCalculate_Click();

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "app/birth_details.h"
+#include "app/calculation.h"
+
+#include <string>
+
+// The text export of one person's chart.
+
+namespace tirovane {
+
+// The 41 lines of the export as UTF-8 text, each ended by CR LF; the three
+// blank separator lines hold a single carriage return of their own.
+std::string ExportChartText(const BirthDetails& details, const PersonChart& chart);
+
+} // namespace tirovane

@@ -1,0 +1,208 @@
+#include "app/saved_reading.h"
+
+#include "app/codepage.h"
+#include "app/reference_tables.h"
+#include "engine/text_forms.h"
+
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <vector>
+
+namespace tirovane {
+
+namespace {
+
+std::string Trimmed(std::string_view text) {
+    return std::string(engine::TrimBlanks(text));
+}
+
+std::string Flag(bool value) {
+    return value ? "True" : "False";
+}
+
+// The file's lines, at most 34: missing ones read as empty.
+std::vector<std::string> Lines(std::string_view file) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (lines.size() < 2 * LinesPerPerson && start < file.size()) {
+        std::size_t end = file.find('\n', start);
+        if (end == std::string_view::npos) {
+            end = file.size();
+        }
+        std::string_view line = file.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        lines.emplace_back(line);
+        start = end + 1;
+    }
+    lines.resize(2 * LinesPerPerson);
+    return lines;
+}
+
+// A whole number from a line, or nothing.
+std::optional<int> WholeNumber(const std::string& text) {
+    const std::string t = Trimmed(text);
+    int value = 0;
+    const auto [end, error] = std::from_chars(t.data(), t.data() + t.size(), value);
+    if (t.empty() || error != std::errc() || end != t.data() + t.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// The month line is a number rounded to a whole one ("4", "4.0", " 4").
+std::optional<int> RoundedNumber(const std::string& text) {
+    const std::string t = Trimmed(text);
+    if (t.empty() || t.size() > 32) {
+        return std::nullopt;
+    }
+    char* end = nullptr;
+    const double value = std::strtod(t.c_str(), &end);
+    if (end != t.c_str() + t.size() || !std::isfinite(value) || std::fabs(value) > 1e6) {
+        return std::nullopt;
+    }
+    return static_cast<int>(std::nearbyint(value));
+}
+
+// "True" (in any case) or a non-zero number is true; "False" or zero is
+// false; anything else decides nothing.
+std::optional<bool> Truth(const std::string& text) {
+    std::string t = Trimmed(text);
+    for (char& c : t) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    if (t == "true") {
+        return true;
+    }
+    if (t == "false") {
+        return false;
+    }
+    char* end = nullptr;
+    const double value = std::strtod(t.c_str(), &end);
+    if (!t.empty() && end == t.c_str() + t.size()) {
+        return value != 0;
+    }
+    return std::nullopt;
+}
+
+// Selects the entry whose text is the line, in a list of whole numbers
+// first .. last; otherwise the selection stays.
+void SelectNumber(const std::string& line, int first, int last, int& index) {
+    const std::string t = line;
+    int value = 0;
+    const auto [end, error] = std::from_chars(t.data(), t.data() + t.size(), value);
+    // The entry's text must match exactly: "05" is no entry of the list.
+    if (!t.empty() && error == std::errc() && end == t.data() + t.size() && value >= first &&
+        value <= last && std::to_string(value) == t) {
+        index = value - first;
+    }
+}
+
+} // namespace
+
+std::string Scramble(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (auto it = bytes.rbegin(); it != bytes.rend(); ++it) {
+        const int code = static_cast<std::uint8_t>(*it) + 85;
+        if (code <= 255) {
+            out += static_cast<char>(code);
+        }
+    }
+    return out;
+}
+
+std::string Unscramble(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (auto it = bytes.rbegin(); it != bytes.rend(); ++it) {
+        const int code = static_cast<std::uint8_t>(*it) - 85;
+        if (code >= 0) {
+            out += static_cast<char>(code);
+        }
+    }
+    return out;
+}
+
+std::string ReadingFileBytes(const std::array<BirthDetails, 2>& people,
+                             const std::array<int, 2>& zoneRows) {
+    std::string file;
+    for (int i = 0; i < 2; ++i) {
+        const BirthDetails& p = people[i];
+        const std::string fields[LinesPerPerson] = {
+            p.Name,
+            std::to_string(p.Month),
+            std::to_string(p.Day),
+            std::to_string(p.Year),
+            std::to_string(p.Hour),
+            std::to_string(p.Minute),
+            std::to_string(zoneRows[i]),
+            std::to_string(p.LongitudeDegrees),
+            std::to_string(p.LongitudeMinutes),
+            std::to_string(p.LatitudeDegrees),
+            std::to_string(p.LatitudeMinutes),
+            Flag(p.East),
+            Flag(p.South),
+            Flag(p.DaylightSaving),
+            p.City,
+            p.State,
+            p.Country,
+        };
+        for (const std::string& field : fields) {
+            file += Scramble(ToWindows1252(engine::TrimBlanks(field), 0));
+            file += "\r\n";
+        }
+    }
+    return file;
+}
+
+std::array<PersonForm, 2> ApplyReadingFile(std::string_view file,
+                                           const std::array<PersonForm, 2>& current) {
+    const std::vector<std::string> lines = Lines(file);
+    std::array<PersonForm, 2> forms = current;
+    for (int i = 0; i < 2; ++i) {
+        const auto line = [&](int k) {
+            return FromWindows1252(
+                Unscramble(lines[static_cast<std::size_t>(i * LinesPerPerson + k)]));
+        };
+        PersonForm& f = forms[i];
+        f.Name = line(0);
+        if (const auto month = RoundedNumber(line(1)); month && *month >= 1 && *month <= 12) {
+            f.MonthIndex = *month - 1;
+        }
+        SelectNumber(line(2), 1, 31, f.DayIndex);
+        SelectNumber(line(3), FirstYear, LastYear, f.YearIndex);
+        SelectNumber(line(4), 0, 23, f.HourIndex);
+        SelectNumber(line(5), 0, 59, f.MinuteIndex);
+        if (const auto zone = WholeNumber(line(6)); zone && *zone >= 0 && *zone < ZoneRowCount) {
+            f.ZoneRow = *zone;
+        }
+        f.LongitudeDegrees = line(7);
+        f.LongitudeMinutes = line(8);
+        f.LatitudeDegrees = line(9);
+        f.LatitudeMinutes = line(10);
+        if (const auto east = Truth(line(11))) {
+            f.East = *east;
+        }
+        if (const auto south = Truth(line(12))) {
+            f.South = *south;
+        }
+        if (const auto dst = Truth(line(13))) {
+            f.DaylightSaving = *dst;
+        }
+        f.City = line(14);
+        f.State = line(15);
+        f.Country = line(16);
+    }
+    return forms;
+}
+
+bool HasReadingExtension(std::string_view path) {
+    return path.size() >= 3 && path.substr(path.size() - 3) == "tvr";
+}
+
+} // namespace tirovane

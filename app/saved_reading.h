@@ -1,0 +1,41 @@
+#pragma once
+
+#include "app/birth_details.h"
+#include "app/person_form.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+// The saved-reading file (".tvr"): 34 lines of Windows-1252 text ended by
+// CR LF, 17 per person, each line reversed and shifted by 85 per byte.
+
+namespace tirovane {
+
+// The bytes in reverse order, each raised by 85; a byte that would exceed
+// 255 (171 to 255) is dropped.
+std::string Scramble(std::string_view bytes);
+
+// The inverse: reverse order, each lowered by 85; a byte that would fall
+// below 0 (0 to 84) is dropped.
+std::string Unscramble(std::string_view bytes);
+
+inline constexpr int LinesPerPerson = 17;
+
+// The file of a reading: both people's birth details, each with the zone
+// row given (the one selected on the input form when saving).
+std::string ReadingFileBytes(const std::array<BirthDetails, 2>& people,
+                             const std::array<int, 2>& zoneRows);
+
+// The input form after opening a file: `current` is what the form held,
+// `file` the file's bytes. Texts come from their lines; a list whose line
+// matches none of its entries (an empty or missing line among them) keeps
+// its selection, and so does a direction or check box whose line is empty.
+std::array<PersonForm, 2> ApplyReadingFile(std::string_view file,
+                                           const std::array<PersonForm, 2>& current);
+
+// The extension check of the open command: the name's last three
+// characters are exactly "tvr".
+bool HasReadingExtension(std::string_view path);
+
+} // namespace tirovane
