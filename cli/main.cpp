@@ -17,8 +17,23 @@ int main(int argc, char** argv) {
                  "details) and write one chart per line (JSON).");
 
     auto* reading = app.add_subcommand(
-        "reading", "Read two people as two lines of standard input (the first person, then the "
-                   "partner) and write their Manglik reading as one JSON object.");
+        "reading", "Compute a Manglik reading and write it as one JSON object: two people from "
+                   "standard input (the first person, then the partner), or a saved reading.");
+    std::string readingFile;
+    reading->add_option("FILE", readingFile, "A saved reading (.tvr)");
+
+    auto* save = app.add_subcommand(
+        "save", "Write two people from standard input (JSON lines) as a saved reading.");
+    std::string saveFile;
+    save->add_option("FILE", saveFile, "The saved reading to write (.tvr)")->required();
+
+    auto* exportText = app.add_subcommand(
+        "export", "Export the chart of the person computed last (the partner) as text.");
+    std::string exportFile;
+    std::string exportReading;
+    exportText->add_option("OUT", exportFile, "The text file to write")->required();
+    exportText->add_option("--reading", exportReading,
+                           "Take the reading from this saved reading instead of standard input");
 
     try {
         app.parse(argc, argv);
@@ -34,8 +49,17 @@ int main(int argc, char** argv) {
     if (chart->parsed()) {
         return tirovane::cli::RunChart(std::cin, std::cout);
     }
+    const auto given = [](const std::string& value) {
+        return value.empty() ? std::nullopt : std::optional<std::string>(value);
+    };
     if (reading->parsed()) {
-        return tirovane::cli::RunReading(std::cin, std::cout);
+        return tirovane::cli::RunReading(std::cin, std::cout, given(readingFile));
+    }
+    if (save->parsed()) {
+        return tirovane::cli::RunSave(std::cin, std::cout, saveFile);
+    }
+    if (exportText->parsed()) {
+        return tirovane::cli::RunExport(std::cin, std::cout, exportFile, given(exportReading));
     }
     return 2;
 }

@@ -1,7 +1,9 @@
 #include "cli/reading_command.h"
 
-#include "app/reading.h"
-#include "cli/json_io.h"
+#include "app/codepage.h"
+#include "app/export_text.h"
+#include "app/file_io.h"
+#include "app/saved_reading.h"
 #include "cli/line_reader.h"
 
 namespace tirovane::cli {
@@ -12,6 +14,29 @@ Json PersonError(std::string_view message, int person) {
     Json out = ErrorJson(message);
     out["person"] = person;
     return out;
+}
+
+struct ComputedReading {
+    ReadingState State;
+    std::array<PersonChart, 2> Charts;
+};
+
+// The first person, then the partner, as "Next" and "Get Manglik Matching
+// Reading" compute them.
+ComputedReading Compute(const std::array<BirthDetails, 2>& people) {
+    ComputedReading reading;
+    reading.Charts[0] = ComputePerson(reading.State, FirstPerson, people[0]);
+    reading.Charts[1] = ComputePerson(reading.State, Partner, people[1]);
+    return reading;
+}
+
+PeopleOrError PeopleFrom(const std::optional<std::string>& file, std::istream& in) {
+    return file ? PeopleFromFile(*file) : PeopleFromLines(in);
+}
+
+int Fail(std::ostream& out, const Json& error) {
+    out << error.dump() << '\n';
+    return 1;
 }
 
 } // namespace
@@ -25,34 +50,83 @@ Json ReadingToJson(const ReadingState& state, const std::array<PersonChart, 2>& 
     return out;
 }
 
-int RunReading(std::istream& in, std::ostream& out) {
+PeopleOrError PeopleFromLines(std::istream& in) {
     LineReader reader(in);
     std::array<BirthDetails, 2> people;
     for (int person = 0; person < 2; ++person) {
         std::string line;
         bool tooLong = false;
         if (!reader.Next(line, tooLong)) {
-            out << PersonError("The reading needs two lines: the first person, then the partner.",
-                               person)
-                       .dump()
-                << '\n';
-            return 1;
+            return PersonError("The reading needs two lines: the first person, then the partner.",
+                               person);
         }
-        auto checked = tooLong ? std::variant<BirthDetails, std::string>(
-                                     std::string("The line is longer than 1 MiB."))
-                               : CheckedPerson(line);
+        if (tooLong) {
+            return PersonError("The line is longer than 1 MiB.", person);
+        }
+        auto checked = CheckedPerson(line);
         if (const auto* problem = std::get_if<std::string>(&checked)) {
-            out << PersonError(*problem, person).dump() << '\n';
-            return 1;
+            return PersonError(*problem, person);
         }
         people[person] = std::get<BirthDetails>(std::move(checked));
     }
+    return people;
+}
 
-    ReadingState state;
-    std::array<PersonChart, 2> charts;
-    charts[0] = ComputePerson(state, FirstPerson, people[0]);
-    charts[1] = ComputePerson(state, Partner, people[1]);
-    out << ReadingToJson(state, charts).dump() << '\n';
+PeopleOrError PeopleFromFile(const std::string& path) {
+    if (!HasReadingExtension(path)) {
+        return ErrorJson("Please Check The File.");
+    }
+    const ReadResult file = ReadFileStart(path, 1 << 20);
+    if (!file.Bytes) {
+        return ErrorJson("The file " + path + " could not be opened: " + file.Error + ".");
+    }
+    const std::array<PersonForm, 2> forms = ApplyReadingFile(*file.Bytes, {});
+    std::array<BirthDetails, 2> people;
+    for (int person = 0; person < 2; ++person) {
+        if (const auto failure = ValidateInput(FieldsOf(forms[person]))) {
+            return PersonError(failure->Message, person);
+        }
+        people[person] = DetailsOf(forms[person]);
+    }
+    return people;
+}
+
+int RunReading(std::istream& in, std::ostream& out, const std::optional<std::string>& file) {
+    const PeopleOrError people = PeopleFrom(file, in);
+    if (const auto* error = std::get_if<Json>(&people)) {
+        return Fail(out, *error);
+    }
+    const ComputedReading reading = Compute(std::get<0>(people));
+    out << ReadingToJson(reading.State, reading.Charts).dump() << '\n';
+    return 0;
+}
+
+int RunSave(std::istream& in, std::ostream& out, const std::string& file) {
+    const PeopleOrError people = PeopleFromLines(in);
+    if (const auto* error = std::get_if<Json>(&people)) {
+        return Fail(out, *error);
+    }
+    const auto& pair = std::get<0>(people);
+    const std::string bytes = ReadingFileBytes(pair, {pair[0].ZoneRow, pair[1].ZoneRow});
+    if (const auto failure = WriteFileAtomically(file, bytes)) {
+        return Fail(out, ErrorJson("The file " + file + " could not be written: " + *failure + "."));
+    }
+    return 0;
+}
+
+int RunExport(std::istream& in, std::ostream& out, const std::string& target,
+              const std::optional<std::string>& reading) {
+    const PeopleOrError people = PeopleFrom(reading, in);
+    if (const auto* error = std::get_if<Json>(&people)) {
+        return Fail(out, *error);
+    }
+    const ComputedReading computed = Compute(std::get<0>(people));
+    const std::string text = ExportChartText(computed.State.People.People[computed.State.LastPerson],
+                                             computed.State.LastChart);
+    if (const auto failure = WriteFileAtomically(target, ToWindows1252(text))) {
+        return Fail(out,
+                    ErrorJson("The file " + target + " could not be written: " + *failure + "."));
+    }
     return 0;
 }
 

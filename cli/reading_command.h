@@ -5,7 +5,10 @@
 
 #include <array>
 #include <istream>
+#include <optional>
 #include <ostream>
+#include <string>
+#include <variant>
 
 namespace tirovane::cli {
 
@@ -13,10 +16,26 @@ namespace tirovane::cli {
 // result labels under the labels' names.
 Json ReadingToJson(const ReadingState& state, const std::array<PersonChart, 2>& charts);
 
-// `tirovane-cli reading`: two people as two JSON lines (the first person,
-// then the partner), computed as the windows compute a reading. Writes one
-// JSON object with both charts and the result lines; returns 0, or 1 when a
-// person cannot be computed (the object then names the error and the person).
-int RunReading(std::istream& in, std::ostream& out);
+// Two checked people, or the error object naming the first that failed.
+using PeopleOrError = std::variant<std::array<BirthDetails, 2>, Json>;
+
+// From two JSON lines: the first person, then the partner.
+PeopleOrError PeopleFromLines(std::istream& in);
+
+// From a saved reading, as opening it in the windows fills the form.
+PeopleOrError PeopleFromFile(const std::string& path);
+
+// `tirovane-cli reading [FILE.tvr]`: the whole reading, computed as the
+// windows compute it. Returns the exit status (1 when a person fails).
+int RunReading(std::istream& in, std::ostream& out, const std::optional<std::string>& file);
+
+// `tirovane-cli save FILE.tvr`: two people from standard input written as a
+// saved reading.
+int RunSave(std::istream& in, std::ostream& out, const std::string& file);
+
+// `tirovane-cli export OUT.txt [--reading FILE.tvr]`: the text export of the
+// person computed last, the partner.
+int RunExport(std::istream& in, std::ostream& out, const std::string& target,
+              const std::optional<std::string>& reading);
 
 } // namespace tirovane::cli

@@ -4,7 +4,11 @@
 
 #include "tests/cli/cli_runner.h"
 
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <sstream>
+#include <unistd.h>
 
 namespace {
 
@@ -83,6 +87,67 @@ TEST(ReadingCommand, TheFirstPersonWhoFailsIsNamed) {
     run = RunCli("reading", "{}\n");
     EXPECT_EQ(json::parse(run.Lines.at(0)),
               json({{"error", "Missing field Name."}, {"person", 0}}));
+}
+
+} // namespace
+
+namespace {
+
+std::string TempPath(const char* name) {
+    return (std::filesystem::temp_directory_path() /
+            ("tirovane-cli-" + std::to_string(::getpid()) + "-" + name))
+        .string();
+}
+
+std::string ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+TEST(SavedReadingCommands, SaveThenReadingFromTheFileGivesTheSameReading) {
+    json partner = WorkedExamplePerson();
+    partner["Name"] = "Partner";
+    partner["ZoneRow"] = 61;
+    partner["South"] = true;
+    const std::string input = WorkedExamplePerson().dump() + "\n" + partner.dump() + "\n";
+    const std::string file = TempPath("pair.tvr");
+    EXPECT_EQ(RunCli("save " + file, input).ExitStatus, 0);
+    const std::string bytes = ReadBytes(file);
+    // "Example" reversed and shifted by 85, then CR LF.
+    EXPECT_EQ(bytes.substr(0, 9), "\xBA\xC1\xC5\xC2\xB6\xCD\x9A\r\n");
+    const CliRun fromFile = RunCli("reading " + file, "");
+    const CliRun fromInput = RunCli("reading", input);
+    EXPECT_EQ(fromFile.ExitStatus, 0);
+    ASSERT_EQ(fromFile.Lines.size(), 1u);
+    EXPECT_EQ(fromFile.Lines, fromInput.Lines);
+    std::filesystem::remove(file);
+
+    EXPECT_EQ(json::parse(RunCli("reading /tmp/reading.TVR", "").Lines.at(0)),
+              json({{"error", "Please Check The File."}}));
+    EXPECT_EQ(RunCli("reading /no/such/file.tvr", "").ExitStatus, 1);
+}
+
+TEST(SavedReadingCommands, ExportWritesThePartnersChart) {
+    json partner = WorkedExamplePerson();
+    partner["Name"] = "Partner";
+    partner["Hour"] = 7;
+    partner["Minute"] = 3;
+    const std::string out = TempPath("partner.txt");
+    const CliRun run =
+        RunCli("export " + out, WorkedExamplePerson().dump() + "\n" + partner.dump() + "\n");
+    EXPECT_EQ(run.ExitStatus, 0);
+    const std::string text = ReadBytes(out);
+    EXPECT_EQ(text.rfind("Name: Partner\r\nDate of Birth: April 12, 1992\r\n"
+                         "Time of Birth: 7 Hour 3 Minute\r\n"
+                         "Latitude: 51 Degree 30 Minute \r\nLongitude: 0 Degree 0 Minute \r\n",
+                         0),
+              0u);
+    EXPECT_NE(text.find("\r\r\nOther Planetary Details\r\nAyanamsa: 23\xB0 45' "),
+              std::string::npos);
+    std::filesystem::remove(out);
+    EXPECT_EQ(RunCli("export", "").ExitStatus, 2);
 }
 
 } // namespace

@@ -1,0 +1,261 @@
+#include "app/codepage.h"
+#include "app/file_io.h"
+#include "app/saved_reading.h"
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <random>
+#include <sstream>
+#include <sys/resource.h>
+
+namespace tirovane {
+namespace {
+
+TEST(Scramble, ReversesAndShiftsBy85) {
+    EXPECT_EQ(Scramble("abc"), "\xB8\xB7\xB6");
+    EXPECT_EQ(Scramble("True"), "\xBA\xCA\xC7\xA9");
+    EXPECT_EQ(Scramble(""), "");
+    EXPECT_EQ(Unscramble("\xB8\xB7\xB6"), "abc");
+    // Codes 171 to 255 cannot be shifted and are dropped.
+    EXPECT_EQ(Scramble("Jos\xE9"), "\xC8\xC4\x9F");
+    EXPECT_EQ(Scramble(std::string("\xAA\xAB", 2)), "\xFF");
+    // Unscrambling drops what no scramble can have written.
+    EXPECT_EQ(Unscramble(std::string("\x10\xB6", 2)), "a");
+}
+
+TEST(Scramble, UnscrambleUndoesItForCodesUpTo170) {
+    std::string all;
+    for (int code = 0; code <= 170; ++code) {
+        all += static_cast<char>(code);
+    }
+    EXPECT_EQ(Unscramble(Scramble(all)), all);
+    for (const char c : Scramble(all)) {
+        EXPECT_GE(static_cast<unsigned char>(c), 85) << "no line break can appear in a line";
+    }
+}
+
+BirthDetails Person(const char* name) {
+    BirthDetails d;
+    d.Name = name;
+    d.Day = 5;
+    d.Month = 3;
+    d.Year = 1980;
+    d.Hour = 9;
+    d.Minute = 5;
+    SelectZoneRow(d, 34);
+    d.LatitudeDegrees = 28;
+    d.LatitudeMinutes = 6;
+    d.South = true;
+    d.LongitudeDegrees = 77;
+    d.LongitudeMinutes = 12;
+    d.East = true;
+    d.City = "Delhi";
+    d.State = "Delhi";
+    d.Country = "India";
+    return d;
+}
+
+std::vector<std::string> Lines(const std::string& file) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t at; (at = file.find("\r\n", start)) != std::string::npos; start = at + 2) {
+        lines.push_back(file.substr(start, at - start));
+    }
+    EXPECT_EQ(start, file.size()) << "every line ends in CR LF";
+    return lines;
+}
+
+TEST(ReadingFile, ThirtyFourLinesMonthBeforeDayLongitudeBeforeLatitude) {
+    const std::string file = ReadingFileBytes({Person("Ab"), Person(" Cd ")}, {34, 70});
+    const std::vector<std::string> lines = Lines(file);
+    ASSERT_EQ(lines.size(), 34u);
+    const char* expected[17] = {"Ab", "3", "5",    "1980", "9",     "5",     "34",    "77",   "12",
+                                "28", "6", "True", "True", "False", "Delhi", "Delhi", "India"};
+    for (int k = 0; k < 17; ++k) {
+        EXPECT_EQ(Unscramble(lines[k]), expected[k]) << "line " << k + 1;
+    }
+    EXPECT_EQ(lines[0], "\xB7\x96");
+    EXPECT_EQ(Unscramble(lines[17]), "Cd") << "blanks around a field are removed";
+    EXPECT_EQ(Unscramble(lines[23]), "70");
+}
+
+TEST(ReadingFile, OpeningRestoresTheForm) {
+    const BirthDetails first = Person("Asha");
+    BirthDetails partner = Person("Ravi Kumar");
+    partner.East = false;
+    partner.South = false;
+    partner.DaylightSaving = true;
+    partner.Month = 12;
+    partner.Day = 31;
+    partner.Year = 2050;
+    partner.Hour = 23;
+    partner.Minute = 59;
+    const auto forms = ApplyReadingFile(ReadingFileBytes({first, partner}, {34, 50}), {});
+    EXPECT_EQ(DetailsOf(forms[0]).Name, "Asha");
+    EXPECT_EQ(forms[0].ZoneRow, 34);
+    EXPECT_EQ(forms[0].South, true);
+    EXPECT_EQ(forms[0].LatitudeDegrees, "28");
+    EXPECT_EQ(forms[0].LongitudeMinutes, "12");
+    EXPECT_EQ(forms[0].MonthIndex, 2);
+    EXPECT_EQ(forms[0].DayIndex, 4);
+    EXPECT_EQ(forms[1].East, false);
+    EXPECT_EQ(forms[1].South, false);
+    EXPECT_TRUE(forms[1].DaylightSaving);
+    EXPECT_EQ(forms[1].ZoneRow, 50);
+    EXPECT_EQ(forms[1].MonthIndex, 11);
+    EXPECT_EQ(forms[1].DayIndex, 30);
+    EXPECT_EQ(forms[1].YearIndex, 149);
+    EXPECT_EQ(forms[1].HourIndex, 23);
+    EXPECT_EQ(forms[1].MinuteIndex, 59);
+    EXPECT_EQ(forms[1].Name, "Ravi Kumar");
+}
+
+TEST(ReadingFile, AnAccentedLetterIsLostOnSaving) {
+    const auto forms =
+        ApplyReadingFile(ReadingFileBytes({Person("Jos\u00E9"), Person("Ren\u00E9e")}, {0, 0}), {});
+    EXPECT_EQ(forms[0].Name, "Jos");
+    EXPECT_EQ(forms[1].Name, "Rene");
+}
+
+// The file's lines, unscrambled texts given, as the program would write them.
+std::string FileOf(const std::vector<std::string>& texts) {
+    std::string file;
+    for (const std::string& t : texts) {
+        file += Scramble(t) + "\r\n";
+    }
+    return file;
+}
+
+TEST(ReadingFile, ShortAndOddFilesKeepWhatTheyCannotSet) {
+    PersonForm current;
+    current.DayIndex = 9;
+    current.MonthIndex = 5;
+    current.YearIndex = 80;
+    current.HourIndex = 7;
+    current.ZoneRow = 12;
+    current.East = true;
+    current.South = false;
+    current.DaylightSaving = true;
+    current.Name = "Old";
+    const auto forms = ApplyReadingFile(FileOf({"New", "13", "32", "1900", "24", "60", "71", "5",
+                                                "6", "7", "8", "0", "7", "maybe"}),
+                                        {current, current});
+    const PersonForm& f = forms[0];
+    EXPECT_EQ(f.Name, "New");
+    EXPECT_EQ(f.MonthIndex, 5) << "no thirteenth month";
+    EXPECT_EQ(f.DayIndex, 9);
+    EXPECT_EQ(f.YearIndex, 80);
+    EXPECT_EQ(f.HourIndex, 7);
+    EXPECT_EQ(f.MinuteIndex, 0);
+    EXPECT_EQ(f.ZoneRow, 12);
+    EXPECT_EQ(f.LongitudeDegrees, "5");
+    EXPECT_EQ(f.LatitudeMinutes, "8");
+    EXPECT_EQ(f.East, false) << "0 is false";
+    EXPECT_EQ(f.South, true) << "a non-zero number is true";
+    EXPECT_TRUE(f.DaylightSaving) << "neither a truth value nor a number";
+    EXPECT_EQ(f.City, "") << "missing lines read as empty";
+    EXPECT_EQ(forms[1].Name, "");
+    EXPECT_EQ(forms[1].DayIndex, 9);
+
+    const auto rounded = ApplyReadingFile(FileOf({"A", "4.4", "05"}), {current, current});
+    EXPECT_EQ(rounded[0].MonthIndex, 3);
+    EXPECT_EQ(rounded[0].DayIndex, 9) << "\"05\" is no entry of the day list";
+}
+
+TEST(ReadingFile, GarbageNeverReadsPastItsEnd) {
+    std::mt19937 random(7);
+    for (int n = 0; n < 200; ++n) {
+        std::string bytes(static_cast<std::size_t>(random() % 600), '\0');
+        for (char& c : bytes) {
+            c = static_cast<char>(random());
+        }
+        const auto forms = ApplyReadingFile(bytes, {});
+        for (const PersonForm& f : forms) {
+            EXPECT_GE(f.ZoneRow, 0);
+            EXPECT_LT(f.ZoneRow, 71);
+            EXPECT_GE(f.MonthIndex, 0);
+            EXPECT_LT(f.MonthIndex, 12);
+            EXPECT_LT(f.DayIndex, 31);
+            EXPECT_LT(f.YearIndex, 150);
+        }
+    }
+}
+
+TEST(ReadingFile, OnlyALowerCaseExtensionIsAccepted) {
+    EXPECT_TRUE(HasReadingExtension("/home/a/reading.tvr"));
+    EXPECT_FALSE(HasReadingExtension("/home/a/reading.TVR"));
+    EXPECT_FALSE(HasReadingExtension("/home/a/reading.Tvr"));
+    EXPECT_FALSE(HasReadingExtension("/home/a/reading.txt"));
+    EXPECT_FALSE(HasReadingExtension("vr"));
+}
+
+TEST(Windows1252, TheDegreeSignAndTypographicQuotes) {
+    EXPECT_EQ(ToWindows1252("23\u00B0 45'"), "23\xB0 45'");
+    EXPECT_EQ(ToWindows1252("fianc\u00E9\u2019s \u20AC"), "fianc\xE9\x92s \x80");
+    EXPECT_EQ(ToWindows1252("\u0905x"), "?x");
+    EXPECT_EQ(ToWindows1252("\u0905x", 0), "x");
+    EXPECT_EQ(FromWindows1252("fianc\xE9\x92s \x80\xB0"), "fianc\u00E9\u2019s \u20AC\u00B0");
+}
+
+class FileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = std::filesystem::temp_directory_path() /
+              ("tirovane-files-" + std::to_string(::getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::create_directories(dir);
+    }
+    void TearDown() override { std::filesystem::remove_all(dir); }
+    std::string Read(const std::filesystem::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+    std::filesystem::path dir;
+};
+
+TEST_F(FileTest, AReplacedFileIsWrittenWhole) {
+    const std::string path = (dir / "reading.tvr").string();
+    ASSERT_FALSE(WriteFileAtomically(path, "first").has_value());
+    ASSERT_FALSE(WriteFileAtomically(path, "second version").has_value());
+    EXPECT_EQ(Read(path), "second version");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1)
+        << "no temporary left";
+}
+
+TEST_F(FileTest, AFailedWriteKeepsTheOldFileAndSaysWhy) {
+    const std::string path = (dir / "reading.tvr").string();
+    ASSERT_FALSE(WriteFileAtomically(path, "the old reading").has_value());
+    // A file size limit makes the write fail half way.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    rlimit small = old;
+    small.rlim_cur = 8;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    const auto failure = WriteFileAtomically(path, std::string(100, 'x'));
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_FALSE(failure->empty());
+    EXPECT_EQ(Read(path), "the old reading");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1);
+
+    EXPECT_TRUE(WriteFileAtomically((dir / "no/such/folder.tvr").string(), "x").has_value());
+    EXPECT_TRUE(WriteFileAtomically(dir.string(), "x").has_value()) << "a folder is no file";
+}
+
+TEST_F(FileTest, ReadingIsBounded) {
+    const std::string path = (dir / "big.tvr").string();
+    ASSERT_FALSE(WriteFileAtomically(path, std::string(5000, 'a')).has_value());
+    const ReadResult result = ReadFileStart(path, 1000);
+    ASSERT_TRUE(result.Bytes.has_value());
+    EXPECT_EQ(result.Bytes->size(), 1000u);
+    EXPECT_FALSE(ReadFileStart((dir / "missing.tvr").string(), 10).Bytes.has_value());
+    EXPECT_FALSE(ReadFileStart(dir.string(), 10).Bytes.has_value()) << "a folder";
+}
+
+} // namespace
+} // namespace tirovane
