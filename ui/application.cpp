@@ -10,9 +10,12 @@
 #include "ui/input_form.h"
 #include "ui/result_form.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPrinter>
 #include <QScreen>
@@ -145,6 +148,30 @@ void TirovaneApp::Print() {
         painter.setWindow(area);
     }
     painter.end();
+}
+
+void TirovaneApp::AddHelpMenus(QMenuBar* bar, const QString& donateCaption) {
+    const auto entry = [this](QWidget* menu, const char* name, const QString& caption, auto open) {
+        auto* action = new QAction(caption, menu);
+        action->setObjectName(QString::fromLatin1(name));
+        menu->addAction(action);
+        connect(action, &QAction::triggered, this, open);
+        return action;
+    };
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    entry(help, "mnuOnline", QStringLiteral("&Online Help"), [this] { links_.OpenHelpPage(); });
+    entry(help, "mnuVisit", QStringLiteral("&Visit Us Online"), [this] { links_.OpenHomePage(); });
+    help->addSeparator();
+    entry(help, "mnuUpdate", QStringLiteral("Check for Software &Update"),
+          [this] { links_.OpenDownloadPage(); });
+    help->addSeparator();
+    entry(help, "mnuAbout", QStringLiteral("&About Software"), [this] { ShowAbout(); });
+    entry(bar, "mnuDonate", donateCaption, [this] { links_.OpenDonationPage(); });
+    QAction* makeMoney = entry(bar, "mnuMakeMoney", QStringLiteral("Make Money &Online"),
+                               [this] { links_.OpenResellerPage(); });
+    makeMoney->setVisible(false);
+    makeMoney->setEnabled(false);
 }
 
 void TirovaneApp::ShowAbout() {

@@ -6,6 +6,8 @@
 
 #include <QObject>
 #include <QPointer>
+
+class QMenuBar;
 #include <memory>
 
 // The program's windows and the reading flow that moves between them: the
@@ -61,6 +63,10 @@ public:
     ResultForm& Result();
     // Nothing while the frame window does not exist.
     FrameWindow* ExistingFrame() const;
+
+    // The Help menu, "Donate" and the hidden "Make Money Online" that both
+    // windows carry on their menu bars.
+    void AddHelpMenus(QMenuBar* bar, const QString& donateCaption);
 
     Platform& System() { return platform_; }
     WebLinks& Links() { return links_; }

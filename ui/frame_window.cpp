@@ -269,27 +269,7 @@ void FrameWindow::BuildMenus() {
         connect(a, &QAction::triggered, this, [this, a] { CheckOnly(chartKinds_, a); });
     }
 
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    connect(Entry(help, "mnuOnline", "&Online Help"), &QAction::triggered, this,
-            [this] { app_.Links().OpenHelpPage(); });
-    connect(Entry(help, "mnuVisit", "&Visit Us Online"), &QAction::triggered, this,
-            [this] { app_.Links().OpenHomePage(); });
-    help->addSeparator();
-    connect(Entry(help, "mnuUpdate", "Check for Software &Update"), &QAction::triggered, this,
-            [this] { app_.Links().OpenDownloadPage(); });
-    help->addSeparator();
-    connect(Entry(help, "mnuAbout", "&About Software"), &QAction::triggered, this,
-            &FrameWindow::mnuAbout_Click);
-
-    QAction* donate = bar->addAction(QStringLiteral("&Donate"));
-    donate->setObjectName(QStringLiteral("mnuDonate"));
-    connect(donate, &QAction::triggered, this, [this] { app_.Links().OpenDonationPage(); });
-    QAction* makeMoney = bar->addAction(QStringLiteral("Make Money &Online"));
-    makeMoney->setObjectName(QStringLiteral("mnuMakeMoney"));
-    makeMoney->setVisible(false);
-    makeMoney->setEnabled(false);
-    connect(makeMoney, &QAction::triggered, this, [this] { app_.Links().OpenResellerPage(); });
+    app_.AddHelpMenus(bar, QStringLiteral("&Donate"));
 }
 
 void FrameWindow::BuildToolBar() {

@@ -226,27 +226,7 @@ void InputForm::BuildMenus() {
     file->addSeparator();
     connect(action(file, "mnuExit", "&Exit"), &QAction::triggered, this, &InputForm::mnuExit_Click);
 
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    connect(action(help, "mnuOnline", "&Online Help"), &QAction::triggered, this,
-            [this] { app_.Links().OpenHelpPage(); });
-    connect(action(help, "mnuVisit", "&Visit Us Online"), &QAction::triggered, this,
-            [this] { app_.Links().OpenHomePage(); });
-    help->addSeparator();
-    connect(action(help, "mnuUpdate", "Check for Software &Update"), &QAction::triggered, this,
-            [this] { app_.Links().OpenDownloadPage(); });
-    help->addSeparator();
-    connect(action(help, "mnuAbout", "&About Software"), &QAction::triggered, this,
-            [this] { app_.ShowAbout(); });
-
-    QAction* donate = bar->addAction(QStringLiteral("Donate"));
-    donate->setObjectName(QStringLiteral("mnuDonate"));
-    connect(donate, &QAction::triggered, this, [this] { app_.Links().OpenDonationPage(); });
-    QAction* makeMoney = bar->addAction(QStringLiteral("Make Money &Online"));
-    makeMoney->setObjectName(QStringLiteral("mnuMakeMoney"));
-    makeMoney->setVisible(false);
-    makeMoney->setEnabled(false);
-    connect(makeMoney, &QAction::triggered, this, [this] { app_.Links().OpenResellerPage(); });
+    app_.AddHelpMenus(bar, QStringLiteral("Donate"));
 }
 
 void InputForm::Form_Load() {
