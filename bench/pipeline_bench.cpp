@@ -4,6 +4,9 @@
 // ratio of the two is printed at the end; the goal is at least 20.
 
 #include "app/calculation.h"
+#include "engine/ascendant.h"
+#include "engine/moon.h"
+#include "engine/planets.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -64,6 +67,20 @@ void TirovanePipeline(benchmark::State& state) {
     }
 }
 
+// The engine alone (ascendant, Moon, planets and nodes), without the marks,
+// the Manglik evaluations and the chart cells the pipeline adds.
+void TirovaneEngine(benchmark::State& state) {
+    const auto& births = Births();
+    std::size_t n = 0;
+    for (auto _ : state) {
+        const tirovane::engine::EngineInput input =
+            tirovane::MakeEngineInput(births[n++ % births.size()].Details);
+        const auto ascendant = tirovane::engine::ComputeAscendant(input);
+        const auto moon = tirovane::engine::ComputeMoon(input);
+        benchmark::DoNotOptimize(tirovane::engine::ComputePlanets(input, ascendant, moon));
+    }
+}
+
 void SwissEphemerisChart(benchmark::State& state) {
     const auto& births = Births();
     std::size_t n = 0;
@@ -85,6 +102,7 @@ void SwissEphemerisChart(benchmark::State& state) {
 }
 
 BENCHMARK(TirovanePipeline);
+BENCHMARK(TirovaneEngine);
 BENCHMARK(SwissEphemerisChart);
 
 // Keeps each benchmark's time per iteration for the closing ratio.
@@ -116,11 +134,16 @@ int main(int argc, char** argv) {
     swe_close();
 
     const auto ours = reporter.perIteration.find("TirovanePipeline");
+    const auto engine = reporter.perIteration.find("TirovaneEngine");
     const auto swiss = reporter.perIteration.find("SwissEphemerisChart");
     if (ours != reporter.perIteration.end() && swiss != reporter.perIteration.end()) {
         const double ratio = swiss->second / ours->second;
         std::printf("\nSwiss Ephemeris chart / Tirovane pipeline: %.1f times (goal: at least 20)\n",
                     ratio);
+    }
+    if (engine != reporter.perIteration.end() && swiss != reporter.perIteration.end()) {
+        std::printf("Swiss Ephemeris chart / Tirovane engine alone: %.1f times\n",
+                    swiss->second / engine->second);
     }
     return 0;
 }

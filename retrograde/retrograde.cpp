@@ -2,7 +2,9 @@
 
 #include "retrograde/station_tables.h"
 
+#include <algorithm>
 #include <charconv>
+#include <iterator>
 #include <vector>
 
 namespace tirovane::retrograde {
@@ -100,14 +102,12 @@ std::span<const PeriodDays> RetrogradePeriods(std::string_view bodyName) {
 
 bool IsRetrograde(std::string_view bodyName, const engine::CivilDateTime& moment) {
     const long long birth = engine::DaysFromCivil(moment.Year, moment.Month, moment.Day);
-    for (const PeriodDays& period : RetrogradePeriods(bodyName)) {
-        const long long toStart = period.Start - birth;
-        const long long toEnd = period.End - birth;
-        if (toStart < 0 && toEnd > 0) {
-            return true;
-        }
-    }
-    return false;
+    // The periods are in order and disjoint, so only the last one that
+    // starts before the birth date can hold it.
+    const std::span<const PeriodDays> periods = RetrogradePeriods(bodyName);
+    const auto after = std::partition_point(
+        periods.begin(), periods.end(), [birth](const PeriodDays& p) { return p.Start < birth; });
+    return after != periods.begin() && std::prev(after)->End > birth;
 }
 
 void MarkRetrogrades(std::array<std::string, engine::ChartBodyCount>& sanskritNames,
