@@ -11,6 +11,9 @@ packages=(
   libswe-dev swe-basic-data
   libturbojpeg0-dev
   fonts-dejavu-core xvfb xauth
+  dpkg-dev desktop-file-utils appstream
+  xdotool x11-utils imagemagick valgrind
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -6,10 +6,28 @@
 #include "ui/widgets.h"
 
 #include <QApplication>
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <unistd.h>
 
 #ifndef TIROVANE_SEARCH_ADDRESS
 #define TIROVANE_SEARCH_ADDRESS "https://duckduckgo.com/?q="
 #endif
+
+namespace {
+
+// SIGTERM (a session ending, a service manager) ends the program the way
+// closing its windows does. The handler only writes to a pipe; the event
+// loop reads it and exits.
+int TerminationPipe[2] = {-1, -1};
+
+void OnTermination(int) {
+    const char byte = 1;
+    [[maybe_unused]] const auto written = ::write(TerminationPipe[1], &byte, 1);
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -21,6 +39,11 @@ int main(int argc, char** argv) {
 
     tirovane::QtPlatform platform(TIROVANE_SEARCH_ADDRESS);
     tirovane::TirovaneApp app(platform, tirovane::WebAddresses::BuiltIn(platform.ProgramFolder()));
+    if (::pipe(TerminationPipe) == 0) {
+        auto* notifier = new QSocketNotifier(TerminationPipe[0], QSocketNotifier::Read, &app);
+        QObject::connect(notifier, &QSocketNotifier::activated, &app, [&app] { app.ExitProgram(); });
+        std::signal(SIGTERM, OnTermination);
+    }
     app.Start();
     return QApplication::exec();
 }
