@@ -1,9 +1,39 @@
 #!/usr/bin/env bash
 # Set-up, debug build with warnings as errors, and every test through ctest.
+#
+#   scripts/test.sh          the test suite (a few minutes on two cores)
+#   scripts/test.sh --all    also 30 s of fuzzing per target and the whole
+#                            suite again under AddressSanitizer and
+#                            UndefinedBehaviorSanitizer (what CI runs)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+all=false
+if [[ ${1:-} == --all ]]; then
+  all=true
+  shift
+elif [[ ${CI:-} == true ]]; then
+  all=true
+fi
 
 scripts/setup.sh
 cmake --preset dev >/dev/null
 cmake --build --preset dev
 ctest --preset dev "$@"
+
+if $all; then
+  echo "== Fuzzing, 30 seconds a target =="
+  cmake --preset fuzz >/dev/null
+  cmake --build --preset fuzz
+  for target in reading_file chart_line; do
+    corpus=$(mktemp -d)
+    build/fuzz/fuzz/${target}_fuzz -max_total_time=30 -max_len=4096 -timeout=10 \
+      -print_final_stats=0 "$corpus" "fuzz/corpus/$target" 2>&1 | tail -n 2
+    rm -rf "$corpus"
+  done
+
+  echo "== The test suite under the sanitizers =="
+  cmake --preset asan >/dev/null
+  cmake --build --preset asan
+  ctest --preset asan "$@"
+fi

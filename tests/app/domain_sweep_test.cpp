@@ -5,10 +5,11 @@
 #include "app/calculation.h"
 #include "engine/planets.h"
 
+#include <cctype>
 #include <cmath>
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <random>
-#include <regex>
 #include <set>
 
 namespace tirovane {
@@ -17,20 +18,30 @@ namespace {
 const std::set<std::string> Signs = {"Ari", "Tau", "Gem", "Can", "Leo", "Vir",
                                      "Lib", "Sco", "Sag", "Cap", "Aqu", "Pis"};
 
+// Parses "D° M' S\" Abc" and checks it is written exactly so.
 bool WellFormedPosition(const std::string& text) {
-    static const std::regex form("([0-9]+)\u00B0 ([0-9]+)' ([0-9]+)\" ([A-Z][a-z]{2})");
-    std::smatch m;
-    if (!std::regex_match(text, m, form)) {
+    int d = -1, m = -1, sec = -1;
+    char sign[4] = {};
+    if (std::sscanf(text.c_str(), "%d\u00B0 %d' %d\" %3s", &d, &m, &sec, sign) != 4) {
         return false;
     }
-    return std::stoi(m[1]) <= 29 && std::stoi(m[2]) <= 59 && std::stoi(m[3]) <= 59 &&
-           Signs.contains(m[4]);
+    const std::string rebuilt = std::to_string(d) + "\u00B0 " + std::to_string(m) + "' " +
+                                std::to_string(sec) + "\" " + sign;
+    return rebuilt == text && d >= 0 && d <= 29 && m >= 0 && m <= 59 && sec >= 0 && sec <= 59 &&
+           Signs.contains(sign);
 }
 
+// "DD Abc MM" with two-digit degrees 00-29 and minutes 00-59.
 bool WellFormedChartText(const std::string& text) {
-    static const std::regex form("([0-2][0-9]) ([A-Z][a-z]{2}) ([0-5][0-9])");
-    std::smatch m;
-    return std::regex_match(text, m, form) && Signs.contains(m[2]);
+    if (text.size() != 9 || text[2] != ' ' || text[6] != ' ') {
+        return false;
+    }
+    const auto digits = [&](std::size_t at, int most) {
+        return std::isdigit(static_cast<unsigned char>(text[at])) &&
+               std::isdigit(static_cast<unsigned char>(text[at + 1])) &&
+               std::stoi(text.substr(at, 2)) <= most;
+    };
+    return digits(0, 29) && digits(7, 59) && Signs.contains(text.substr(3, 3));
 }
 
 TEST(DomainSweep, EveryTextIsWellFormedOverTheWholeDomain) {
