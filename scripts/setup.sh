@@ -12,7 +12,7 @@ packages=(
   libturbojpeg0-dev
   fonts-dejavu-core xvfb xauth
   dpkg-dev desktop-file-utils appstream
-  xdotool x11-utils imagemagick valgrind
+  xdotool x11-utils libx11-dev imagemagick valgrind
   clang libclang-rt-14-dev
 )
 

@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QSocketNotifier>
-
 #include <csignal>
 #include <unistd.h>
 
@@ -35,13 +34,15 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Tirovane"));
     QApplication::setApplicationVersion(QStringLiteral("1.15"));
     QApplication::setFont(tirovane::WindowFont());
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tirovane.svg")));
+    // A bitmap icon: the SVG engine is only loaded when the toolbar needs it.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tirovane-48.png")));
 
     tirovane::QtPlatform platform(TIROVANE_SEARCH_ADDRESS);
     tirovane::TirovaneApp app(platform, tirovane::WebAddresses::BuiltIn(platform.ProgramFolder()));
     if (::pipe(TerminationPipe) == 0) {
         auto* notifier = new QSocketNotifier(TerminationPipe[0], QSocketNotifier::Read, &app);
-        QObject::connect(notifier, &QSocketNotifier::activated, &app, [&app] { app.ExitProgram(); });
+        QObject::connect(notifier, &QSocketNotifier::activated, &app,
+                         [&app] { app.ExitProgram(); });
         std::signal(SIGTERM, OnTermination);
     }
     app.Start();
