@@ -335,10 +335,6 @@ void FrameWindow::cmdBack_Click() {
 void FrameWindow::cmdExit_Click() {
     close();
 }
-void FrameWindow::mnuAbout_Click() {
-    app_.ShowAbout();
-}
-
 void FrameWindow::mnuToolBar_Click() {
     auto* entry = findChild<QAction*>(QStringLiteral("mnuToolBar"));
     // The entry's check mark has already flipped: it shows the new state.

@@ -65,7 +65,6 @@ public slots:
     void mnuToolBar_Click();
     void mnuStatusBar_Click();
     void mnuChart_Click();
-    void mnuAbout_Click();
     void MDIForm_Activate();
 
 protected:
