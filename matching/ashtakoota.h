@@ -1,0 +1,77 @@
+#pragma once
+
+#include "matching/attributes.h"
+
+#include <string_view>
+
+// The 36-point match (Ashtakoota) of two people from their Moons. The first
+// person counts as the groom's side, the partner as the bride's side.
+
+namespace tirovane::matching {
+
+// How one planet regards another.
+enum class Relation { Friend, Neutral, Enemy };
+
+Relation NaturalRelation(Planet from, Planet to);
+
+enum class Dosha { None, Present, Cancelled };
+
+// "none", "present" or "cancelled".
+std::string_view DoshaText(Dosha dosha);
+
+inline constexpr std::string_view NotRecommendedVerdict =
+    "Not recommended: fewer than 18 of 36 points";
+inline constexpr std::string_view AcceptableVerdict = "Acceptable match";
+inline constexpr std::string_view GoodVerdict = "Good match";
+inline constexpr std::string_view ExcellentVerdict = "Excellent match";
+
+// Under the match table: which person stands on which side.
+inline constexpr std::string_view RoleSentence =
+    "Points are counted with the first person on the groom's side and the partner on the "
+    "bride's side.";
+
+// The eight parts in their usual order, with their maxima.
+enum class Koota { Varna, Vashya, Tara, Yoni, GrahaMaitri, Gana, Bhakoot, Nadi };
+inline constexpr int KootaCount = 8;
+
+std::string_view KootaName(Koota koota); // "Varna", ..., "Graha Maitri", ...
+double KootaMaximum(Koota koota);
+
+// The points of each part; halves are exact in a double.
+struct Ashtakoota {
+    MoonAttributes First;
+    MoonAttributes Partner;
+    double Varna = 0;
+    double Vashya = 0;
+    double Tara = 0;
+    double Yoni = 0;
+    double GrahaMaitri = 0;
+    double Gana = 0;
+    double Bhakoot = 0;
+    double Nadi = 0;
+    double Total = 0;
+    std::string_view Verdict;
+    Dosha NadiDosha = Dosha::None;
+    Dosha BhakootDosha = Dosha::None;
+
+    double Points(Koota koota) const;
+};
+
+// The parts one at a time, first person then partner.
+double VarnaPoints(Varna first, Varna partner);
+double VashyaPoints(Vashya first, Vashya partner);
+double TaraPoints(int firstNakshatra, int partnerNakshatra);
+double YoniPoints(Yoni first, Yoni partner);
+double GrahaMaitriPoints(Planet first, Planet partner);
+double GanaPoints(Gana first, Gana partner);
+double BhakootPoints(int firstSign, int partnerSign);
+double NadiPoints(Nadi first, Nadi partner);
+
+std::string_view MatchVerdict(double total);
+
+Ashtakoota MatchAttributes(const MoonAttributes& first, const MoonAttributes& partner);
+
+// From the two Moons' sidereal longitudes in degrees.
+Ashtakoota MatchMoons(double firstMoon, double partnerMoon);
+
+} // namespace tirovane::matching

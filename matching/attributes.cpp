@@ -1,0 +1,158 @@
+#include "matching/attributes.h"
+
+#include <array>
+#include <cmath>
+
+namespace tirovane::matching {
+
+namespace {
+
+constexpr std::array<Varna, 12> VarnaBySign = {
+    Varna::Kshatriya, Varna::Vaishya, Varna::Shudra, Varna::Brahmin,
+    Varna::Kshatriya, Varna::Vaishya, Varna::Shudra, Varna::Brahmin,
+    Varna::Kshatriya, Varna::Vaishya, Varna::Shudra, Varna::Brahmin,
+};
+
+constexpr std::array<Planet, 12> LordBySign = {
+    Planet::Mars,  Planet::Venus, Planet::Mercury, Planet::Moon,   Planet::Sun,    Planet::Mercury,
+    Planet::Venus, Planet::Mars,  Planet::Jupiter, Planet::Saturn, Planet::Saturn, Planet::Jupiter,
+};
+
+constexpr std::array<Yoni, 27> YoniByNakshatra = {
+    Yoni::Horse,   Yoni::Elephant, Yoni::Sheep,    Yoni::Serpent, Yoni::Serpent, Yoni::Dog,
+    Yoni::Cat,     Yoni::Sheep,    Yoni::Cat,      Yoni::Rat,     Yoni::Rat,     Yoni::Cow,
+    Yoni::Buffalo, Yoni::Tiger,    Yoni::Buffalo,  Yoni::Tiger,   Yoni::Deer,    Yoni::Deer,
+    Yoni::Dog,     Yoni::Monkey,   Yoni::Mongoose, Yoni::Monkey,  Yoni::Lion,    Yoni::Horse,
+    Yoni::Lion,    Yoni::Cow,      Yoni::Elephant,
+};
+
+constexpr Gana D = Gana::Deva;
+constexpr Gana M = Gana::Manushya;
+constexpr Gana R = Gana::Rakshasa;
+constexpr std::array<Gana, 27> GanaByNakshatra = {
+    D, M, R, M, D, M, D, D, R, R, M, M, D, R, D, R, D, R, R, M, M, D, R, R, M, M, D,
+};
+
+constexpr Nadi A = Nadi::Adi;
+constexpr Nadi Md = Nadi::Madhya;
+constexpr Nadi An = Nadi::Antya;
+constexpr std::array<Nadi, 27> NadiByNakshatra = {
+    A,  Md, An, An, Md, A,  A,  Md, An, An, Md, A,  A,  Md,
+    An, An, Md, A,  A,  Md, An, An, Md, A,  A,  Md, An,
+};
+
+double Reduced(double longitude) {
+    if (!(longitude >= 0 && longitude < 360)) {
+        longitude = std::fmod(longitude, 360.0);
+        if (longitude < 0) {
+            longitude += 360;
+        }
+        // fmod of a tiny negative value plus 360 can round to 360 itself.
+        if (!(longitude < 360)) {
+            longitude = 0;
+        }
+    }
+    return longitude;
+}
+
+// Chatushpada, Manava or Jalachara by the half of the sign for Sagittarius
+// and Capricorn; the other signs have one class throughout.
+Vashya VashyaOf(int sign, double degreesInSign) {
+    const bool firstHalf = degreesInSign < 15;
+    switch (sign) {
+    case 0:
+    case 1:
+        return Vashya::Chatushpada;
+    case 2:
+    case 5:
+    case 6:
+    case 10:
+        return Vashya::Manava;
+    case 3:
+    case 11:
+        return Vashya::Jalachara;
+    case 4:
+        return Vashya::Vanachara;
+    case 7:
+        return Vashya::Keeta;
+    case 8:
+        return firstHalf ? Vashya::Manava : Vashya::Chatushpada;
+    default: // 9, Capricorn
+        return firstHalf ? Vashya::Chatushpada : Vashya::Jalachara;
+    }
+}
+
+} // namespace
+
+int MoonSignIndex(double longitude) {
+    return static_cast<int>(std::floor(Reduced(longitude) / 30));
+}
+
+int MoonNakshatraIndex(double longitude) {
+    return static_cast<int>(std::floor(Reduced(longitude) * 60 / 800));
+}
+
+Planet SignLordOf(int sign) {
+    return LordBySign.at(static_cast<std::size_t>(sign));
+}
+
+MoonAttributes AttributesOfMoon(double siderealLongitude) {
+    MoonAttributes a;
+    a.Longitude = Reduced(siderealLongitude);
+    a.Sign = MoonSignIndex(a.Longitude);
+    a.Nakshatra = MoonNakshatraIndex(a.Longitude);
+    const auto s = static_cast<std::size_t>(a.Sign);
+    const auto n = static_cast<std::size_t>(a.Nakshatra);
+    a.VarnaClass = VarnaBySign[s];
+    a.VashyaClass = VashyaOf(a.Sign, a.Longitude - 30.0 * a.Sign);
+    a.Animal = YoniByNakshatra[n];
+    a.SignLord = LordBySign[s];
+    a.GanaClass = GanaByNakshatra[n];
+    a.NadiClass = NadiByNakshatra[n];
+    return a;
+}
+
+std::string_view VarnaName(Varna varna) {
+    switch (varna) {
+    case Varna::Brahmin:
+        return "Brahmin";
+    case Varna::Kshatriya:
+        return "Kshatriya";
+    case Varna::Vaishya:
+        return "Vaishya";
+    case Varna::Shudra:
+        return "Shudra";
+    }
+    return {};
+}
+
+std::string_view VashyaName(Vashya vashya) {
+    constexpr std::array<std::string_view, 5> names = {"Chatushpada", "Manava", "Jalachara",
+                                                       "Vanachara", "Keeta"};
+    return names.at(static_cast<std::size_t>(vashya));
+}
+
+std::string_view YoniName(Yoni yoni) {
+    constexpr std::array<std::string_view, YoniCount> names = {
+        "Horse", "Elephant", "Sheep", "Serpent", "Dog",    "Cat",      "Rat",
+        "Cow",   "Buffalo",  "Tiger", "Deer",    "Monkey", "Mongoose", "Lion"};
+    return names.at(static_cast<std::size_t>(yoni));
+}
+
+std::string_view PlanetName(Planet planet) {
+    constexpr std::array<std::string_view, PlanetCount> names = {
+        "Sun", "Moon", "Mars", "Mercury", "Jupiter", "Venus", "Saturn"};
+    return names.at(static_cast<std::size_t>(planet));
+}
+
+std::string_view GanaName(Gana gana) {
+    constexpr std::array<std::string_view, 3> names = {"Deva", "Manushya", "Rakshasa"};
+    return names.at(static_cast<std::size_t>(gana));
+}
+
+std::string_view NadiName(Nadi nadi) {
+    constexpr std::array<std::string_view, 3> names = {"Adi", "Madhya", "Antya"};
+    return names.at(static_cast<std::size_t>(nadi));
+}
+
+} // namespace tirovane::matching
