@@ -1,70 +1,45 @@
 #include "app/calculation.h"
 
 #include "app/reference_tables.h"
-#include "engine/ascendant.h"
-#include "engine/moon.h"
-#include "engine/planets.h"
+#include "engine/described_chart.h"
 #include "engine/text_forms.h"
 #include "retrograde/retrograde.h"
 
 namespace tirovane {
 
-engine::EngineInput MakeEngineInput(const BirthDetails& details) {
-    const ZoneRow& zone = LoadReferenceTables().Zones.at(static_cast<std::size_t>(details.ZoneRow));
-    engine::EngineInput input;
-    input.Name = details.Name;
-    input.Month = details.Month;
-    input.Day = details.Day;
-    input.Year = details.Year;
-    input.Hour = details.Hour;
-    input.Minute = details.Minute;
-    input.ZoneHours = details.ZoneHours;
-    input.ZoneMinutes = details.ZoneMinutes;
-    input.SignedZoneHours = zone.WestHours;
-    input.SignedZoneMinutes = zone.WestMinutes;
-    input.LongitudeDegrees = details.LongitudeDegrees;
-    input.LongitudeMinutes = details.LongitudeMinutes;
-    input.LatitudeDegrees = details.LatitudeDegrees;
-    input.LatitudeMinutes = details.LatitudeMinutes;
-    input.East = details.East;
-    input.South = details.South;
-    input.DaylightSaving = details.DaylightSaving;
-    input.City = std::string(engine::TrimBlanks(details.City));
-    input.State = std::string(engine::TrimBlanks(details.State));
-    input.Country = std::string(engine::TrimBlanks(details.Country));
-    return input;
-}
-
-PersonChart CalculateChart(const engine::EngineInput& input, const PersonChart& previous) {
-    engine::AscendantResult ascendant = engine::ComputeAscendant(input);
-    engine::MoonResult moon = engine::ComputeMoon(input);
-    engine::PlanetsResult planets = engine::ComputePlanets(input, ascendant, moon);
-
+PersonChart CalculateChart(const engine::EngineInput& input) {
     PersonChart chart;
-    chart.AyanamsaText = std::move(ascendant.AyanamsaText);
-    chart.AscendantText = std::move(ascendant.AscendantText);
-    chart.MidheavenText = std::move(ascendant.MidheavenText);
-    chart.MoonPositionText = std::move(moon.MoonPositionText);
-    chart.MoonNakshatra = std::move(moon.MoonNakshatra);
-    chart.MoonSignName = moon.MoonSignName ? std::move(*moon.MoonSignName) : previous.MoonSignName;
-    chart.ChartPositions = std::move(planets.ChartPositions);
-    chart.ChartBodyNames = std::move(planets.ChartBodyNames);
-    chart.ChartBodySanskritNames = std::move(planets.ChartBodySanskritNames);
+    engine::SiderealChart& sidereal = chart.Sidereal;
+    sidereal = engine::ComputeDescribedChart(input.Instant, input.Place);
     // Retrograde marks follow the entered local date, as the tables list days.
-    retrograde::MarkRetrogrades(chart.ChartBodySanskritNames,
-                                {input.Year, input.Month, input.Day, input.Hour, input.Minute});
+    sidereal.Retrograde = retrograde::RetrogradeFlags(input.Instant.Local);
 
-    chart.AyanamsaDisplay =
-        chart.AyanamsaText.empty() ? std::string() : chart.AyanamsaText.substr(1);
-    const std::string& asc = chart.AscendantText;
-    chart.AscendantSign = asc.size() >= 3 ? asc.substr(asc.size() - 3) : asc;
-    chart.LagnaName = engine::SignNameFromText(asc).value_or(previous.LagnaName);
+    const auto& longitudes = sidereal.Longitudes;
+    chart.AyanamsaText = engine::FormatSignedAngle(sidereal.Ayanamsa);
+    chart.AscendantText = engine::FormatSignPosition(longitudes[engine::Ascendant]);
+    chart.MidheavenText = engine::FormatSignPosition(longitudes[engine::Midheaven]);
+    chart.MoonPositionText = engine::FormatSignPosition(longitudes[engine::Moon]);
+    const int nakshatra = engine::NakshatraIndexOf(longitudes[engine::Moon]);
+    chart.MoonNakshatra = engine::NakshatraNames[static_cast<std::size_t>(nakshatra)];
+    chart.MoonSignName = engine::SignSanskritNames[static_cast<std::size_t>(
+        engine::SignIndexOf(longitudes[engine::Moon]))];
+    for (int b = 0; b < engine::ChartBodyCount; ++b) {
+        chart.ChartPositions[b] =
+            engine::FormatChartPosition(engine::FormatSignPosition(longitudes[b]));
+        chart.ChartBodyNames[b] = engine::ChartBodyNames[b];
+        chart.ChartBodySanskritNames[b] = engine::ChartBodySanskritNames[b];
+        if (sidereal.Retrograde[b]) {
+            chart.ChartBodySanskritNames[b] += retrograde::RetrogradeMark;
+        }
+    }
+
+    chart.AyanamsaDisplay = chart.AyanamsaText.substr(1);
+    const int ascendantSign = engine::SignIndexOf(longitudes[engine::Ascendant]);
+    chart.AscendantSign = engine::SignAbbreviation(ascendantSign);
+    chart.LagnaName = engine::SignSanskritNames[static_cast<std::size_t>(ascendantSign)];
     if (const auto lookup = LookUpNakshatraLord(chart.AscendantSign, chart.MoonNakshatra)) {
         chart.NakshatraLord = lookup->NakshatraLord;
         chart.PadaCount = lookup->PadaCount;
-    } else {
-        chart.NakshatraLord = previous.NakshatraLord;
-        chart.PadaCount = previous.PadaCount;
     }
     chart.ChartCells =
         FillRashiChart(chart.ChartPositions, chart.ChartBodySanskritNames, chart.AscendantSign);

@@ -1,20 +1,25 @@
 #pragma once
 
 #include "app/birth_details.h"
+#include "app/birth_instant.h"
 #include "app/chart_cells.h"
-#include "engine/engine_input.h"
+#include "engine/sidereal_chart.h"
 #include "engine/tables.h"
 #include "manglik/manglik.h"
 
 #include <array>
 #include <string>
 
-// The calculation pipeline: one person's birth details through the engine to
-// the values the result shows.
+// The calculation pipeline: one person's birth instant and place through the
+// engine to the values the result shows.
 
 namespace tirovane {
 
 struct PersonChart {
+    // The engine's numbers: longitudes, ayanamsa, retrograde flags.
+    engine::SiderealChart Sidereal;
+
+    // The text forms of the numbers, as the result shows and stores them.
     std::string AyanamsaText;
     std::string AscendantText;
     std::string MidheavenText;
@@ -24,6 +29,7 @@ struct PersonChart {
     // Chart form "DD Abc MM" of the eleven chart bodies in chart order.
     std::array<std::string, engine::ChartBodyCount> ChartPositions;
     std::array<std::string, engine::ChartBodyCount> ChartBodyNames;
+    // The Sanskrit names, " (R) " after a retrograde planet's.
     std::array<std::string, engine::ChartBodyCount> ChartBodySanskritNames;
 
     // Derived display values.
@@ -40,14 +46,8 @@ struct PersonChart {
     manglik::ManglikResult RashiChart;
 };
 
-// The engine's input for a person: the zone values come from the person's
-// row of the zone table, magnitudes and signed values alike.
-engine::EngineInput MakeEngineInput(const BirthDetails& details);
-
-// Runs the engine (ascendant, then Moon, then planets), marks retrograde
-// planets in the Sanskrit names, derives the
-// display values. A sign or nakshatra that cannot be recognised keeps the
-// value that `previous` (the chart computed before) held.
-PersonChart CalculateChart(const engine::EngineInput& input, const PersonChart& previous = {});
+// Runs the described engine, marks the retrograde planets from the station
+// tables at the entered local date, and derives the display values.
+PersonChart CalculateChart(const engine::EngineInput& input);
 
 } // namespace tirovane

@@ -66,7 +66,7 @@ const PersonChart& ComputePerson(ReadingState& state, int index, const BirthDeta
     state.LastPerson = index;
     state.LastInput = MakeEngineInput(details);
     state.People.People[index] = details;
-    state.LastChart = CalculateChart(state.LastInput, state.LastChart);
+    state.LastChart = CalculateChart(state.LastInput);
     RecordEvaluation(state, index, manglik::ReferenceKind::LagnaChart, state.LastChart.LagnaChart);
     RecordEvaluation(state, index, manglik::ReferenceKind::RashiChart, state.LastChart.RashiChart);
     return state.LastChart;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/birth_details.h"
+#include "app/birth_instant.h"
 #include "app/calculation.h"
 #include "manglik/manglik.h"
 

@@ -4,9 +4,7 @@
 // ratio of the two is printed at the end; the goal is at least 20.
 
 #include "app/calculation.h"
-#include "engine/ascendant.h"
-#include "engine/moon.h"
-#include "engine/planets.h"
+#include "engine/described_chart.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -59,11 +57,10 @@ const std::vector<Birth>& Births() {
 void TirovanePipeline(benchmark::State& state) {
     const auto& births = Births();
     std::size_t n = 0;
-    tirovane::PersonChart previous;
     for (auto _ : state) {
         const Birth& birth = births[n++ % births.size()];
-        previous = tirovane::CalculateChart(tirovane::MakeEngineInput(birth.Details), previous);
-        benchmark::DoNotOptimize(previous);
+        benchmark::DoNotOptimize(
+            tirovane::CalculateChart(tirovane::MakeEngineInput(birth.Details)));
     }
 }
 
@@ -75,9 +72,8 @@ void TirovaneEngine(benchmark::State& state) {
     for (auto _ : state) {
         const tirovane::engine::EngineInput input =
             tirovane::MakeEngineInput(births[n++ % births.size()].Details);
-        const auto ascendant = tirovane::engine::ComputeAscendant(input);
-        const auto moon = tirovane::engine::ComputeMoon(input);
-        benchmark::DoNotOptimize(tirovane::engine::ComputePlanets(input, ascendant, moon));
+        benchmark::DoNotOptimize(
+            tirovane::engine::ComputeDescribedChart(input.Instant, input.Place));
     }
 }
 

@@ -10,7 +10,6 @@ int RunChart(std::istream& in, std::ostream& out) {
     std::string line;
     bool tooLong = false;
     bool allCharted = true;
-    PersonChart previous;
     while (reader.Next(line, tooLong)) {
         Json result;
         if (tooLong) {
@@ -20,9 +19,13 @@ int RunChart(std::istream& in, std::ostream& out) {
             if (const auto* problem = std::get_if<std::string>(&person)) {
                 result = ErrorJson(*problem);
             } else {
-                previous =
-                    CalculateChart(MakeEngineInput(std::get<BirthDetails>(person)), previous);
-                result = ChartToJson(previous);
+                const engine::EngineInput input = MakeEngineInput(std::get<BirthDetails>(person));
+                const PersonChart chart = CalculateChart(input);
+                result = ChartToJson(chart);
+                // The numbers behind the texts: the longitudes in chart
+                // order and the birth instant.
+                result["Longitudes"] = chart.Sidereal.Longitudes;
+                result["JulianDayUT"] = input.Instant.JulianDayUT;
             }
         }
         allCharted = allCharted && !result.contains("error");

@@ -2,7 +2,6 @@
 
 #include "engine/angles.h"
 #include "engine/calendar.h"
-#include "engine/text_forms.h"
 
 #include <cmath>
 
@@ -19,17 +18,18 @@ double AyanamsaFrom1900(double t) {
     return (nutation - t * (5025.64 + 1.11 * t) - 80861.27) / 3600;
 }
 
-AscendantResult ComputeAscendant(const EngineInput& input) {
+AscendantResult ComputeAscendant(const BirthInstant& instant, const GeoPlace& place) {
     AscendantResult result;
-    const double westLongitude = WestLongitude(input);
-    const double latitude = NorthLatitude(input);
-    const double j = JulianDayNumber(input.Month, input.Day, input.Year);
-    const double ut = BirthUniversalHours(input);
+    const double westLongitude = place.WestLongitude;
+    const double latitude = place.NorthLatitude;
+    // Centuries from 1900 January 0.5, counted from the Julian Day Number of
+    // the local civil date and the unfolded universal hours.
+    const double j = JulianDayNumber(instant.Local.Month, instant.Local.Day, instant.Local.Year);
+    const double ut = instant.UniversalHours;
     const double t = (j - 2415020 + ut / 24 - 0.5) / 36525;
     result.CenturiesFrom1900 = t;
 
     result.Ayanamsa = AyanamsaFrom1900(t);
-    result.AyanamsaText = FormatSignedAngle(result.Ayanamsa);
 
     // Local sidereal time as an angle; a negative value is left as it is,
     // only its trigonometric functions are used.
@@ -66,8 +66,8 @@ AscendantResult ComputeAscendant(const EngineInput& input) {
     result.TropicalAscendant = asc;
     result.TropicalMidheaven = mc;
 
-    result.AscendantText = FormatSignPosition(NormalizeOnce(asc + result.Ayanamsa));
-    result.MidheavenText = FormatSignPosition(NormalizeOnce(mc + result.Ayanamsa));
+    result.Ascendant = NormalizeOnce(asc + result.Ayanamsa);
+    result.Midheaven = NormalizeOnce(mc + result.Ayanamsa);
     return result;
 }
 

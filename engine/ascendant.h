@@ -1,8 +1,6 @@
 #pragma once
 
-#include "engine/engine_input.h"
-
-#include <string>
+#include "engine/birth_instant.h"
 
 // Ascendant, midheaven and the ayanamsa of the birth moment.
 
@@ -11,9 +9,9 @@ namespace tirovane::engine {
 struct AscendantResult {
     // Ayanamsa A in degrees, negative: sidereal = tropical + A.
     double Ayanamsa = 0;
-    std::string AyanamsaText;
-    std::string AscendantText;
-    std::string MidheavenText;
+    // Sidereal ascendant and midheaven in degrees.
+    double Ascendant = 0;
+    double Midheaven = 0;
 
     // Intermediate values, kept for checking against worked examples.
     double CenturiesFrom1900 = 0;
@@ -25,6 +23,6 @@ struct AscendantResult {
 // Lahiri ayanamsa in degrees, T in Julian centuries from 1900 January 0.5.
 double AyanamsaFrom1900(double t);
 
-AscendantResult ComputeAscendant(const EngineInput& input);
+AscendantResult ComputeAscendant(const BirthInstant& instant, const GeoPlace& place);
 
 } // namespace tirovane::engine

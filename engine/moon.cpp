@@ -2,8 +2,6 @@
 
 #include "engine/angles.h"
 #include "engine/calendar.h"
-#include "engine/tables.h"
-#include "engine/text_forms.h"
 
 #include <array>
 #include <cmath>
@@ -79,10 +77,12 @@ double AyanamsaFromJ2000(double t) {
     return (nutation - t * (5025.64 + 1.11 * t) - 85886.27) / 3600;
 }
 
-MoonResult ComputeMoon(const EngineInput& input) {
+MoonResult ComputeMoon(const BirthInstant& instant) {
     MoonResult result;
-    const double j = JulianDayNumber(input.Month, input.Day, input.Year);
-    const double ut = BirthUniversalHours(input);
+    // Centuries from J2000.0, counted from the Julian Day Number of the local
+    // civil date and the unfolded universal hours.
+    const double j = JulianDayNumber(instant.Local.Month, instant.Local.Day, instant.Local.Year);
+    const double ut = instant.UniversalHours;
     const double t = (j - 2451545 + ut / 24 - 0.5) / 36525;
     result.CenturiesFromJ2000 = t;
     result.Ayanamsa = AyanamsaFromJ2000(t);
@@ -122,14 +122,6 @@ MoonResult ComputeMoon(const EngineInput& input) {
         longitude += 360;
     }
     result.SiderealLongitude = longitude;
-
-    result.MoonPositionText = FormatSignPosition(longitude);
-    const double mansion = longitude * 60 / 800;
-    const int index = static_cast<int>(Int(mansion));
-    result.MoonNakshatra = index >= 0 && index < NakshatraCount
-                               ? std::string(NakshatraNames[static_cast<std::size_t>(index)])
-                               : std::string();
-    result.MoonSignName = SignNameFromText(result.MoonPositionText);
     return result;
 }
 

@@ -1,7 +1,7 @@
 #include "engine/planets.h"
 
 #include "engine/angles.h"
-#include "engine/text_forms.h"
+#include "engine/calendar.h"
 
 #include <cmath>
 
@@ -119,67 +119,38 @@ double GeocentricLongitude(int orbit, double d) {
     return GeocentricLongitudeFrom(OrbitPoint(PlanetElements(TheoryEarth, d)), orbit, d);
 }
 
-CivilDateTime UniversalMoment(const EngineInput& input) {
-    const CivilDateTime local{input.Year, input.Month, input.Day, input.Hour, input.Minute};
-    const long long offset =
-        input.SignedZoneHours * 60LL + input.SignedZoneMinutes - (input.DaylightSaving ? 60 : 0);
-    return AddMinutes(local, offset);
-}
-
-PlanetsResult ComputePlanets(const EngineInput& input, const AscendantResult& ascendant,
-                             const MoonResult& moon) {
+PlanetsResult ComputePlanets(const BirthInstant& instant, double ayanamsa) {
     PlanetsResult result;
-    for (int b = 0; b < ChartBodyCount; ++b) {
-        result.ChartBodyNames[b] = ChartBodyNames[b];
-        result.ChartBodySanskritNames[b] = ChartBodySanskritNames[b];
-    }
-
-    const CivilDateTime ut = UniversalMoment(input);
-    result.UniversalMoment = ut;
+    // Days from J2000.0 by the routine's own day count, from the universal
+    // civil date-time.
+    const CivilDateTime& ut = instant.Universal;
     const double d = DaysFromJ2000(ut.Year, ut.Month, ut.Day, ut.Hour, ut.Minute);
     result.DaysFromEpoch = d;
-    const double ayanamsa = std::fabs(ascendant.Ayanamsa);
+    const double reduction = std::fabs(ayanamsa);
 
     // The Earth's position is the same for every body: compute it once.
     const HeliocentricPoint earth = OrbitPoint(PlanetElements(TheoryEarth, d));
     for (int orbit = 0; orbit < TheoryBodyCount; ++orbit) {
         double longitude = GeocentricLongitudeFrom(earth, orbit, d);
         result.TropicalLongitudes[orbit] = longitude;
-        longitude -= ayanamsa;
+        longitude -= reduction;
         while (longitude < 0) {
             longitude += 360;
         }
-        result.PlanetTexts[orbit] = FormatSignPosition(longitude);
+        result.Longitudes[orbit] = longitude;
     }
 
     double rahu = ReduceRadians((125.1228 - 0.0529538083 * d) * DegreesToRadians);
-    rahu = rahu * RahuRadiansToDegrees - 1 - ayanamsa;
+    rahu = rahu * RahuRadiansToDegrees - 1 - reduction;
     while (rahu < 0) {
         rahu += 360;
     }
-    result.RahuText = FormatSignPosition(rahu);
+    result.Rahu = rahu;
     double ketu = rahu + 180;
     while (ketu > 360) {
         ketu -= 360;
     }
-    result.KetuText = FormatSignPosition(std::fabs(ketu));
-
-    const std::array<const std::string*, ChartBodyCount> sources = {
-        &result.PlanetTexts[TheoryEarth],
-        &moon.MoonPositionText,
-        &result.PlanetTexts[TheoryMercury],
-        &result.PlanetTexts[TheoryVenus],
-        &result.PlanetTexts[TheoryMars],
-        &result.PlanetTexts[TheoryJupiter],
-        &result.PlanetTexts[TheorySaturn],
-        &result.RahuText,
-        &result.KetuText,
-        &ascendant.AscendantText,
-        &ascendant.MidheavenText,
-    };
-    for (int b = 0; b < ChartBodyCount; ++b) {
-        result.ChartPositions[b] = FormatChartPosition(*sources[b]);
-    }
+    result.Ketu = std::fabs(ketu);
     return result;
 }
 

@@ -1,16 +1,10 @@
 #pragma once
 
-#include "engine/ascendant.h"
-#include "engine/calendar.h"
-#include "engine/engine_input.h"
-#include "engine/moon.h"
-#include "engine/tables.h"
+#include "engine/birth_instant.h"
 
 #include <array>
-#include <string>
 
-// Planets from mean Keplerian elements (J2000 frame), the mean lunar nodes,
-// and the chart positions of all eleven chart bodies.
+// Planets from mean Keplerian elements (J2000 frame) and the mean lunar nodes.
 
 namespace tirovane::engine {
 
@@ -45,28 +39,19 @@ double SolveKepler(double m, double e);
 double GeocentricLongitude(int orbit, double d);
 
 struct PlanetsResult {
-    // Sidereal positions in the full text form, indexed by TheoryBody.
-    std::array<std::string, TheoryBodyCount> PlanetTexts;
-    std::string RahuText;
-    std::string KetuText;
-    // Chart form "DD Abc MM" of the chart bodies 0..10 in chart order.
-    std::array<std::string, ChartBodyCount> ChartPositions;
-    std::array<std::string, ChartBodyCount> ChartBodyNames;
-    std::array<std::string, ChartBodyCount> ChartBodySanskritNames;
+    // Sidereal longitudes in degrees, indexed by TheoryBody.
+    std::array<double, TheoryBodyCount> Longitudes{};
+    // Sidereal mean nodes in degrees.
+    double Rahu = 0;
+    double Ketu = 0;
 
     // Intermediate values, kept for checking against worked examples.
-    CivilDateTime UniversalMoment;
     double DaysFromEpoch = 0;
     std::array<double, TheoryBodyCount> TropicalLongitudes{};
 };
 
-// The universal date-time of the birth: the local clock time plus the zone
-// row's signed offset, minus the daylight-saving hour, with calendar carries.
-CivilDateTime UniversalMoment(const EngineInput& input);
-
-// Needs the ayanamsa and texts of ComputeAscendant and the Moon of
-// ComputeMoon for the same person, which therefore run first.
-PlanetsResult ComputePlanets(const EngineInput& input, const AscendantResult& ascendant,
-                             const MoonResult& moon);
+// The planets and nodes at the universal date-time of the instant, reduced
+// by the ayanamsa of the ascendant's routine (its magnitude is subtracted).
+PlanetsResult ComputePlanets(const BirthInstant& instant, double ayanamsa);
 
 } // namespace tirovane::engine

@@ -110,6 +110,18 @@ bool IsRetrograde(std::string_view bodyName, const engine::CivilDateTime& moment
     return after != periods.begin() && std::prev(after)->End > birth;
 }
 
+std::array<bool, engine::ChartBodyCount> RetrogradeFlags(const engine::CivilDateTime& birth) {
+    std::array<bool, engine::ChartBodyCount> flags{};
+    if (!IsCalendarDate(birth.Year, birth.Month, birth.Day) ||
+        !IsTimeOfDay(birth.Hour, birth.Minute)) {
+        return flags;
+    }
+    for (const PlanetSlot& planet : MarkedPlanets) {
+        flags[static_cast<std::size_t>(planet.ChartSlot)] = IsRetrograde(planet.BodyName, birth);
+    }
+    return flags;
+}
+
 void MarkRetrogrades(std::array<std::string, engine::ChartBodyCount>& sanskritNames,
                      const engine::CivilDateTime& birth) {
     if (!IsCalendarDate(birth.Year, birth.Month, birth.Day) ||

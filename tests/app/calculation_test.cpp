@@ -72,28 +72,24 @@ TEST(CalculateChart, RetrogradeMarksFollowTheEnteredLocalDate) {
     EXPECT_EQ(CalculateChart(MakeEngineInput(d)).ChartBodySanskritNames[2], "Budha");
 }
 
-TEST(MakeEngineInput, CopiesTheFieldsAndTrimsThePlace) {
+TEST(MakeEngineInput, TheInstantFromTheZoneRowAndThePlaceFromTheHemispheres) {
     BirthDetails d = WorkedExample();
-    d.Name = " Ravi ";
     d.East = true;
     d.South = true;
     d.DaylightSaving = true;
     d.LongitudeDegrees = 77;
-    d.LongitudeMinutes = 13;
-    SelectZoneRow(d, 34);
+    d.LongitudeMinutes = 12;
+    d.Hour = 3;
+    SelectZoneRow(d, 34); // India, 5 h 30 min east
     const engine::EngineInput input = MakeEngineInput(d);
-    EXPECT_EQ(input.Name, " Ravi ");
-    EXPECT_EQ(input.City, "London");
-    EXPECT_EQ(input.LongitudeDegrees, 77);
-    EXPECT_EQ(input.LongitudeMinutes, 13);
-    EXPECT_EQ(input.LatitudeDegrees, 51);
-    EXPECT_TRUE(input.East);
-    EXPECT_TRUE(input.South);
-    EXPECT_TRUE(input.DaylightSaving);
-    EXPECT_EQ(input.ZoneHours, 5);
-    EXPECT_EQ(input.ZoneMinutes, 30);
-    EXPECT_EQ(input.SignedZoneHours, -5);
-    EXPECT_EQ(input.SignedZoneMinutes, -30);
+    // 03:00 local, less 5:30 for the zone and an hour for daylight saving:
+    // 20:30 UT on 11 April 1992.
+    EXPECT_EQ(input.Instant.Local, (engine::CivilDateTime{1992, 4, 12, 3, 0}));
+    EXPECT_EQ(input.Instant.Universal, (engine::CivilDateTime{1992, 4, 11, 20, 30}));
+    EXPECT_DOUBLE_EQ(input.Instant.UniversalHours, -3.5);
+    EXPECT_DOUBLE_EQ(input.Instant.JulianDayUT, 2448723.5 + 20.5 / 24);
+    EXPECT_DOUBLE_EQ(input.Place.WestLongitude, -77.2);
+    EXPECT_DOUBLE_EQ(input.Place.NorthLatitude, -51.5);
 }
 
 } // namespace

@@ -1,7 +1,8 @@
+#include "engine/birth_instant.h"
 #include "engine/calendar.h"
-#include "engine/planets.h"
 
 #include <gtest/gtest.h>
+#include <random>
 
 namespace tirovane::engine {
 namespace {
@@ -90,22 +91,52 @@ TEST(AddMinutes, CarriesAcrossDaysMonthsYearsAndLeapDays) {
     }
 }
 
-TEST(UniversalMoment, ZoneRowOffsetAndTheDaylightSavingHour) {
-    EngineInput input;
-    input.Year = 1950;
-    input.Month = 1;
-    input.Day = 1;
-    input.Hour = 2;
-    input.Minute = 0;
-    input.SignedZoneHours = -5;
-    input.SignedZoneMinutes = -30;
-    EXPECT_EQ(UniversalMoment(input), (CivilDateTime{1949, 12, 31, 20, 30}));
-    input.DaylightSaving = true;
-    EXPECT_EQ(UniversalMoment(input), (CivilDateTime{1949, 12, 31, 19, 30}));
-    input.SignedZoneHours = 3;
-    input.SignedZoneMinutes = 30;
-    input.Hour = 22;
-    EXPECT_EQ(UniversalMoment(input), (CivilDateTime{1950, 1, 2, 0, 30}));
+TEST(MakeBirthInstant, ZoneRowOffsetAndTheDaylightSavingHour) {
+    // Local 1950-01-01 02:00 in India (zone row -5 h -30 min): 20:30 UT the
+    // day before, JD 2433281.5 + 20.5/24.
+    BirthInstant i = MakeBirthInstant({1950, 1, 1, 2, 0}, -5, -30, false);
+    EXPECT_EQ(i.Local, (CivilDateTime{1950, 1, 1, 2, 0}));
+    EXPECT_EQ(i.Universal, (CivilDateTime{1949, 12, 31, 20, 30}));
+    EXPECT_DOUBLE_EQ(i.UniversalHours, -3.5);
+    EXPECT_DOUBLE_EQ(i.JulianDayUT, 2433281.5 + 20.5 / 24);
+    i = MakeBirthInstant({1950, 1, 1, 2, 0}, -5, -30, true);
+    EXPECT_EQ(i.Universal, (CivilDateTime{1949, 12, 31, 19, 30}));
+    EXPECT_DOUBLE_EQ(i.UniversalHours, -4.5);
+    EXPECT_DOUBLE_EQ(i.JulianDayUT, 2433281.5 + 19.5 / 24);
+    // Newfoundland (+3 h 30 min) late in the evening with daylight saving:
+    // past midnight of the next day.
+    i = MakeBirthInstant({1950, 1, 1, 22, 0}, 3, 30, true);
+    EXPECT_EQ(i.Universal, (CivilDateTime{1950, 1, 2, 0, 30}));
+    EXPECT_DOUBLE_EQ(i.UniversalHours, 24.5);
+    EXPECT_DOUBLE_EQ(i.JulianDayUT, 2433283.5 + 0.5 / 24);
+    // J2000.0 itself.
+    EXPECT_DOUBLE_EQ(MakeBirthInstant({2000, 1, 1, 12, 0}, 0, 0, false).JulianDayUT, 2451545.0);
+}
+
+// The unfolded universal hours on the local date and the folded universal
+// date-time are the same moment: the Julian Day Number of the local date
+// plus the hours gives the Julian Day of the universal date-time.
+TEST(MakeBirthInstant, UnfoldedHoursAndUniversalDateAgree) {
+    std::mt19937 random(7);
+    for (int n = 0; n < 2000; ++n) {
+        const CivilDateTime local{std::uniform_int_distribution(1901, 2050)(random),
+                                  std::uniform_int_distribution(1, 12)(random),
+                                  std::uniform_int_distribution(1, 28)(random),
+                                  std::uniform_int_distribution(0, 23)(random),
+                                  std::uniform_int_distribution(0, 59)(random)};
+        const int hours = std::uniform_int_distribution(-13, 12)(random);
+        const int minutes = hours == 0 ? 0 : (hours < 0 ? -30 : 30) * (n % 2);
+        const BirthInstant i = MakeBirthInstant(local, hours, minutes, n % 3 == 0);
+        const double fromLocal =
+            JulianDayNumber(local.Month, local.Day, local.Year) - 0.5 + i.UniversalHours / 24;
+        EXPECT_NEAR(i.JulianDayUT, fromLocal, 1e-8) << n;
+    }
+}
+
+TEST(MakeGeoPlace, WestAndNorthArePositive) {
+    EXPECT_EQ(MakeGeoPlace(51, 30, false, 0, 0, false), (GeoPlace{51.5, 0}));
+    EXPECT_EQ(MakeGeoPlace(33, 52, true, 151, 12, true), (GeoPlace{-(33 + 52 / 60.0), -151.2}));
+    EXPECT_EQ(MakeGeoPlace(40, 42, false, 74, 0, false), (GeoPlace{40.7, 74}));
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include "engine/ascendant.h"
 #include "engine/calendar.h"
+#include "engine/engine_input.h"
 #include "engine/moon.h"
 #include "engine/planets.h"
 
@@ -20,19 +21,6 @@ namespace {
 double ArcDifference(double a, double b) {
     double d = std::fmod(std::fabs(a - b), 360.0);
     return d > 180 ? 360 - d : d;
-}
-
-// Degrees of a text "D° M' S\" Abc" from the sign's start, plus the sign.
-double ParsePosition(const std::string& text) {
-    const auto degree = text.find("\u00B0");
-    const auto minute = text.find('\'');
-    const auto second = text.find('"');
-    const double d = std::stod(text.substr(0, degree));
-    const double m = std::stod(text.substr(degree + 2, minute - degree - 2));
-    const double s = std::stod(text.substr(minute + 1, second - minute - 1));
-    const std::string sign = text.substr(text.size() - 3);
-    const std::string signs = "AriTauGemCanLeoVirLibScoSagCapAquPis";
-    return static_cast<double>(signs.find(sign) / 3 * 30) + d + m / 60 + s / 3600;
 }
 
 class SecondEphemeris : public ::testing::Test {
@@ -57,27 +45,38 @@ protected:
     struct Birth {
         EngineInput Input;
         double JdUt;
+        int LatitudeDegrees;
+        int LatitudeMinutes;
+        bool South;
+        int LongitudeDegrees;
+        int LongitudeMinutes;
+        bool East;
     };
 
     static std::vector<Birth> Births(int count) {
         std::mt19937 random(19920412);
         std::vector<Birth> births;
         for (int n = 0; n < count; ++n) {
-            EngineInput input;
-            input.Year = std::uniform_int_distribution(1901, 2050)(random);
-            input.Month = std::uniform_int_distribution(1, 12)(random);
-            input.Day = std::uniform_int_distribution(1, 28)(random);
-            input.Hour = std::uniform_int_distribution(0, 23)(random);
-            input.Minute = std::uniform_int_distribution(0, 59)(random);
-            input.LatitudeDegrees = std::uniform_int_distribution(0, 59)(random);
-            input.LatitudeMinutes = std::uniform_int_distribution(0, 59)(random);
-            input.South = n % 3 == 0;
-            input.LongitudeDegrees = std::uniform_int_distribution(0, 179)(random);
-            input.LongitudeMinutes = std::uniform_int_distribution(0, 59)(random);
-            input.East = n % 2 == 0;
-            const double jd = swe_julday(input.Year, input.Month, input.Day,
-                                         input.Hour + input.Minute / 60.0, SE_GREG_CAL);
-            births.push_back({input, jd});
+            const CivilDateTime local{std::uniform_int_distribution(1901, 2050)(random),
+                                      std::uniform_int_distribution(1, 12)(random),
+                                      std::uniform_int_distribution(1, 28)(random),
+                                      std::uniform_int_distribution(0, 23)(random),
+                                      std::uniform_int_distribution(0, 59)(random)};
+            Birth birth{};
+            birth.LatitudeDegrees = std::uniform_int_distribution(0, 59)(random);
+            birth.LatitudeMinutes = std::uniform_int_distribution(0, 59)(random);
+            birth.South = n % 3 == 0;
+            birth.LongitudeDegrees = std::uniform_int_distribution(0, 179)(random);
+            birth.LongitudeMinutes = std::uniform_int_distribution(0, 59)(random);
+            birth.East = n % 2 == 0;
+            birth.Input = {MakeBirthInstant(local, 0, 0, false),
+                           MakeGeoPlace(birth.LatitudeDegrees, birth.LatitudeMinutes, birth.South,
+                                        birth.LongitudeDegrees, birth.LongitudeMinutes,
+                                        birth.East)};
+            // The Julian Day of the Swiss Ephemeris's own calendar routine.
+            birth.JdUt = swe_julday(local.Year, local.Month, local.Day,
+                                    local.Hour + local.Minute / 60.0, SE_GREG_CAL);
+            births.push_back(birth);
         }
         return births;
     }
@@ -98,8 +97,9 @@ TEST_F(SecondEphemeris, PlanetsInTheJ2000Frame) {
     };
     const int flags = SEFLG_J2000 | SEFLG_NONUT | SEFLG_TRUEPOS | SEFLG_NOABERR | SEFLG_NOGDEFL;
     for (const Birth& birth : Births(200)) {
-        const PlanetsResult r =
-            ComputePlanets(birth.Input, ComputeAscendant(birth.Input), ComputeMoon(birth.Input));
+        const PlanetsResult r = ComputePlanets(
+            birth.Input.Instant, ComputeAscendant(birth.Input.Instant, birth.Input.Place).Ayanamsa);
+        EXPECT_NEAR(birth.Input.Instant.JulianDayUT, birth.JdUt, 1e-8);
         for (const Body& body : bodies) {
             EXPECT_LT(ArcDifference(r.TropicalLongitudes[body.Orbit],
                                     Swiss(body.Swiss, birth.JdUt, flags)),
@@ -111,7 +111,7 @@ TEST_F(SecondEphemeris, PlanetsInTheJ2000Frame) {
 
 TEST_F(SecondEphemeris, MoonOfTheDate) {
     for (const Birth& birth : Births(200)) {
-        const MoonResult moon = ComputeMoon(birth.Input);
+        const MoonResult moon = ComputeMoon(birth.Input.Instant);
         EXPECT_LT(ArcDifference(moon.TropicalLongitude, Swiss(SE_MOON, birth.JdUt, SEFLG_NONUT)),
                   0.06)
             << "JD " << birth.JdUt;
@@ -120,14 +120,14 @@ TEST_F(SecondEphemeris, MoonOfTheDate) {
 
 TEST_F(SecondEphemeris, MeanNodeLessItsExtraDegree) {
     for (const Birth& birth : Births(100)) {
-        const AscendantResult asc = ComputeAscendant(birth.Input);
-        const PlanetsResult r = ComputePlanets(birth.Input, asc, ComputeMoon(birth.Input));
-        const double rahu = ParsePosition(r.RahuText) + std::fabs(asc.Ayanamsa) + 1;
+        const AscendantResult asc = ComputeAscendant(birth.Input.Instant, birth.Input.Place);
+        const PlanetsResult r = ComputePlanets(birth.Input.Instant, asc.Ayanamsa);
+        const double rahu = r.Rahu + std::fabs(asc.Ayanamsa) + 1;
         // The node's formula counts its epoch from 2000 January 0.0 while d
         // counts from January 1.5, which puts it 0.078 degrees ahead.
         EXPECT_LT(ArcDifference(rahu, Swiss(SE_MEAN_NODE, birth.JdUt, SEFLG_NONUT)), 0.1)
             << "JD " << birth.JdUt;
-        EXPECT_NEAR(ArcDifference(ParsePosition(r.RahuText), ParsePosition(r.KetuText)), 180, 1e-3);
+        EXPECT_NEAR(ArcDifference(r.Rahu, r.Ketu), 180, 1e-9);
     }
 }
 
@@ -137,22 +137,24 @@ TEST_F(SecondEphemeris, LahiriAyanamsa) {
         char error[256] = "";
         double lahiri = 0;
         swe_get_ayanamsa_ex_ut(birth.JdUt, SEFLG_SWIEPH, &lahiri, error);
-        EXPECT_NEAR(-ComputeAscendant(birth.Input).Ayanamsa, lahiri, 0.005) << "JD " << birth.JdUt;
-        EXPECT_NEAR(-ComputeMoon(birth.Input).Ayanamsa, lahiri, 0.005) << "JD " << birth.JdUt;
+        EXPECT_NEAR(-ComputeAscendant(birth.Input.Instant, birth.Input.Place).Ayanamsa, lahiri,
+                    0.005)
+            << "JD " << birth.JdUt;
+        EXPECT_NEAR(-ComputeMoon(birth.Input.Instant).Ayanamsa, lahiri, 0.005)
+            << "JD " << birth.JdUt;
     }
 }
 
 TEST_F(SecondEphemeris, AscendantAndMidheaven) {
     for (const Birth& birth : Births(200)) {
-        const AscendantResult asc = ComputeAscendant(birth.Input);
-        const double east = birth.Input.East ? 1 : -1;
-        const double north = birth.Input.South ? -1 : 1;
+        const AscendantResult asc = ComputeAscendant(birth.Input.Instant, birth.Input.Place);
+        const double east = birth.East ? 1 : -1;
+        const double north = birth.South ? -1 : 1;
         double cusps[13];
         double ascmc[10];
-        swe_houses(birth.JdUt,
-                   north * (birth.Input.LatitudeDegrees + birth.Input.LatitudeMinutes / 60.0),
-                   east * (birth.Input.LongitudeDegrees + birth.Input.LongitudeMinutes / 60.0), 'P',
-                   cusps, ascmc);
+        swe_houses(birth.JdUt, north * (birth.LatitudeDegrees + birth.LatitudeMinutes / 60.0),
+                   east * (birth.LongitudeDegrees + birth.LongitudeMinutes / 60.0), 'P', cusps,
+                   ascmc);
         EXPECT_LT(ArcDifference(asc.TropicalMidheaven, ascmc[1]), 0.02) << "JD " << birth.JdUt;
         EXPECT_LT(ArcDifference(asc.TropicalAscendant, ascmc[0]), 0.05) << "JD " << birth.JdUt;
     }

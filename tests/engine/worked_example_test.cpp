@@ -2,8 +2,11 @@
 // longitude, 51 degrees 30 minutes north) and the ayanamsa checkpoints.
 
 #include "engine/ascendant.h"
+#include "engine/described_chart.h"
+#include "engine/engine_input.h"
 #include "engine/moon.h"
 #include "engine/planets.h"
+#include "engine/text_forms.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -11,61 +14,64 @@
 namespace tirovane::engine {
 namespace {
 
+// A birth entered at a local clock time in a zone (west hours), at 51
+// degrees 30 minutes north and a whole number of degrees of longitude.
+EngineInput Entered(CivilDateTime local, int westHours, bool dst, bool east, int longitudeDegrees) {
+    return {MakeBirthInstant(local, westHours, 0, dst),
+            MakeGeoPlace(51, 30, false, longitudeDegrees, 0, east)};
+}
+
 EngineInput WorkedExample() {
-    EngineInput input;
-    input.Name = "Example";
-    input.Month = 4;
-    input.Day = 12;
-    input.Year = 1992;
-    input.LatitudeDegrees = 51;
-    input.LatitudeMinutes = 30;
-    return input;
+    return Entered({1992, 4, 12, 0, 0}, 0, false, false, 0);
 }
 
 TEST(WorkedExample, Ascendant) {
-    const AscendantResult r = ComputeAscendant(WorkedExample());
+    const EngineInput input = WorkedExample();
+    const AscendantResult r = ComputeAscendant(input.Instant, input.Place);
     EXPECT_NEAR(r.CenturiesFrom1900, 0.9227789, 5e-8);
     EXPECT_NEAR(r.Ayanamsa, -23.7545, 5e-5);
     EXPECT_NEAR(r.SiderealTime, 200.4425, 5e-5);
     EXPECT_NEAR(r.TropicalAscendant, 259.1467, 5e-5);
     EXPECT_NEAR(r.TropicalMidheaven, 202.1103, 5e-5);
-    EXPECT_EQ(r.AscendantText, "25\u00B0 23' 31\" Sco");
-    EXPECT_EQ(r.MidheavenText, "28\u00B0 21' 21\" Vir");
-    EXPECT_EQ(r.AyanamsaText.rfind("-23\u00B0 45' ", 0), 0u) << r.AyanamsaText;
+    EXPECT_EQ(FormatSignPosition(r.Ascendant), "25\u00B0 23' 31\" Sco");
+    EXPECT_EQ(FormatSignPosition(r.Midheaven), "28\u00B0 21' 21\" Vir");
+    EXPECT_EQ(FormatSignedAngle(r.Ayanamsa).rfind("-23\u00B0 45' ", 0), 0u);
 }
 
 TEST(WorkedExample, Moon) {
-    const MoonResult r = ComputeMoon(WorkedExample());
+    const MoonResult r = ComputeMoon(WorkedExample().Instant);
     EXPECT_NEAR(r.CenturiesFromJ2000, -0.0772211, 5e-8);
     EXPECT_NEAR(r.TropicalLongitude, 133.1581, 5e-5);
     EXPECT_NEAR(r.Ayanamsa, -23.7541, 5e-5);
     EXPECT_NEAR(r.SiderealLongitude, 109.4039, 5e-5);
-    EXPECT_EQ(r.MoonPositionText, "19\u00B0 24' 14\" Can");
-    EXPECT_EQ(r.MoonNakshatra, "Aslesha");
-    EXPECT_EQ(r.MoonSignName, "Kataka");
+    EXPECT_EQ(FormatSignPosition(r.SiderealLongitude), "19\u00B0 24' 14\" Can");
+    EXPECT_EQ(NakshatraNames[NakshatraIndexOf(r.SiderealLongitude)], "Aslesha");
+    EXPECT_EQ(SignSanskritNames[SignIndexOf(r.SiderealLongitude)], "Kataka");
 }
 
 TEST(WorkedExample, PlanetsNodesAndChartPositions) {
     const EngineInput input = WorkedExample();
-    const AscendantResult asc = ComputeAscendant(input);
-    const MoonResult moon = ComputeMoon(input);
-    const PlanetsResult r = ComputePlanets(input, asc, moon);
+    const AscendantResult asc = ComputeAscendant(input.Instant, input.Place);
+    const PlanetsResult r = ComputePlanets(input.Instant, asc.Ayanamsa);
     EXPECT_DOUBLE_EQ(r.DaysFromEpoch, -2820.5);
     EXPECT_NEAR(r.TropicalLongitudes[TheoryEarth], 22.4465, 5e-5);
-    EXPECT_EQ(r.PlanetTexts[TheoryEarth], "28\u00B0 41' 31\" Pis");
-    EXPECT_EQ(r.PlanetTexts[TheoryMercury], "5\u00B0 24' 29\" Pis");
-    EXPECT_EQ(r.PlanetTexts[TheoryMars], "17\u00B0 55' 48\" Aqu");
-    EXPECT_EQ(r.RahuText, "9\u00B0 43' 26\" Sag");
-    EXPECT_EQ(r.KetuText, "9\u00B0 43' 26\" Gem");
+    EXPECT_EQ(FormatSignPosition(r.Longitudes[TheoryEarth]), "28\u00B0 41' 31\" Pis");
+    EXPECT_EQ(FormatSignPosition(r.Longitudes[TheoryMercury]), "5\u00B0 24' 29\" Pis");
+    EXPECT_EQ(FormatSignPosition(r.Longitudes[TheoryMars]), "17\u00B0 55' 48\" Aqu");
+    EXPECT_EQ(FormatSignPosition(r.Rahu), "9\u00B0 43' 26\" Sag");
+    EXPECT_EQ(FormatSignPosition(r.Ketu), "9\u00B0 43' 26\" Gem");
 
+    // The whole chart in chart order, in the chart form.
+    const SiderealChart chart = ComputeDescribedChart(input.Instant, input.Place);
+    std::array<std::string, ChartBodyCount> positions;
+    for (int b = 0; b < ChartBodyCount; ++b) {
+        positions[b] = FormatChartPosition(FormatSignPosition(chart.Longitudes[b]));
+    }
     const std::array<std::string, ChartBodyCount> expected = {
-        "28 Pis 41", "19 Can 24",         "05 Pis 24",         r.ChartPositions[3],
-        "17 Aqu 55", r.ChartPositions[5], r.ChartPositions[6], "09 Sag 43",
-        "09 Gem 43", "25 Sco 23",         "28 Vir 21"};
-    EXPECT_EQ(r.ChartPositions, expected);
-    EXPECT_EQ(r.ChartBodyNames[4], "Mars");
-    EXPECT_EQ(r.ChartBodySanskritNames[4], "Mangala");
-    EXPECT_EQ(r.ChartBodySanskritNames[10], "Midheaven");
+        "28 Pis 41",  "19 Can 24", "05 Pis 24", positions[3], "17 Aqu 55", positions[5],
+        positions[6], "09 Sag 43", "09 Gem 43", "25 Sco 23",  "28 Vir 21"};
+    EXPECT_EQ(positions, expected);
+    EXPECT_DOUBLE_EQ(chart.Ayanamsa, asc.Ayanamsa);
 }
 
 TEST(Ayanamsa, PublishedCheckpoints) {
@@ -111,65 +117,44 @@ TEST(SolveKepler, TrueAnomalySatisfiesKeplersEquation) {
 }
 
 // One instant for the whole chart: the same universal moment entered in
-// different ways gives the same chart.
-EngineInput WithZone(EngineInput input, int hour, int westHours, bool dst, bool east,
-                     int longitudeDegrees) {
-    input.Hour = hour;
-    input.SignedZoneHours = westHours;
-    input.ZoneHours = std::abs(westHours);
-    input.DaylightSaving = dst;
-    input.East = east;
-    input.LongitudeDegrees = longitudeDegrees;
-    return input;
-}
-
-void ExpectSameChart(const EngineInput& a, const EngineInput& b) {
-    const AscendantResult ascA = ComputeAscendant(a);
-    const AscendantResult ascB = ComputeAscendant(b);
-    const MoonResult moonA = ComputeMoon(a);
-    const MoonResult moonB = ComputeMoon(b);
-    EXPECT_EQ(ascA.AscendantText, ascB.AscendantText);
-    EXPECT_EQ(ascA.MidheavenText, ascB.MidheavenText);
-    EXPECT_EQ(moonA.MoonPositionText, moonB.MoonPositionText);
-    EXPECT_EQ(ComputePlanets(a, ascA, moonA).ChartPositions,
-              ComputePlanets(b, ascB, moonB).ChartPositions);
+// different ways gives the same chart, to the arc-second of every text.
+std::array<std::string, ChartBodyCount> PositionTexts(const EngineInput& input) {
+    const SiderealChart chart = ComputeDescribedChart(input.Instant, input.Place);
+    std::array<std::string, ChartBodyCount> texts;
+    for (int b = 0; b < ChartBodyCount; ++b) {
+        texts[b] = FormatSignPosition(chart.Longitudes[b]);
+    }
+    return texts;
 }
 
 TEST(OneInstant, ZoneEastOfGreenwichAtThePrimeMeridian) {
     // 01:00 Central European Time at 0 degrees is 00:00 universal time: the
     // worked example's chart to the arc-second.
-    const EngineInput cet = WithZone(WorkedExample(), 1, -1, false, false, 0);
-    const AscendantResult asc = ComputeAscendant(cet);
-    const MoonResult moon = ComputeMoon(cet);
-    EXPECT_EQ(asc.AscendantText, "25\u00B0 23' 31\" Sco");
-    EXPECT_EQ(asc.MidheavenText, "28\u00B0 21' 21\" Vir");
-    EXPECT_EQ(moon.MoonPositionText, "19\u00B0 24' 14\" Can");
-    const PlanetsResult planets = ComputePlanets(cet, asc, moon);
-    EXPECT_EQ(planets.PlanetTexts[TheoryEarth], "28\u00B0 41' 31\" Pis");
-    EXPECT_EQ(planets.PlanetTexts[TheoryMars], "17\u00B0 55' 48\" Aqu");
-    EXPECT_EQ(planets.RahuText, "9\u00B0 43' 26\" Sag");
+    const auto texts = PositionTexts(Entered({1992, 4, 12, 1, 0}, -1, false, false, 0));
+    EXPECT_EQ(texts[Ascendant], "25\u00B0 23' 31\" Sco");
+    EXPECT_EQ(texts[Midheaven], "28\u00B0 21' 21\" Vir");
+    EXPECT_EQ(texts[Moon], "19\u00B0 24' 14\" Can");
+    EXPECT_EQ(texts[Sun], "28\u00B0 41' 31\" Pis");
+    EXPECT_EQ(texts[Mars], "17\u00B0 55' 48\" Aqu");
+    EXPECT_EQ(texts[Rahu], "9\u00B0 43' 26\" Sag");
+    EXPECT_EQ(texts, PositionTexts(WorkedExample()));
 }
 
 TEST(OneInstant, DaylightSavingMovesPlanetsToo) {
     // 01:00 summer time in the Greenwich zone is 00:00 universal time.
-    const EngineInput summer = WithZone(WorkedExample(), 1, 0, true, false, 0);
-    ExpectSameChart(summer, WorkedExample());
-    const PlanetsResult planets =
-        ComputePlanets(summer, ComputeAscendant(summer), ComputeMoon(summer));
-    EXPECT_EQ(planets.PlanetTexts[TheoryMercury], "5\u00B0 24' 29\" Pis");
+    EXPECT_EQ(PositionTexts(Entered({1992, 4, 12, 1, 0}, 0, true, false, 0)),
+              PositionTexts(WorkedExample()));
 }
 
 TEST(OneInstant, WestOfGreenwichInAZoneEastOfIt) {
     // 2 degrees west, Central European Time 01:00 and GMT 00:00 are the
     // same moment at the same place.
-    ExpectSameChart(WithZone(WorkedExample(), 1, -1, false, false, 2),
-                    WithZone(WorkedExample(), 0, 0, false, false, 2));
+    EXPECT_EQ(PositionTexts(Entered({1992, 4, 12, 1, 0}, -1, false, false, 2)),
+              PositionTexts(Entered({1992, 4, 12, 0, 0}, 0, false, false, 2)));
     // And east of Greenwich in a western zone: 20:00 on the 11th, four
     // hours behind Greenwich, is 00:00 on the 12th.
-    EngineInput evening = WorkedExample();
-    evening.Day = 11;
-    ExpectSameChart(WithZone(evening, 20, 4, false, true, 3),
-                    WithZone(WorkedExample(), 0, 0, false, true, 3));
+    EXPECT_EQ(PositionTexts(Entered({1992, 4, 11, 20, 0}, 4, false, true, 3)),
+              PositionTexts(Entered({1992, 4, 12, 0, 0}, 0, false, true, 3)));
 }
 
 } // namespace

@@ -1,0 +1,148 @@
+// 10,000 random births over the whole input domain (every zone row, both
+// hemispheres both ways, daylight saving on and off, 1901 to 2050, the last
+// days of the months) through the chart and reading commands, compared line
+// for line with the outputs kept in tests/cli/golden. Those outputs were
+// written before positions travelled as numbers through the program; every
+// text must come out byte for byte as it did then. The chart command's
+// numeric fields, added since, are checked for their shape and then left
+// out of the comparison.
+//
+// tools/golden_sweep/make_golden_sweep.py wrote the files and recreates the
+// same births from its seed.
+
+#include "cli/chart_command.h"
+#include "cli/reading_command.h"
+
+#include <cmath>
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace tirovane::cli {
+namespace {
+
+// The lines of a gzip file, through the system's gzip.
+std::vector<std::string> GzipLines(const std::string& path) {
+    std::vector<std::string> lines;
+    const std::string command = "gzip -dc '" + path + "'";
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) {
+        return lines;
+    }
+    std::string text;
+    char buffer[1 << 16];
+    std::size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) {
+        text.append(buffer, got);
+    }
+    pclose(pipe);
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+class GoldenSweep : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        const std::vector<std::string> chart =
+            GzipLines(std::string(TIROVANE_GOLDEN_DIR) + "/chart_sweep.txt.gz");
+        for (std::size_t i = 0; i + 1 < chart.size(); i += 2) {
+            Inputs().push_back(chart[i]);
+            ChartOutputs().push_back(chart[i + 1]);
+        }
+        ReadingOutputs() = GzipLines(std::string(TIROVANE_GOLDEN_DIR) + "/reading_sweep.txt.gz");
+    }
+    static std::vector<std::string>& Inputs() {
+        static std::vector<std::string> lines;
+        return lines;
+    }
+    static std::vector<std::string>& ChartOutputs() {
+        static std::vector<std::string> lines;
+        return lines;
+    }
+    static std::vector<std::string>& ReadingOutputs() {
+        static std::vector<std::string> lines;
+        return lines;
+    }
+};
+
+TEST_F(GoldenSweep, TheFilesHoldTenThousandBirths) {
+    ASSERT_EQ(Inputs().size(), 10000u);
+    ASSERT_EQ(ChartOutputs().size(), 10000u);
+    ASSERT_EQ(ReadingOutputs().size(), 5000u);
+}
+
+TEST_F(GoldenSweep, ChartCommandWritesEveryTextAsBefore) {
+    ASSERT_EQ(Inputs().size(), 10000u);
+    std::string input;
+    for (const std::string& line : Inputs()) {
+        input += line;
+        input += '\n';
+    }
+    std::istringstream in(input);
+    std::ostringstream out;
+    EXPECT_EQ(RunChart(in, out), 0);
+    const std::vector<std::string> lines = Lines(out.str());
+    ASSERT_EQ(lines.size(), ChartOutputs().size());
+    int differing = 0;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        nlohmann::ordered_json chart = nlohmann::ordered_json::parse(lines[i]);
+        // The numbers are there: eleven longitudes in [0, 360) and the
+        // instant's Julian day within the years of the entry form.
+        const auto& longitudes = chart["Longitudes"];
+        ASSERT_EQ(longitudes.size(), 11u) << i;
+        for (const auto& longitude : longitudes) {
+            ASSERT_TRUE(longitude.is_number_float()) << i;
+            ASSERT_GE(longitude.get<double>(), 0) << i;
+            ASSERT_LT(longitude.get<double>(), 360) << i;
+        }
+        const double jd = chart["JulianDayUT"].get<double>();
+        // 1900-12-31 and 2051-01-02 at 0 h UT: the widest zones move a
+        // birth of 1901 or 2050 no further.
+        ASSERT_GT(jd, 2415384.5) << i;
+        ASSERT_LT(jd, 2470173.5 + 1) << i;
+        chart.erase("Longitudes");
+        chart.erase("JulianDayUT");
+        if (chart.dump() != ChartOutputs()[i]) {
+            ADD_FAILURE() << "birth " << i << ": " << Inputs()[i] << "\n now " << chart.dump()
+                          << "\n was " << ChartOutputs()[i];
+            if (++differing == 5) {
+                break;
+            }
+        }
+    }
+}
+
+TEST_F(GoldenSweep, ReadingCommandWritesEveryByteAsBefore) {
+    ASSERT_EQ(ReadingOutputs().size(), 5000u);
+    int differing = 0;
+    for (std::size_t k = 0; k < ReadingOutputs().size(); ++k) {
+        std::istringstream in(Inputs()[2 * k] + "\n" + Inputs()[2 * k + 1] + "\n");
+        std::ostringstream out;
+        EXPECT_EQ(RunReading(in, out, std::nullopt), 0);
+        if (out.str() != ReadingOutputs()[k] + "\n") {
+            ADD_FAILURE() << "pair " << k << "\n now " << out.str() << " was "
+                          << ReadingOutputs()[k];
+            if (++differing == 5) {
+                break;
+            }
+        }
+    }
+}
+
+} // namespace
+} // namespace tirovane::cli
