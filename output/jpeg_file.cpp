@@ -3,8 +3,11 @@
 #include <QFile>
 #include <QLibrary>
 #include <QString>
-#include <cctype>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace tirovane {
 
@@ -19,21 +22,6 @@ std::string ReplaceAll(std::string text, std::string_view from, std::string_view
         at += to.size();
     }
     return text;
-}
-
-// Every ".jpg" in any case replaced by ".bmp".
-std::string BmpPathOf(std::string path) {
-    for (std::size_t i = 0; i + 4 <= path.size(); ++i) {
-        std::string part = path.substr(i, 4);
-        for (char& c : part) {
-            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        }
-        if (part == ".jpg") {
-            path.replace(i, 4, ".bmp");
-            i += 3;
-        }
-    }
-    return path;
 }
 
 void Report(Platform& platform, const std::string& text) {
@@ -57,6 +45,89 @@ std::optional<std::string> Convert(Platform& platform, const std::string& bmp,
     }
     return std::nullopt;
 }
+
+// The BMP and the JPEG of one save: fresh files the program makes itself
+// in the target folder, "base.bmp" and "base.jpg" with a random base no
+// user file has, removed again whatever happens.
+class PictureTemporaries {
+public:
+    PictureTemporaries() = default;
+    PictureTemporaries(const PictureTemporaries&) = delete;
+    PictureTemporaries& operator=(const PictureTemporaries&) = delete;
+    ~PictureTemporaries() {
+        if (bmpFd_ >= 0) {
+            ::close(bmpFd_);
+        }
+        for (const std::string* path : {&bmp_, &jpeg_}) {
+            if (!path->empty()) {
+                ::unlink(path->c_str());
+            }
+        }
+    }
+
+    // Creates both files in `folder`; false (errno set) when it cannot.
+    bool Create(const std::string& folder) {
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            std::string bmp = folder + "/.tirovane-picture-XXXXXX.bmp";
+            const int fd = ::mkostemps(bmp.data(), 4, O_CLOEXEC);
+            if (fd < 0) {
+                return false;
+            }
+            std::string jpeg = bmp.substr(0, bmp.size() - 4) + ".jpg";
+            const int jpegFd =
+                ::open(jpeg.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+            if (jpegFd >= 0) {
+                ::close(jpegFd);
+                bmpFd_ = fd;
+                bmp_ = std::move(bmp);
+                jpeg_ = std::move(jpeg);
+                return true;
+            }
+            const int error = errno;
+            ::close(fd);
+            ::unlink(bmp.c_str());
+            if (error != EEXIST) {
+                errno = error;
+                return false;
+            }
+        }
+        errno = EEXIST;
+        return false;
+    }
+
+    // The BMP, open for writing.
+    int BmpDescriptor() const { return bmpFd_; }
+    bool CloseBmp() {
+        const int fd = bmpFd_;
+        bmpFd_ = -1;
+        return ::close(fd) == 0;
+    }
+    const std::string& Bmp() const { return bmp_; }
+    const std::string& Jpeg() const { return jpeg_; }
+
+    // Gives the JPEG its final name, which must still be free: no file
+    // that appeared there meanwhile is replaced.
+    bool MoveJpegTo(const std::string& target) {
+        if (::renameat2(AT_FDCWD, jpeg_.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) {
+            jpeg_.clear();
+            return true;
+        }
+        if (errno != EINVAL && errno != ENOSYS) {
+            return false;
+        }
+        // A file system without the no-replace rename: a new link fails as
+        // well when the name is taken.
+        if (::link(jpeg_.c_str(), target.c_str()) != 0) {
+            return false;
+        }
+        return true; // the temporary name goes with the destructor
+    }
+
+private:
+    int bmpFd_ = -1;
+    std::string bmp_;
+    std::string jpeg_;
+};
 
 } // namespace
 
@@ -133,18 +204,35 @@ std::optional<SavedPicture> SaveAsJpeg(Platform& platform, const QImage& picture
     SplitPath(target, saved.Folder, ignored);
     saved.Path = target;
 
-    const std::string bmp = BmpPathOf(target);
-    const std::string base = bmp.substr(0, bmp.size() - 4);
-    if (picture.isNull() || !picture.save(QString::fromStdString(base + ".bmp"), "BMP")) {
-        std::remove((base + ".bmp").c_str());
-        Report(platform, "The picture could not be written to " + base + ".bmp.");
+    // The picture goes through a BMP and a JPEG of the program's own, made
+    // fresh beside the target, and only then takes the free name found.
+    PictureTemporaries temporaries;
+    const std::string folder = saved.Folder.empty() ? std::string("/") : saved.Folder;
+    bool written = temporaries.Create(folder);
+    std::string reason = written ? std::string() : std::strerror(errno);
+    if (written) {
+        QFile bmp;
+        written = !picture.isNull() &&
+                  bmp.open(temporaries.BmpDescriptor(), QIODevice::WriteOnly,
+                           QFileDevice::DontCloseHandle) &&
+                  picture.save(&bmp, "BMP") && bmp.flush();
+        bmp.close();
+        written = temporaries.CloseBmp() && written;
+        if (!written) {
+            reason = picture.isNull() ? "there is no picture" : "the bitmap could not be written";
+        }
+    }
+    if (!written) {
+        Report(platform, "The picture could not be written to " + folder + ": " + reason + ".");
         return std::nullopt;
     }
-    const auto failure = Convert(platform, base + ".bmp", base + ".jpg");
-    std::remove((base + ".bmp").c_str());
+    auto failure = Convert(platform, temporaries.Bmp(), temporaries.Jpeg());
+    if (!failure && !temporaries.MoveJpegTo(target)) {
+        failure = errno == EEXIST ? std::string("a file of that name appeared meanwhile")
+                                  : std::string(std::strerror(errno));
+    }
     if (failure) {
-        std::remove((base + ".jpg").c_str());
-        Report(platform, "The picture could not be saved as " + base + ".jpg: " + *failure + ".");
+        Report(platform, "The picture could not be saved as " + target + ": " + *failure + ".");
         return std::nullopt;
     }
     return saved;

@@ -128,7 +128,9 @@ LocalTime QtPlatform::Now() {
 }
 
 bool QtPlatform::FileExists(const std::string& path) {
-    return QFileInfo::exists(ToQt(path));
+    // A symbolic link counts, even when what it names does not exist.
+    const QFileInfo file(ToQt(path));
+    return file.exists() || file.isSymLink();
 }
 
 std::string QtPlatform::ProgramFolder() {

@@ -60,8 +60,9 @@ bool ScriptedPlatform::FileExists(const std::string& path) {
     if (Files) {
         return Files->contains(path);
     }
+    // A symbolic link counts, even when what it names does not exist.
     std::error_code error;
-    return std::filesystem::exists(path, error);
+    return std::filesystem::exists(std::filesystem::symlink_status(path, error));
 }
 
 } // namespace tirovane

@@ -150,5 +150,51 @@ TEST_F(JpegTest, AFailureIsReportedAndLeavesNothing) {
     EXPECT_EQ(platform.Messages[0].Text.rfind("The picture could not be written to ", 0), 0u);
 }
 
+TEST_F(JpegTest, NoUserFileIsTouchedButTheChosenOne) {
+    // A bitmap of the user's own beside the chosen name.
+    std::ofstream(dir / "chart.bmp") << "the user's bitmap";
+    // Folders whose names hold ".jpg", and a twin folder with ".bmp".
+    std::filesystem::create_directories(dir / "photos.jpg");
+    std::filesystem::create_directories(dir / "y.jpg.d");
+    std::filesystem::create_directories(dir / "y.bmp.d");
+    std::ofstream(dir / "y.bmp.d" / "chart.jpg") << "the user's picture";
+    // A link to a file that does not exist yet: saving must not make it.
+    std::filesystem::create_symlink(dir / "victim", dir / "linked.jpg");
+
+    struct Case {
+        std::string Chosen, Expected;
+    };
+    const Case cases[] = {
+        {In("chart.jpg"), In("chart.jpg")},
+        {(dir / "photos.jpg" / "chart.jpg").string(), (dir / "photos.jpg" / "chart.jpg").string()},
+        {(dir / "y.jpg.d" / "chart.jpg").string(), (dir / "y.jpg.d" / "chart.jpg").string()},
+        {In("linked.jpg"), In("linked_001.jpg")},
+    };
+    for (const Case& c : cases) {
+        platform.Messages.clear();
+        const auto saved = SaveAsJpeg(platform, picture, c.Chosen);
+        ASSERT_TRUE(saved.has_value())
+            << c.Chosen << ": " << (platform.Messages.empty() ? "" : platform.Messages[0].Text);
+        EXPECT_EQ(saved->Path, c.Expected);
+        EXPECT_TRUE(platform.Messages.empty());
+        EXPECT_FALSE(QImage(QString::fromStdString(c.Expected), "JPG").isNull()) << c.Expected;
+    }
+    const auto read = [](const std::filesystem::path& path) {
+        std::ifstream in(path);
+        std::string text;
+        std::getline(in, text);
+        return text;
+    };
+    EXPECT_EQ(read(dir / "chart.bmp"), "the user's bitmap");
+    EXPECT_EQ(read(dir / "y.bmp.d" / "chart.jpg"), "the user's picture");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / "y.bmp.d"), {}), 1);
+    EXPECT_FALSE(std::filesystem::exists(dir / "victim"));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "linked.jpg"));
+    // Nothing else was made: no temporary left anywhere.
+    EXPECT_EQ(FileCount(), 7);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / "photos.jpg"), {}), 1);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / "y.jpg.d"), {}), 1);
+}
+
 } // namespace
 } // namespace tirovane
