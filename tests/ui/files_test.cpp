@@ -6,9 +6,14 @@
 
 #include <QImage>
 #include <QLabel>
+#include <atomic>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 namespace tirovane::test {
 namespace {
@@ -129,6 +134,34 @@ TEST_F(FilesTest, AFileThatCannotBeReadLeavesTheFormAsItWas) {
     Click(Input(), "cmdOpen");
     EXPECT_EQ(LastMessage().rfind("The file " + In("missing.tvr") + " could not be opened: ", 0),
               0u);
+    EXPECT_EQ(Form<QLineEdit>("txtName_0")->text(), "Example");
+}
+
+TEST_F(FilesTest, APipeNamedLikeAReadingIsRefusedAtOnce) {
+    const std::string pipe = In("x.tvr");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+    Fill(0, Person{});
+    // Should opening wait for a writer, this one ends the wait after 5 s so
+    // that the test fails instead of hanging.
+    std::atomic<bool> done = false;
+    std::thread rescue([pipe, &done] {
+        for (int i = 0; i < 50 && !done; ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+        const int writer = ::open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
+        if (writer >= 0) {
+            ::close(writer);
+        }
+    });
+    const auto started = std::chrono::steady_clock::now();
+    platform.OpenPaths.push_back(pipe);
+    Click(Input(), "cmdOpen");
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(4));
+    done = true;
+    rescue.join();
+    EXPECT_EQ(LastMessage(), "The file " + pipe +
+                                 " could not be opened: it is not an ordinary file (a device, a "
+                                 "pipe or a socket).");
     EXPECT_EQ(Form<QLineEdit>("txtName_0")->text(), "Example");
 }
 
