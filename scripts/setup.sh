@@ -14,6 +14,7 @@ packages=(
   dpkg-dev desktop-file-utils appstream
   xdotool x11-utils libx11-dev imagemagick valgrind
   clang libclang-rt-14-dev
+  tzdata iso-codes python3 openssl
 )
 
 missing=()

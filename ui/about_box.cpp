@@ -36,6 +36,14 @@ AboutBox::AboutBox(WebLinks& links, QWidget* parent) : QDialog(parent) {
     description->setWordWrap(true);
     layout->addWidget(description);
 
+    QLabel* atlasCredit = NamedLabel(
+        QStringLiteral("lblAtlasCredit"),
+        QStringLiteral("Places: GeoNames (geonames.org), CC BY 4.0. Historical time zones: the "
+                       "IANA time zone database."),
+        this);
+    atlasCredit->setWordWrap(true);
+    layout->addWidget(atlasCredit);
+
     auto* home = new LinkLabel(QStringLiteral("Visit the Tirovane home page"), this);
     home->setObjectName(QStringLiteral("lblHomePage"));
     connect(home, &LinkLabel::clicked, this, [&links] { links.OpenHomePage(); });
