@@ -67,6 +67,11 @@ const PersonChart& ComputePerson(ReadingState& state, int index, const BirthDeta
     state.LastInput = MakeEngineInput(details);
     state.People.People[index] = details;
     state.LastChart = CalculateChart(state.LastInput);
+    // The first person starts a new pair.
+    if (index == FirstPerson) {
+        state.MoonLongitudes[Partner].reset();
+    }
+    state.MoonLongitudes[index] = state.LastChart.Sidereal.Longitudes[engine::Moon];
     RecordEvaluation(state, index, manglik::ReferenceKind::LagnaChart, state.LastChart.LagnaChart);
     RecordEvaluation(state, index, manglik::ReferenceKind::RashiChart, state.LastChart.RashiChart);
     return state.LastChart;
@@ -76,6 +81,7 @@ void ResetManglikLines(ReadingState& state) {
     state.Lines.Reset();
     state.LagnaMatchFlags.Clear();
     state.ChandraMatchFlags.Clear();
+    state.MoonLongitudes = {};
 }
 
 } // namespace tirovane

@@ -53,6 +53,9 @@ struct ReadingState {
     MatchFlags LagnaMatchFlags;
     MatchFlags ChandraMatchFlags;
     ResultLines Lines;
+    // Each person's Moon (sidereal degrees) once computed in this reading;
+    // the 36-point match needs both.
+    std::array<std::optional<double>, 2> MoonLongitudes;
     // The file name last chosen for saving a reading or exporting a chart.
     std::string LastFilePath;
 };

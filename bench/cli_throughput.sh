@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Times `tirovane-cli chart` on 100,000 input lines and reports its peak
-# memory. Usage: bench/cli_throughput.sh [path/to/tirovane-cli] [lines]
+# Times `tirovane-cli chart` and `tirovane-cli match` on 100,000 input lines and
+# reports their peak memory. Usage: bench/cli_throughput.sh [path/to/tirovane-cli] [lines]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cli=${1:-build/release/cli/tirovane-cli}
@@ -25,3 +25,13 @@ seconds=$(echo "$end - $start" | bc -l)
 peak=$(cat "$input.mem"); rm -f "$input.mem"
 printf 'tirovane-cli chart: %d lines in %.2f s (%.1f microseconds a line), peak memory %d KiB\n' \
   "$lines" "$seconds" "$(echo "$seconds * 1000000 / $lines" | bc -l)" "$peak"
+
+# The same lines as candidates of one match: the first line is the person
+# matched against all the others.
+start=$(date +%s.%N)
+/usr/bin/time -f "%M" -o "$input.mem" "$cli" match < "$input" > /dev/null || true
+end=$(date +%s.%N)
+seconds=$(echo "$end - $start" | bc -l)
+peak=$(cat "$input.mem"); rm -f "$input.mem"
+printf 'tirovane-cli match: %d candidates in %.2f s (%.1f microseconds a candidate), peak memory %d KiB\n' \
+  "$((lines - 1))" "$seconds" "$(echo "$seconds * 1000000 / ($lines - 1)" | bc -l)" "$peak"

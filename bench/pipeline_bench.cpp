@@ -4,6 +4,7 @@
 // ratio of the two is printed at the end; the goal is at least 20.
 
 #include "app/calculation.h"
+#include "app/pair_match.h"
 #include "engine/described_chart.h"
 
 #include <benchmark/benchmark.h>
@@ -77,6 +78,20 @@ void TirovaneEngine(benchmark::State& state) {
     }
 }
 
+// One candidate of a match against many: the candidate's whole chart, then
+// the 36-point match and the match lines against a person computed once.
+void TirovaneMatchCandidate(benchmark::State& state) {
+    const auto& births = Births();
+    const tirovane::PersonChart first =
+        tirovane::CalculateChart(tirovane::MakeEngineInput(births.front().Details));
+    std::size_t n = 1;
+    for (auto _ : state) {
+        const tirovane::PersonChart candidate = tirovane::CalculateChart(
+            tirovane::MakeEngineInput(births[n++ % births.size()].Details));
+        benchmark::DoNotOptimize(tirovane::MatchPair(first, candidate));
+    }
+}
+
 void SwissEphemerisChart(benchmark::State& state) {
     const auto& births = Births();
     std::size_t n = 0;
@@ -99,6 +114,7 @@ void SwissEphemerisChart(benchmark::State& state) {
 
 BENCHMARK(TirovanePipeline);
 BENCHMARK(TirovaneEngine);
+BENCHMARK(TirovaneMatchCandidate);
 BENCHMARK(SwissEphemerisChart);
 
 // Keeps each benchmark's time per iteration for the closing ratio.
@@ -140,6 +156,11 @@ int main(int argc, char** argv) {
     if (engine != reporter.perIteration.end() && swiss != reporter.perIteration.end()) {
         std::printf("Swiss Ephemeris chart / Tirovane engine alone: %.1f times\n",
                     swiss->second / engine->second);
+    }
+    const auto match = reporter.perIteration.find("TirovaneMatchCandidate");
+    if (match != reporter.perIteration.end() && swiss != reporter.perIteration.end()) {
+        std::printf("Match candidate / Swiss Ephemeris chart: %.3f (goal: at most 0.5)\n",
+                    match->second / swiss->second);
     }
     return 0;
 }

@@ -1,6 +1,7 @@
 // tirovane-cli: charts and readings from the command line, JSON out.
 
 #include "cli/chart_command.h"
+#include "cli/match_command.h"
 #include "cli/reading_command.h"
 
 #include <CLI/CLI.hpp>
@@ -35,6 +36,15 @@ int main(int argc, char** argv) {
     exportText->add_option("--reading", exportReading,
                            "Take the reading from this saved reading instead of standard input");
 
+    auto* match = app.add_subcommand(
+        "match", "Match one person against many: the first line of standard input is the first "
+                 "person, every further line a candidate partner; one line (JSON) per candidate "
+                 "with the 36-point match and the Manglik match lines.");
+    bool matchPartner = false;
+    match->add_flag("--partner", matchPartner,
+                    "The first line is the partner and the candidates take the first person's "
+                    "side");
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
@@ -54,6 +64,11 @@ int main(int argc, char** argv) {
     };
     if (reading->parsed()) {
         return tirovane::cli::RunReading(std::cin, std::cout, given(readingFile));
+    }
+    if (match->parsed()) {
+        return tirovane::cli::RunMatch(std::cin, std::cout,
+                                       matchPartner ? tirovane::cli::FixedSide::Partner
+                                                    : tirovane::cli::FixedSide::FirstPerson);
     }
     if (save->parsed()) {
         return tirovane::cli::RunSave(std::cin, std::cout, saveFile);

@@ -5,6 +5,7 @@
 #include "app/file_io.h"
 #include "app/saved_reading.h"
 #include "cli/line_reader.h"
+#include "cli/match_command.h"
 
 namespace tirovane::cli {
 
@@ -47,6 +48,7 @@ Json ReadingToJson(const ReadingState& state, const std::array<PersonChart, 2>& 
     out["lblResult_Male"] = state.Lines.Male;
     out["lblResult_Female"] = state.Lines.Female;
     out["lblInterpretation"] = state.Lines.Interpretation;
+    out["Ashtakoota"] = AshtakootaToJson(MatchMoons(charts[0], charts[1]));
     return out;
 }
 

@@ -1,5 +1,7 @@
 #include "matching/attributes.h"
 
+#include "engine/sidereal_chart.h"
+
 #include <array>
 #include <cmath>
 
@@ -85,11 +87,11 @@ Vashya VashyaOf(int sign, double degreesInSign) {
 } // namespace
 
 int MoonSignIndex(double longitude) {
-    return static_cast<int>(std::floor(Reduced(longitude) / 30));
+    return engine::SignIndexOf(Reduced(longitude));
 }
 
 int MoonNakshatraIndex(double longitude) {
-    return static_cast<int>(std::floor(Reduced(longitude) * 60 / 800));
+    return engine::NakshatraIndexOf(Reduced(longitude));
 }
 
 Planet SignLordOf(int sign) {

@@ -53,8 +53,8 @@ struct MoonAttributes {
 };
 
 // The sign Int(L / 30) and the nakshatra Int(L * 60 / 800) of a sidereal
-// longitude, the same truncations the engine's texts use. A longitude
-// outside [0, 360) is first brought into it.
+// longitude, by the engine's own index helpers. A longitude outside
+// [0, 360) is first brought into it.
 int MoonSignIndex(double longitude);
 int MoonNakshatraIndex(double longitude);
 

@@ -1,0 +1,127 @@
+#include "cli/match_command.h"
+
+#include "cli/line_reader.h"
+#include "engine/tables.h"
+
+#include <cmath>
+
+namespace tirovane::cli {
+
+namespace {
+
+// Whole points as integers, halves as a decimal: 3 and 1.5.
+Json PointsJson(double points) {
+    if (points == std::floor(points)) {
+        return static_cast<int>(points);
+    }
+    return points;
+}
+
+Json LineError(std::string_view message, std::size_t line) {
+    Json out = ErrorJson(message);
+    out["line"] = line;
+    return out;
+}
+
+// The person of one line, checked as the input form checks it.
+std::variant<BirthDetails, std::string> PersonOfLine(const std::string& line, bool tooLong) {
+    if (tooLong) {
+        return std::string("The line is longer than 1 MiB.");
+    }
+    return CheckedPerson(line);
+}
+
+Json VerdictsJson(const BirthDetails& person, const PersonChart& chart) {
+    Json out;
+    out["Name"] = person.Name;
+    out["LagnaChart"] = chart.LagnaChart.Verdict;
+    out["RashiChart"] = chart.RashiChart.Verdict;
+    return out;
+}
+
+} // namespace
+
+Json MoonAttributesToJson(const matching::MoonAttributes& a) {
+    Json out;
+    out["MoonSign"] = std::string(engine::SignEnglishNames[static_cast<std::size_t>(a.Sign)]);
+    out["Nakshatra"] = std::string(engine::NakshatraNames[static_cast<std::size_t>(a.Nakshatra)]);
+    out["Varna"] = std::string(matching::VarnaName(a.VarnaClass));
+    out["Vashya"] = std::string(matching::VashyaName(a.VashyaClass));
+    out["Yoni"] = std::string(matching::YoniName(a.Animal));
+    out["SignLord"] = std::string(matching::PlanetName(a.SignLord));
+    out["Gana"] = std::string(matching::GanaName(a.GanaClass));
+    out["Nadi"] = std::string(matching::NadiName(a.NadiClass));
+    return out;
+}
+
+Json AshtakootaToJson(const matching::Ashtakoota& m) {
+    Json out;
+    out["Varna"] = PointsJson(m.Varna);
+    out["Vashya"] = PointsJson(m.Vashya);
+    out["Tara"] = PointsJson(m.Tara);
+    out["Yoni"] = PointsJson(m.Yoni);
+    out["GrahaMaitri"] = PointsJson(m.GrahaMaitri);
+    out["Gana"] = PointsJson(m.Gana);
+    out["Bhakoot"] = PointsJson(m.Bhakoot);
+    out["Nadi"] = PointsJson(m.Nadi);
+    out["Total"] = PointsJson(m.Total);
+    out["Verdict"] = std::string(m.Verdict);
+    out["NadiDosha"] = std::string(matching::DoshaText(m.NadiDosha));
+    out["BhakootDosha"] = std::string(matching::DoshaText(m.BhakootDosha));
+    out["Attributes"] = {{"FirstPerson", MoonAttributesToJson(m.First)},
+                         {"Partner", MoonAttributesToJson(m.Partner)}};
+    return out;
+}
+
+int RunMatch(std::istream& in, std::ostream& out, FixedSide side) {
+    LineReader reader(in);
+    std::string line;
+    bool tooLong = false;
+    if (!reader.Next(line, tooLong)) {
+        out << LineError("The first line must hold the person to match.", 1).dump() << '\n';
+        return 1;
+    }
+    const auto fixedPerson = PersonOfLine(line, tooLong);
+    if (const auto* problem = std::get_if<std::string>(&fixedPerson)) {
+        out << LineError(*problem, 1).dump() << '\n';
+        return 1;
+    }
+    const BirthDetails& fixed = std::get<BirthDetails>(fixedPerson);
+    const PersonChart fixedChart = CalculateChart(MakeEngineInput(fixed));
+
+    bool allMatched = true;
+    std::size_t number = 1;
+    while (reader.Next(line, tooLong)) {
+        ++number;
+        Json result;
+        const auto candidate = PersonOfLine(line, tooLong);
+        if (const auto* problem = std::get_if<std::string>(&candidate)) {
+            result = LineError(*problem, number);
+            allMatched = false;
+        } else {
+            const BirthDetails& person = std::get<BirthDetails>(candidate);
+            const PersonChart chart = CalculateChart(MakeEngineInput(person));
+            const bool fixedFirst = side == FixedSide::FirstPerson;
+            const PairMatch match =
+                fixedFirst ? MatchPair(fixedChart, chart) : MatchPair(chart, fixedChart);
+            result["Name"] = person.Name;
+            result["Ashtakoota"] = AshtakootaToJson(match.Points);
+            result["LagnaMatchLine"] = match.LagnaMatchLine;
+            result["ChandraMatchLine"] = match.ChandraMatchLine;
+            result["FirstPerson"] =
+                fixedFirst ? VerdictsJson(fixed, fixedChart) : VerdictsJson(person, chart);
+            result["Partner"] =
+                fixedFirst ? VerdictsJson(person, chart) : VerdictsJson(fixed, fixedChart);
+        }
+        out << result.dump() << '\n';
+        // Flush whenever no further input is waiting, so that a caller that
+        // writes one line and waits for its answer gets it at once.
+        if (in.rdbuf()->in_avail() <= 0) {
+            out.flush();
+        }
+    }
+    out.flush();
+    return allMatched ? 0 : 1;
+}
+
+} // namespace tirovane::cli

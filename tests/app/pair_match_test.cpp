@@ -1,0 +1,122 @@
+#include "app/pair_match.h"
+
+#include <gtest/gtest.h>
+
+namespace tirovane {
+namespace {
+
+BirthDetails WorkedExample(int day = 12) {
+    BirthDetails d;
+    d.Name = "Example";
+    d.Day = day;
+    d.Month = 4;
+    d.Year = 1992;
+    SelectZoneRow(d, 29); // Greenwich Mean Time
+    d.LatitudeDegrees = 51;
+    d.LatitudeMinutes = 30;
+    d.City = "London";
+    d.State = "England";
+    d.Country = "United Kingdom";
+    return d;
+}
+
+TEST(PointsText, WholeNumbersPlainlyHalvesWithOneDecimal) {
+    const struct {
+        double Points;
+        const char* Text;
+    } cases[] = {{0, "0"}, {0.5, "0.5"}, {1.5, "1.5"}, {3, "3"}, {23.5, "23.5"}, {36, "36"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(PointsText(c.Points), c.Text);
+    }
+}
+
+TEST(MatchTable, RowsTotalVerdictDoshasAndRoles) {
+    // Aswini in Aries 5° with Rohini in Taurus 15°, counted by hand.
+    const MatchTableTexts t = MatchTable(matching::MatchMoons(5, 45));
+    const MatchRowTexts expected[] = {
+        {"Varna", "Kshatriya", "Vaishya", "1", "1"},
+        {"Vashya", "Chatushpada", "Chatushpada", "2", "2"},
+        {"Tara", "Aswini", "Rohini", "1.5", "3"},
+        {"Yoni", "Horse", "Serpent", "3", "4"},
+        {"Graha Maitri", "Mars", "Venus", "3", "5"},
+        {"Gana", "Deva", "Manushya", "5", "6"},
+        {"Bhakoot", "Aries", "Taurus", "0", "7"},
+        {"Nadi", "Adi", "Antya", "8", "8"},
+    };
+    for (std::size_t k = 0; k < t.Rows.size(); ++k) {
+        SCOPED_TRACE(expected[k].Koota);
+        EXPECT_EQ(t.Rows[k].Koota, expected[k].Koota);
+        EXPECT_EQ(t.Rows[k].First, expected[k].First);
+        EXPECT_EQ(t.Rows[k].Partner, expected[k].Partner);
+        EXPECT_EQ(t.Rows[k].Points, expected[k].Points);
+        EXPECT_EQ(t.Rows[k].Maximum, expected[k].Maximum);
+    }
+    EXPECT_EQ(t.Total, "23.5");
+    EXPECT_EQ(t.Verdict, "Acceptable match");
+    EXPECT_EQ(t.NadiDosha, "Nadi dosha: none");
+    EXPECT_EQ(t.BhakootDosha, "Bhakoot dosha: present");
+    EXPECT_NE(t.Roles.find("first person on the groom's side"), std::string::npos);
+    EXPECT_NE(t.Roles.find("partner on the bride's side"), std::string::npos);
+}
+
+TEST(ReadingMatch, FollowsTheReadingThroughBothPeopleAndBack) {
+    ReadingState state;
+    EXPECT_FALSE(ReadingMatch(state));
+    ComputePerson(state, FirstPerson, WorkedExample());
+    EXPECT_FALSE(ReadingMatch(state)) << "only the first person is computed";
+    ComputePerson(state, Partner, WorkedExample());
+    // The same Moon (Cancer, Aslesha) on both sides: everything but Nadi.
+    const auto same = ReadingMatch(state);
+    ASSERT_TRUE(same);
+    EXPECT_EQ(same->Total, 28);
+    EXPECT_EQ(same->NadiDosha, matching::Dosha::Present);
+    EXPECT_EQ(matching::YoniName(same->First.Animal), "Cat");
+
+    // A new first person starts a new pair: no match until the partner.
+    ComputePerson(state, FirstPerson, WorkedExample());
+    EXPECT_FALSE(ReadingMatch(state));
+
+    // A day later the Moon stands in Leo, Magha. Cancer/Aslesha (Brahmin,
+    // Jalachara, Cat, Moon, Rakshasa, Antya) with Leo/Magha (Kshatriya,
+    // Vanachara, Rat, Sun, Rakshasa, Antya): 1 + 1 + 3 + 0 + 5 + 6 + 0 + 0.
+    const PersonChart& partner = ComputePerson(state, Partner, WorkedExample(13));
+    ASSERT_EQ(partner.MoonNakshatra, "Magha");
+    const auto next = ReadingMatch(state);
+    ASSERT_TRUE(next);
+    EXPECT_EQ(next->Varna, 1);
+    EXPECT_EQ(next->Vashya, 1);
+    EXPECT_EQ(next->Tara, 3);
+    EXPECT_EQ(next->Yoni, 0);
+    EXPECT_EQ(next->GrahaMaitri, 5);
+    EXPECT_EQ(next->Gana, 6);
+    EXPECT_EQ(next->Bhakoot, 0);
+    EXPECT_EQ(next->Nadi, 0);
+    EXPECT_EQ(next->Total, 16);
+    EXPECT_EQ(next->BhakootDosha, matching::Dosha::Cancelled); // Moon and Sun are friends
+    EXPECT_EQ(next->NadiDosha, matching::Dosha::Present);
+
+    ResetManglikLines(state);
+    EXPECT_FALSE(ReadingMatch(state));
+}
+
+TEST(MatchPair, MatchLinesOfThePair) {
+    const auto with = [](const char* lagna, const char* rashi) {
+        PersonChart chart;
+        chart.LagnaChart.Verdict = lagna;
+        chart.RashiChart.Verdict = rashi;
+        return chart;
+    };
+    const char* M = "The person is Manglik";
+    const char* N = "The person is Not Manglik";
+    const char* C = "The person is Non Manglik";
+    const PairMatch both = MatchPair(with(M, N), with(M, C));
+    EXPECT_EQ(both.LagnaMatchLine, "Mangal Dosha has been nullified.");
+    EXPECT_EQ(both.ChandraMatchLine, "You do not have Manglik Dosha.");
+    const PairMatch one = MatchPair(with(N, M), with(M, N));
+    EXPECT_EQ(one.LagnaMatchLine, "Mangal Dosha has not been nullified. Please consult an "
+                                  "astrologer for further details.");
+    EXPECT_EQ(one.ChandraMatchLine, one.LagnaMatchLine);
+}
+
+} // namespace
+} // namespace tirovane
