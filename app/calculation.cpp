@@ -1,28 +1,26 @@
 #include "app/calculation.h"
 
 #include "app/reference_tables.h"
-#include "engine/described_chart.h"
 #include "engine/text_forms.h"
 #include "retrograde/retrograde.h"
 
 namespace tirovane {
 
-PersonChart CalculateChart(const engine::EngineInput& input) {
+PersonChart ChartFromNumbers(const engine::SiderealChart& sidereal) {
     PersonChart chart;
-    engine::SiderealChart& sidereal = chart.Sidereal;
-    sidereal = engine::ComputeDescribedChart(input.Instant, input.Place);
-    // Retrograde marks follow the entered local date, as the tables list days.
-    sidereal.Retrograde = retrograde::RetrogradeFlags(input.Instant.Local);
-
+    chart.Sidereal = sidereal;
     const auto& longitudes = sidereal.Longitudes;
+    const double moon = longitudes[engine::Moon];
+    const int ascendantSign = engine::SignIndexOf(longitudes[engine::Ascendant]);
+    const int nakshatra = engine::NakshatraIndexOf(moon);
+
     chart.AyanamsaText = engine::FormatSignedAngle(sidereal.Ayanamsa);
     chart.AscendantText = engine::FormatSignPosition(longitudes[engine::Ascendant]);
     chart.MidheavenText = engine::FormatSignPosition(longitudes[engine::Midheaven]);
-    chart.MoonPositionText = engine::FormatSignPosition(longitudes[engine::Moon]);
-    const int nakshatra = engine::NakshatraIndexOf(longitudes[engine::Moon]);
-    chart.MoonNakshatra = engine::NakshatraNames[static_cast<std::size_t>(nakshatra)];
-    chart.MoonSignName = engine::SignSanskritNames[static_cast<std::size_t>(
-        engine::SignIndexOf(longitudes[engine::Moon]))];
+    chart.MoonPositionText = engine::FormatSignPosition(moon);
+    chart.MoonNakshatra = engine::Nakshatras[static_cast<std::size_t>(nakshatra)].Name;
+    chart.MoonSignName =
+        engine::Signs[static_cast<std::size_t>(engine::SignIndexOf(moon))].SanskritName;
     for (int b = 0; b < engine::ChartBodyCount; ++b) {
         chart.ChartPositions[b] =
             engine::FormatChartPosition(engine::FormatSignPosition(longitudes[b]));
@@ -33,21 +31,25 @@ PersonChart CalculateChart(const engine::EngineInput& input) {
         }
     }
 
+    // The ayanamsa is always negative: its display drops the minus sign.
     chart.AyanamsaDisplay = chart.AyanamsaText.substr(1);
-    const int ascendantSign = engine::SignIndexOf(longitudes[engine::Ascendant]);
     chart.AscendantSign = engine::SignAbbreviation(ascendantSign);
-    chart.LagnaName = engine::SignSanskritNames[static_cast<std::size_t>(ascendantSign)];
-    if (const auto lookup = LookUpNakshatraLord(chart.AscendantSign, chart.MoonNakshatra)) {
+    chart.LagnaName = engine::Signs[static_cast<std::size_t>(ascendantSign)].SanskritName;
+    if (const auto lookup = LookUpNakshatraLord(nakshatra)) {
         chart.NakshatraLord = lookup->NakshatraLord;
         chart.PadaCount = lookup->PadaCount;
     }
-    chart.ChartCells =
-        FillRashiChart(chart.ChartPositions, chart.ChartBodySanskritNames, chart.AscendantSign);
-    chart.LagnaChart =
-        manglik::EvaluateManglik(manglik::ReferenceKind::LagnaChart, chart.ChartPositions);
-    chart.RashiChart =
-        manglik::EvaluateManglik(manglik::ReferenceKind::RashiChart, chart.ChartPositions);
+    chart.ChartCells = FillRashiChart(longitudes, chart.ChartBodySanskritNames);
+    chart.LagnaChart = manglik::EvaluateManglik(manglik::ReferenceKind::LagnaChart, longitudes);
+    chart.RashiChart = manglik::EvaluateManglik(manglik::ReferenceKind::RashiChart, longitudes);
     return chart;
+}
+
+PersonChart CalculateChart(const engine::EngineInput& input, engine::ChartEngine chartEngine) {
+    engine::SiderealChart sidereal = chartEngine(input.Instant, input.Place);
+    // Retrograde marks follow the entered local date, as the tables list days.
+    sidereal.Retrograde = retrograde::RetrogradeFlags(input.Instant.Local);
+    return ChartFromNumbers(sidereal);
 }
 
 } // namespace tirovane

@@ -3,6 +3,7 @@
 #include "app/birth_details.h"
 #include "app/birth_instant.h"
 #include "app/chart_cells.h"
+#include "engine/described_chart.h"
 #include "engine/sidereal_chart.h"
 #include "engine/tables.h"
 #include "manglik/manglik.h"
@@ -46,8 +47,14 @@ struct PersonChart {
     manglik::ManglikResult RashiChart;
 };
 
-// Runs the described engine, marks the retrograde planets from the station
-// tables at the entered local date, and derives the display values.
-PersonChart CalculateChart(const engine::EngineInput& input);
+// The display values, the chart cells and both Manglik evaluations of a
+// chart of numbers.
+PersonChart ChartFromNumbers(const engine::SiderealChart& sidereal);
+
+// Runs a chart engine (the described one unless another is given), marks
+// the retrograde planets from the station tables at the entered local date,
+// and derives the display values.
+PersonChart CalculateChart(const engine::EngineInput& input,
+                           engine::ChartEngine chartEngine = engine::ComputeDescribedChart);
 
 } // namespace tirovane

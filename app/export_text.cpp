@@ -1,19 +1,11 @@
 #include "app/export_text.h"
 
 #include "app/result_texts.h"
+#include "engine/sidereal_chart.h"
 #include "engine/tables.h"
 #include "manglik/manglik.h"
 
 namespace tirovane {
-
-namespace {
-
-// The traditional lords of the signs, Aries first.
-constexpr std::string_view SignLords[12] = {"Mars",    "Venus",   "Mercury", "Moon",
-                                            "Sun",     "Mercury", "Venus",   "Mars",
-                                            "Jupiter", "Saturn",  "Saturn",  "Jupiter"};
-
-} // namespace
 
 std::string ExportChartText(const BirthDetails& d, const PersonChart& chart) {
     std::string text;
@@ -47,11 +39,13 @@ std::string ExportChartText(const BirthDetails& d, const PersonChart& chart) {
     line("House Lord Interpretation");
     // House n counted from the ascendant's sign as house 1.
     const manglik::ManglikTables& tables = manglik::LoadManglikTables();
-    const int ascendant = std::max(0, engine::SignIndex(chart.AscendantSign));
+    const int ascendant = engine::SignIndexOf(chart.Sidereal.Longitudes[engine::Ascendant]);
     for (int house = 1; house <= 12; ++house) {
-        const int sign = (ascendant + house - 1) % 12;
-        line(n(house) + std::string(tables.OrdinalSuffixes[house - 1]) + " House: " +
-             std::string(tables.SignNames[sign]) + ", lord " + std::string(SignLords[sign]));
+        const engine::SignRow& sign =
+            engine::Signs[static_cast<std::size_t>((ascendant + house - 1) % 12)];
+        line(n(house) + std::string(tables.OrdinalSuffixes[house - 1]) +
+             " House: " + std::string(sign.EnglishName) + ", lord " +
+             std::string(engine::ChartBodyNames[sign.Lord]));
     }
     return text;
 }

@@ -78,44 +78,43 @@ constexpr ReferenceTables Tables = {
         {"Yukon Standard Time,YST,-9.0", 9, 0},
         {"Yukon War Time,YWT,-8.0", 8, 0},
     }},
-    {"Ari", "Tau", "Gem", "Can", "Leo", "Vir", "Lib", "Sco", "Sag", "Cap", "Aqu", "Pis", ""},
     {{
-        {"Aswini", "Ketu", "4"},
-        {"Bharani", "Venus", "4"},
-        {"Krittika", "Sun", "1"},
-        {"Krittika", "Sun", "3"},
-        {"Rohini", "Moon", "4"},
-        {"Mrigsira", "Mars", "2"},
-        {"Mrigsira", "Mars", "2"},
-        {"Ardra", "Rahu", "4"},
-        {"Punarvasu", "Jupiter", "3"},
-        {"Punarvasu", "Jupiter", "1"},
-        {"Pushya", "Saturn", "4"},
-        {"Aslesha", "Mercury", "4"},
-        {"Magha", "Ketu", "4"},
-        {"Purbha Phalguni", "Venus", "4"},
-        {"Uttara Phalguni", "Sun", "1"},
-        {"Uttara Phalguni", "Sun", "3"},
-        {"Hasta", "Moon", "4"},
-        {"Chitra", "Mars", "2"},
-        {"Chitra", "Mars", "2"},
-        {"Swati", "Rahu", "4"},
-        {"Vishakha", "Jupiter", "3"},
-        {"Vishakha", "Jupiter", "1"},
-        {"Anuradha", "Saturn", "4"},
-        {"Jyeshtha", "Mercury", "4"},
-        {"Mula", "Ketu", "4"},
-        {"Purva Ashadha", "Venus", "4"},
-        {"Uttara Ashadha", "Sun", "1"},
-        {"Uttara Ashadha", "Sun", "3"},
-        {"Shravana", "Moon", "4"},
-        {"Dhanistha", "Mars", "2"},
-        {"Dhanishtha", "Mars", "2"},
-        {"Shatbisha", "Rahu", "4"},
-        {"Poorva Bhadrapada", "Jupiter", "3"},
-        {"Poorva Bhadrapada", "Jupiter", "1"},
-        {"Uttara Bhadrapada", "Saturn", "4"},
-        {"Revati", "Mercury", "4"},
+        {0, "Aswini", "Ketu", "4"},
+        {1, "Bharani", "Venus", "4"},
+        {2, "Krittika", "Sun", "1"},
+        {2, "Krittika", "Sun", "3"},
+        {3, "Rohini", "Moon", "4"},
+        {4, "Mrigsira", "Mars", "2"},
+        {4, "Mrigsira", "Mars", "2"},
+        {5, "Ardra", "Rahu", "4"},
+        {6, "Punarvasu", "Jupiter", "3"},
+        {6, "Punarvasu", "Jupiter", "1"},
+        {7, "Pushya", "Saturn", "4"},
+        {8, "Aslesha", "Mercury", "4"},
+        {9, "Magha", "Ketu", "4"},
+        {10, "Purbha Phalguni", "Venus", "4"},
+        {11, "Uttara Phalguni", "Sun", "1"},
+        {11, "Uttara Phalguni", "Sun", "3"},
+        {12, "Hasta", "Moon", "4"},
+        {13, "Chitra", "Mars", "2"},
+        {13, "Chitra", "Mars", "2"},
+        {14, "Swati", "Rahu", "4"},
+        {15, "Vishakha", "Jupiter", "3"},
+        {15, "Vishakha", "Jupiter", "1"},
+        {16, "Anuradha", "Saturn", "4"},
+        {17, "Jyeshtha", "Mercury", "4"},
+        {18, "Mula", "Ketu", "4"},
+        {19, "Purva Ashadha", "Venus", "4"},
+        {20, "Uttara Ashadha", "Sun", "1"},
+        {20, "Uttara Ashadha", "Sun", "3"},
+        {21, "Shravana", "Moon", "4"},
+        {22, "Dhanistha", "Mars", "2"},
+        {22, "Dhanishtha", "Mars", "2"},
+        {23, "Shatbisha", "Rahu", "4"},
+        {24, "Poorva Bhadrapada", "Jupiter", "3"},
+        {24, "Poorva Bhadrapada", "Jupiter", "1"},
+        {25, "Uttara Bhadrapada", "Saturn", "4"},
+        {26, "Revati", "Mercury", "4"},
     }},
 };
 
@@ -125,20 +124,12 @@ const ReferenceTables& LoadReferenceTables() {
     return Tables;
 }
 
-std::optional<NakshatraLordLookup> LookUpNakshatraLord(std::string_view signAbbreviation,
-                                                       std::string_view nakshatraName) {
-    const ReferenceTables& tables = LoadReferenceTables();
-    for (int k = 0; k < 12; ++k) {
-        if (tables.SignAbbreviations[k] != signAbbreviation) {
-            continue;
+std::optional<NakshatraLordLookup> LookUpNakshatraLord(int nakshatra) {
+    for (const NakshatraSegment& segment : LoadReferenceTables().NakshatraSegments) {
+        if (segment.Nakshatra == nakshatra) {
+            return NakshatraLordLookup{std::string(segment.SegmentLord),
+                                       std::string(segment.PadaCount)};
         }
-        for (const NakshatraSegment& segment : tables.NakshatraSegments) {
-            if (segment.SegmentName == nakshatraName) {
-                return NakshatraLordLookup{std::string(segment.SegmentLord),
-                                           std::string(segment.PadaCount)};
-            }
-        }
-        return std::nullopt;
     }
     return std::nullopt;
 }

@@ -5,8 +5,9 @@
 #include <string>
 #include <string_view>
 
-// The fixed reference tables of the input form and the driver: time zones,
-// sign abbreviations and the pieces of nakshatras within each sign.
+// The fixed reference tables of the input form and the driver: time zones
+// and the pieces of nakshatras within each sign. The signs and nakshatras
+// themselves are in engine/tables.h.
 
 namespace tirovane {
 
@@ -18,8 +19,10 @@ struct ZoneRow {
     int WestMinutes;
 };
 
+// The piece of a nakshatra that lies within one sign.
 struct NakshatraSegment {
-    std::string_view SegmentName;
+    int Nakshatra;                // index 0..26 of the nakshatra (engine/tables.h)
+    std::string_view SegmentName; // the name as the table prints it
     std::string_view SegmentLord;
     std::string_view PadaCount; // quarters of the nakshatra within this sign
 };
@@ -28,8 +31,6 @@ inline constexpr int ZoneRowCount = 71;
 
 struct ReferenceTables {
     std::array<ZoneRow, ZoneRowCount> Zones;
-    // Twelve abbreviations in sign order; slot 12 stays empty.
-    std::array<std::string_view, 13> SignAbbreviations;
     // Three rows per sign in zodiacal order.
     std::array<NakshatraSegment, 36> NakshatraSegments;
 };
@@ -42,10 +43,9 @@ struct NakshatraLordLookup {
     std::string PadaCount;
 };
 
-// Lord and pada count of a nakshatra: the first segment row of that name
-// wins, whatever the sign. Nothing when the sign abbreviation is none of
-// the twelve or no row has the name; the caller keeps its previous values.
-std::optional<NakshatraLordLookup> LookUpNakshatraLord(std::string_view signAbbreviation,
-                                                       std::string_view nakshatraName);
+// Lord and pada count of a nakshatra (index 0..26): the first segment row
+// of that nakshatra wins, whatever the sign. Nothing for an index outside
+// 0..26.
+std::optional<NakshatraLordLookup> LookUpNakshatraLord(int nakshatra);
 
 } // namespace tirovane

@@ -115,12 +115,4 @@ std::string FormatChartPosition(std::string_view positionText) {
     return chart;
 }
 
-std::optional<std::string> SignNameFromText(std::string_view positionText) {
-    const int k = SignIndex(LastThree(TrimBlanks(positionText)));
-    if (k < 0) {
-        return std::nullopt;
-    }
-    return std::string(SignSanskritNames[static_cast<std::size_t>(k)]);
-}
-
 } // namespace tirovane::engine

@@ -22,10 +22,6 @@ std::string FormatSignedAngle(double angle);
 // The short chart form "DD Abc MM" of a text made by FormatSignPosition.
 std::string FormatChartPosition(std::string_view positionText);
 
-// Sanskrit name of the sign whose abbreviation ends the trimmed text, or
-// nothing when the text ends in none of the twelve.
-std::optional<std::string> SignNameFromText(std::string_view positionText);
-
 // The text without leading and trailing blanks.
 std::string_view TrimBlanks(std::string_view text);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/sidereal_chart.h"
 #include "engine/tables.h"
 
 #include <array>
@@ -18,7 +19,6 @@ enum class ReferenceKind { LagnaChart, RashiChart };
 std::string_view KindText(ReferenceKind kind);
 
 struct ManglikTables {
-    std::array<std::string_view, 12> SignNames;
     // "st", "nd", "rd", then nine "th": the suffixes of the house ordinals.
     std::array<std::string_view, 12> OrdinalSuffixes;
 };
@@ -40,19 +40,24 @@ inline constexpr std::string_view ManglikVerdict = "The person is Manglik";
 inline constexpr std::string_view NotManglikVerdict = "The person is Not Manglik";
 inline constexpr std::string_view CancelledVerdict = "The person is Non Manglik";
 
-using ChartPositionTexts = std::array<std::string, engine::ChartBodyCount>;
+// Sidereal longitudes in degrees of the eleven chart bodies, chart order.
+using ChartLongitudes = std::array<double, engine::ChartBodyCount>;
 
-// True when the two bodies (chart texts "DD Abc MM") stand at most 10 whole
-// degrees apart along the shorter arc; minutes are ignored.
-bool IsConjunct(std::string_view marsPosition, std::string_view otherPosition);
+// The whole-degree longitude the rule compares: the sign's index times 30
+// plus the whole degrees within the sign, both truncated as the chart texts
+// show them; minutes are ignored.
+int WholeDegreeLongitude(double longitude);
 
-// The evaluation from a reference position (a chart text) over a person's
-// chart positions: Mars in slot 4, Mercury in 2 and Jupiter in 5 are read.
-ManglikResult EvaluateManglik(std::string_view referencePosition,
-                              const ChartPositionTexts& positions);
+// True when the two bodies stand at most 10 whole degrees apart along the
+// shorter arc.
+bool IsConjunct(double marsLongitude, double otherLongitude);
+
+// The evaluation from a reference longitude over a person's chart: Mars in
+// slot 4, Mercury in 2 and Jupiter in 5 are read.
+ManglikResult EvaluateManglik(double referenceLongitude, const ChartLongitudes& longitudes);
 
 // The same, with the reference taken from the chart: the ascendant (slot 9)
 // for LagnaChart, the Moon (slot 1) for RashiChart.
-ManglikResult EvaluateManglik(ReferenceKind kind, const ChartPositionTexts& positions);
+ManglikResult EvaluateManglik(ReferenceKind kind, const ChartLongitudes& longitudes);
 
 } // namespace tirovane::manglik

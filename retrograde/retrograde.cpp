@@ -122,24 +122,4 @@ std::array<bool, engine::ChartBodyCount> RetrogradeFlags(const engine::CivilDate
     return flags;
 }
 
-void MarkRetrogrades(std::array<std::string, engine::ChartBodyCount>& sanskritNames,
-                     const engine::CivilDateTime& birth) {
-    if (!IsCalendarDate(birth.Year, birth.Month, birth.Day) ||
-        !IsTimeOfDay(birth.Hour, birth.Minute)) {
-        return;
-    }
-    std::array<bool, MarkedPlanets.size()> retrograde{};
-    for (std::size_t p = 0; p < MarkedPlanets.size(); ++p) {
-        retrograde[p] = IsRetrograde(MarkedPlanets[p].BodyName, birth);
-    }
-    for (int b = 0; b < engine::ChartBodyCount; ++b) {
-        sanskritNames[b] = engine::ChartBodySanskritNames[b];
-    }
-    for (std::size_t p = 0; p < MarkedPlanets.size(); ++p) {
-        if (retrograde[p]) {
-            sanskritNames[MarkedPlanets[p].ChartSlot] += RetrogradeMark;
-        }
-    }
-}
-
 } // namespace tirovane::retrograde

@@ -33,18 +33,12 @@ std::span<const PeriodDays> RetrogradePeriods(std::string_view bodyName);
 // station. The time of day never decides.
 bool IsRetrograde(std::string_view bodyName, const engine::CivilDateTime& moment);
 
-// The text appended to a retrograde planet's name.
+// The text shown after a retrograde planet's name.
 inline constexpr std::string_view RetrogradeMark = " (R) ";
 
 // Which chart bodies were retrograde at the entered local birth date:
 // Mercury, Venus, Mars, Jupiter and Saturn can be; a date that does not
 // exist marks none.
 std::array<bool, engine::ChartBodyCount> RetrogradeFlags(const engine::CivilDateTime& birth);
-
-// Rewrites the eleven Sanskrit body names and marks Mercury, Venus, Mars,
-// Jupiter and Saturn when they were retrograde at the entered local birth
-// date. A date that does not exist leaves the names untouched.
-void MarkRetrogrades(std::array<std::string, engine::ChartBodyCount>& sanskritNames,
-                     const engine::CivilDateTime& birth);
 
 } // namespace tirovane::retrograde

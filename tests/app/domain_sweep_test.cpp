@@ -45,10 +45,14 @@ bool WellFormedChartText(const std::string& text) {
 }
 
 TEST(DomainSweep, EveryTextIsWellFormedOverTheWholeDomain) {
-    const std::set<std::string> nakshatras(engine::NakshatraNames.begin(),
-                                           engine::NakshatraNames.end());
-    const std::set<std::string> signNames(engine::SignSanskritNames.begin(),
-                                          engine::SignSanskritNames.end());
+    std::set<std::string> nakshatras;
+    for (const engine::NakshatraRow& row : engine::Nakshatras) {
+        nakshatras.emplace(row.Name);
+    }
+    std::set<std::string> signNames;
+    for (const engine::SignRow& row : engine::Signs) {
+        signNames.emplace(row.SanskritName);
+    }
     std::mt19937 random(2050);
     // Coordinates at the limits of the input checks and between them.
     const std::array<std::array<int, 4>, 4> places = {

@@ -29,6 +29,7 @@ TEST(ExportChartText, TheFortyOneLinesByteForByte) {
                         "24 Cap 12", "18 Sco 30", "02 Leo 07"};
     c.AyanamsaDisplay = "23\u00B0 30' 33\"";
     c.AscendantSign = "Sco";
+    c.Sidereal.Longitudes[engine::Ascendant] = 7 * 30 + 18.5; // 18 deg 30' Scorpio
     c.LagnaName = "Vrishcika";
     c.MoonNakshatra = "Vishakha";
     c.MoonSignName = "Vrishcika";

@@ -2,6 +2,7 @@
 #include "app/reading.h"
 
 #include <gtest/gtest.h>
+#include <string>
 
 namespace tirovane {
 namespace {
@@ -146,11 +147,14 @@ TEST(MatchLine, FlagTexts) {
     EXPECT_EQ(MatchLine(""), NotNullified);
 }
 
-std::array<std::string, 11> Positions(std::initializer_list<const char*> texts) {
-    std::array<std::string, 11> p;
+// Longitudes from positions written as the chart shows them, "DD Abc MM".
+std::array<double, 11> Positions(std::initializer_list<const char*> texts) {
+    const std::string signs = "AriTauGemCanLeoVirLibScoSagCapAquPis";
+    std::array<double, 11> p{};
     std::size_t i = 0;
-    for (const char* t : texts) {
-        p[i++] = t;
+    for (const std::string t : texts) {
+        p[i++] = static_cast<double>(signs.find(t.substr(3, 3)) / 3 * 30) +
+                 std::stoi(t.substr(0, 2)) + std::stoi(t.substr(7, 2)) / 60.0;
     }
     return p;
 }
@@ -163,7 +167,7 @@ TEST(FillRashiChart, AscendantFirstThenBodiesInChartOrder) {
     const auto p =
         Positions({"05 Leo 10", "20 Sco 00", "17 Leo 00", "02 Vir 00", "29 Pis 59", "10 Pis 00",
                    "00 Ari 00", "09 Sag 43", "09 Gem 43", "05 Leo 30", "28 Vir 21"});
-    const ChartCellTexts cells = FillRashiChart(p, Names, "Leo");
+    const ChartCellTexts cells = FillRashiChart(p, Names);
     EXPECT_EQ(cells[4], "Asc\r\nSurya\r\nBudha");
     EXPECT_EQ(cells[7], "Chandra");
     EXPECT_EQ(cells[5], "Shukra"); // the midheaven is not placed
@@ -176,20 +180,22 @@ TEST(FillRashiChart, AscendantFirstThenBodiesInChartOrder) {
     }
 }
 
-TEST(FillRashiChart, NodesOppositeUnderOtherBodiesAndUnknownSignsLeftOut) {
-    const auto p = Positions({"01 Cap 00", "02 Cap 00", "03 Can 00", "04 Xyz 00", "05 Aqu 00",
-                              "06 Aqu 00", "", "07 Cap 00", "07 Can 00", "01 Tau 00", "01 Aqu 00"});
-    const ChartCellTexts cells = FillRashiChart(p, Names, "Tau");
+TEST(FillRashiChart, NodesOppositeUnderOtherBodies) {
+    const auto p =
+        Positions({"01 Cap 00", "02 Cap 00", "03 Can 00", "04 Sag 00", "05 Aqu 00", "06 Aqu 00",
+                   "29 Pis 59", "07 Cap 00", "07 Can 00", "01 Tau 00", "01 Aqu 00"});
+    const ChartCellTexts cells = FillRashiChart(p, Names);
     EXPECT_EQ(cells[9], "Surya\r\nChandra\r\nRahu");
     EXPECT_EQ(cells[3], "Budha\r\nKetu");
     EXPECT_EQ(cells[10], "Mangala\r\nGuru (R) ");
+    EXPECT_EQ(cells[8], "Shukra");
+    EXPECT_EQ(cells[11], "Shani");
     EXPECT_EQ(cells[1], "Asc");
     int filled = 0;
     for (const std::string& cell : cells) {
         filled += cell.empty() ? 0 : 1;
     }
-    EXPECT_EQ(filled, 4) << "Shukra (unknown sign) and Shani (no text) are not shown";
-    EXPECT_EQ(FillRashiChart(p, Names, "")[1], "") << "no Asc without a sign";
+    EXPECT_EQ(filled, 6);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "app/birth_details.h"
 #include "app/calculation.h"
 #include "app/reference_tables.h"
+#include "engine/tables.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -67,15 +68,6 @@ TEST(ZoneTable, MagnitudesForTheFormAndSignedValuesForTheEngine) {
     EXPECT_EQ(ComputeBirthInstant(details).Universal, (engine::CivilDateTime{1901, 1, 1, 15, 30}));
 }
 
-TEST(SignAbbreviations, TwelveInOrderAndAnEmptySlot) {
-    const auto& signs = LoadReferenceTables().SignAbbreviations;
-    const char* expected[] = {"Ari", "Tau", "Gem", "Can", "Leo", "Vir", "Lib",
-                              "Sco", "Sag", "Cap", "Aqu", "Pis", ""};
-    for (int k = 0; k < 13; ++k) {
-        EXPECT_EQ(signs[k], expected[k]);
-    }
-}
-
 TEST(NakshatraSegments, EverySignHoldsNinePadasAndLordsFollowTheNinefoldOrder) {
     const auto& segments = LoadReferenceTables().NakshatraSegments;
     for (int sign = 0; sign < 12; ++sign) {
@@ -102,33 +94,47 @@ TEST(NakshatraSegments, EverySignHoldsNinePadasAndLordsFollowTheNinefoldOrder) {
     EXPECT_EQ(mansion, 26);
 }
 
-TEST(LookUpNakshatraLord, FirstMatchingRowWins) {
+// The rows are keyed by the nakshatra's index; each row's printed name and
+// lord are those of the nakshatra table, except the one row that prints
+// "Dhanistha" for Dhanishtha.
+TEST(NakshatraSegments, KeyedByIndexAndAgreeingWithTheNakshatraTable) {
+    const int expectedIndex[36] = {0,  1,  2,  2,  3,  4,  4,  5,  6,  6,  7,  8,
+                                   9,  10, 11, 11, 12, 13, 13, 14, 15, 15, 16, 17,
+                                   18, 19, 20, 20, 21, 22, 22, 23, 24, 24, 25, 26};
+    const auto& segments = LoadReferenceTables().NakshatraSegments;
+    for (int row = 0; row < 36; ++row) {
+        const NakshatraSegment& segment = segments[row];
+        EXPECT_EQ(segment.Nakshatra, expectedIndex[row]) << row;
+        const engine::NakshatraRow& nakshatra = engine::Nakshatras[segment.Nakshatra];
+        EXPECT_EQ(segment.SegmentName, row == 29 ? "Dhanistha" : nakshatra.Name) << row;
+        EXPECT_EQ(segment.SegmentLord, engine::ChartBodyNames[nakshatra.Lord]) << row;
+    }
+}
+
+TEST(LookUpNakshatraLord, FirstRowOfTheNakshatraWins) {
     struct Case {
-        const char* Sign;
-        const char* Nakshatra;
+        int Nakshatra;
         const char* Lord;
         const char* Pada;
     };
     const Case cases[] = {
-        {"Pis", "Revati", "Mercury", "4"},     {"Leo", "Magha", "Ketu", "4"},
-        {"Tau", "Krittika", "Sun", "1"},       {"Can", "Punarvasu", "Jupiter", "3"},
-        {"Aqu", "Dhanishtha", "Mars", "2"},    {"Cap", "Dhanistha", "Mars", "2"},
-        {"Ari", "Revati", "Mercury", "4"}, // the sign does not select the row
-        {"Cap", "Uttara Ashadha", "Sun", "1"}, {"Lib", "Vishakha", "Jupiter", "3"},
+        {26, "Mercury", "4"}, // Revati
+        {9, "Ketu", "4"},     // Magha
+        {2, "Sun", "1"},      // Krittika: its Aries row, whatever the Moon's sign
+        {6, "Jupiter", "3"},  // Punarvasu
+        {22, "Mars", "2"},    // Dhanishtha
+        {20, "Sun", "1"},     // Uttara Ashadha
+        {15, "Jupiter", "3"}, // Vishakha
+        {0, "Ketu", "4"},     // Aswini
     };
     for (const Case& c : cases) {
-        const auto found = LookUpNakshatraLord(c.Sign, c.Nakshatra);
+        const auto found = LookUpNakshatraLord(c.Nakshatra);
         ASSERT_TRUE(found.has_value()) << c.Nakshatra;
         EXPECT_EQ(found->NakshatraLord, c.Lord) << c.Nakshatra;
         EXPECT_EQ(found->PadaCount, c.Pada) << c.Nakshatra;
     }
-}
-
-TEST(LookUpNakshatraLord, NoMatchLeavesTheCallerItsPreviousValue) {
-    EXPECT_FALSE(LookUpNakshatraLord("Ari", "").has_value());
-    EXPECT_FALSE(LookUpNakshatraLord("Ari", "revati").has_value());
-    EXPECT_FALSE(LookUpNakshatraLord("", "Revati").has_value());
-    EXPECT_FALSE(LookUpNakshatraLord("Xyz", "Revati").has_value());
+    EXPECT_FALSE(LookUpNakshatraLord(-1).has_value());
+    EXPECT_FALSE(LookUpNakshatraLord(27).has_value());
 }
 
 } // namespace

@@ -1,6 +1,8 @@
+#include "engine/tables.h"
 #include "engine/text_forms.h"
 
 #include <gtest/gtest.h>
+#include <string>
 
 namespace tirovane::engine {
 namespace {
@@ -50,19 +52,76 @@ TEST(FormatChartPosition, TwoDigitDegreesSignAndMinutes) {
     }
 }
 
-TEST(SignNameFromText, EverySignAndNoMatch) {
-    const char* abbreviations[] = {"Ari", "Tau", "Gem", "Can", "Leo", "Vir",
-                                   "Lib", "Sco", "Sag", "Cap", "Aqu", "Pis"};
-    const char* names[] = {"Mesha", "Vrishabha", "Mithuna", "Kataka", "Simha",  "Kanya",
-                           "Thula", "Vrishcika", "Dhanush", "Makara", "Kumbha", "Meena"};
+// The sign and nakshatra tables against the published lists.
+TEST(Tables, SignsWithTheirNamesAndLords) {
+    struct Row {
+        const char* Abbreviation;
+        const char* English;
+        const char* Sanskrit;
+        ChartBody Lord;
+    };
+    const Row expected[12] = {
+        {"Ari", "Aries", "Mesha", Mars},
+        {"Tau", "Taurus", "Vrishabha", Venus},
+        {"Gem", "Gemini", "Mithuna", Mercury},
+        {"Can", "Cancer", "Kataka", Moon},
+        {"Leo", "Leo", "Simha", Sun},
+        {"Vir", "Virgo", "Kanya", Mercury},
+        {"Lib", "Libra", "Thula", Venus},
+        {"Sco", "Scorpio", "Vrishcika", Mars},
+        {"Sag", "Sagittarius", "Dhanush", Jupiter},
+        {"Cap", "Capricorn", "Makara", Saturn},
+        {"Aqu", "Aquarius", "Kumbha", Saturn},
+        {"Pis", "Pisces", "Meena", Jupiter},
+    };
+    std::string abbreviations;
     for (int k = 0; k < 12; ++k) {
-        const std::string text = std::string("1\u00B0 2' 3\" ") + abbreviations[k];
-        EXPECT_EQ(SignNameFromText(text), names[k]);
-        EXPECT_EQ(SignNameFromText(text + "  "), names[k]) << "trailing blanks are trimmed";
+        EXPECT_EQ(Signs[k].Abbreviation, expected[k].Abbreviation) << k;
+        EXPECT_EQ(Signs[k].EnglishName, expected[k].English) << k;
+        EXPECT_EQ(Signs[k].SanskritName, expected[k].Sanskrit) << k;
+        EXPECT_EQ(Signs[k].Lord, expected[k].Lord) << k;
+        EXPECT_EQ(SignIndex(expected[k].Abbreviation), k);
+        abbreviations += SignAbbreviation(k);
     }
-    EXPECT_EQ(SignNameFromText("1\u00B0 2' 3\" ari"), std::nullopt);
-    EXPECT_EQ(SignNameFromText(""), std::nullopt);
-    EXPECT_EQ(SignNameFromText("0\u00B0 0' 0\" "), std::nullopt);
+    EXPECT_EQ(abbreviations, "AriTauGemCanLeoVirLibScoSagCapAquPis");
+    EXPECT_EQ(SignAbbreviation(12), "");
+    EXPECT_EQ(SignIndex("ari"), -1);
+}
+
+TEST(Tables, NakshatrasWithTheirLords) {
+    const char* names[27] = {"Aswini",
+                             "Bharani",
+                             "Krittika",
+                             "Rohini",
+                             "Mrigsira",
+                             "Ardra",
+                             "Punarvasu",
+                             "Pushya",
+                             "Aslesha",
+                             "Magha",
+                             "Purbha Phalguni",
+                             "Uttara Phalguni",
+                             "Hasta",
+                             "Chitra",
+                             "Swati",
+                             "Vishakha",
+                             "Anuradha",
+                             "Jyeshtha",
+                             "Mula",
+                             "Purva Ashadha",
+                             "Uttara Ashadha",
+                             "Shravana",
+                             "Dhanishtha",
+                             "Shatbisha",
+                             "Poorva Bhadrapada",
+                             "Uttara Bhadrapada",
+                             "Revati"};
+    // Vimshottari order of the lords, three times round.
+    const ChartBody lords[9] = {Ketu, Venus, Sun, Moon, Mars, Rahu, Jupiter, Saturn, Mercury};
+    for (int k = 0; k < 27; ++k) {
+        EXPECT_EQ(Nakshatras[k].Name, names[k]) << k;
+        EXPECT_EQ(Nakshatras[k].Lord, lords[k % 9]) << k;
+    }
 }
 
 } // namespace

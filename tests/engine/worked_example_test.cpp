@@ -45,8 +45,8 @@ TEST(WorkedExample, Moon) {
     EXPECT_NEAR(r.Ayanamsa, -23.7541, 5e-5);
     EXPECT_NEAR(r.SiderealLongitude, 109.4039, 5e-5);
     EXPECT_EQ(FormatSignPosition(r.SiderealLongitude), "19\u00B0 24' 14\" Can");
-    EXPECT_EQ(NakshatraNames[NakshatraIndexOf(r.SiderealLongitude)], "Aslesha");
-    EXPECT_EQ(SignSanskritNames[SignIndexOf(r.SiderealLongitude)], "Kataka");
+    EXPECT_EQ(Nakshatras[NakshatraIndexOf(r.SiderealLongitude)].Name, "Aslesha");
+    EXPECT_EQ(Signs[SignIndexOf(r.SiderealLongitude)].SanskritName, "Kataka");
 }
 
 TEST(WorkedExample, PlanetsNodesAndChartPositions) {

@@ -1,21 +1,31 @@
 #include "manglik/manglik.h"
 
 #include <gtest/gtest.h>
+#include <string>
 
 namespace tirovane::manglik {
 namespace {
 
+// The longitude of a position written as the chart shows it, "DD Abc MM",
+// plus a few arc-seconds so that no value sits on a whole minute.
+double At(const std::string& chartText) {
+    const std::string signs = "AriTauGemCanLeoVirLibScoSagCapAquPis";
+    const auto sign = static_cast<double>(signs.find(chartText.substr(3, 3)) / 3);
+    return sign * 30 + std::stoi(chartText.substr(0, 2)) +
+           std::stoi(chartText.substr(7, 2)) / 60.0 + 7 / 3600.0;
+}
+
 // A chart with the given ascendant, Moon, Mars, Jupiter and Mercury; the
 // other bodies stand far away and play no part.
-ChartPositionTexts Chart(const char* ascendant, const char* mars, const char* jupiter = "15 Lib 00",
-                         const char* mercury = "15 Lib 30", const char* moon = "01 Ari 00") {
-    ChartPositionTexts p;
-    p.fill("20 Lib 00");
-    p[engine::Ascendant] = ascendant;
-    p[engine::Moon] = moon;
-    p[engine::Mars] = mars;
-    p[engine::Jupiter] = jupiter;
-    p[engine::Mercury] = mercury;
+ChartLongitudes Chart(const char* ascendant, const char* mars, const char* jupiter = "15 Lib 00",
+                      const char* mercury = "15 Lib 30", const char* moon = "01 Ari 00") {
+    ChartLongitudes p;
+    p.fill(At("20 Lib 00"));
+    p[engine::Ascendant] = At(ascendant);
+    p[engine::Moon] = At(moon);
+    p[engine::Mars] = At(mars);
+    p[engine::Jupiter] = At(jupiter);
+    p[engine::Mercury] = At(mercury);
     return p;
 }
 
@@ -25,7 +35,7 @@ const char* const Cancelled =
 TEST(EvaluateManglik, HousesCancellationsAndPercentages) {
     struct Case {
         const char* What;
-        ChartPositionTexts Positions;
+        ChartLongitudes Positions;
         int House;
         bool HadDosha, IsManglik;
         const char* Percentage;
@@ -100,12 +110,12 @@ TEST(EvaluateManglik, HousesCancellationsAndPercentages) {
 TEST(EvaluateManglik, TheKindChoosesTheReference) {
     // Ascendant in Aries, Moon in Libra, Mars in Aries: house 1 from Lagna,
     // house 7 from Chandra.
-    const ChartPositionTexts p =
+    const ChartLongitudes p =
         Chart("10 Ari 00", "05 Ari 00", "20 Cap 00", "20 Cap 30", "01 Lib 00");
     EXPECT_EQ(EvaluateManglik(ReferenceKind::LagnaChart, p).House, 1);
     EXPECT_EQ(EvaluateManglik(ReferenceKind::RashiChart, p).House, 7);
     EXPECT_EQ(EvaluateManglik(ReferenceKind::RashiChart, p).Percentage, "25%");
-    EXPECT_EQ(EvaluateManglik("03 Pis 00", p).House, 2);
+    EXPECT_EQ(EvaluateManglik(At("03 Pis 00"), p).House, 2);
 }
 
 TEST(IsConjunct, WholeDegreesAlongTheShorterArc) {
@@ -115,23 +125,45 @@ TEST(IsConjunct, WholeDegreesAlongTheShorterArc) {
         bool Close;
     };
     const Case cases[] = {
-        {"27 Pis 00", "03 Ari 00", true},  {"03 Ari 00", "27 Pis 00", true},
-        {"05 Leo 00", "16 Leo 00", false}, {"05 Leo 59", "15 Leo 00", true},
-        {"12 Sco 00", "12 Sco 00", true},  {"25 Ari 00", "04 Tau 00", true},
-        {"29 Ari 00", "00 Gem 00", false}, {"00 Ari 00", "29 Sag 00", false},
-        {"05 Ari 00", "25 Pis 00", true},  {"04 Ari 00", "23 Pis 00", false},
+        {"27 Pis 00", "03 Ari 00", true},
+        {"03 Ari 00", "27 Pis 00", true},
+        {"05 Leo 00", "16 Leo 00", false},
+        {"05 Leo 59", "15 Leo 00", true},
+        {"12 Sco 00", "12 Sco 00", true},
+        {"25 Ari 00", "04 Tau 00", true},
+        {"29 Ari 00", "00 Gem 00", false},
+        {"00 Ari 00", "29 Sag 00", false},
+        {"05 Ari 00", "25 Pis 00", true},
+        {"04 Ari 00", "23 Pis 00", false},
         {"00 Ari 00", "00 Lib 00", false},
+        // Whole degrees are truncated, never rounded: 5 deg 59' is 5.
+        {"05 Ari 59", "15 Ari 58", true},
+        {"04 Ari 59", "15 Ari 00", false},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(IsConjunct(c.A, c.B), c.Close) << c.A << " / " << c.B;
+        EXPECT_EQ(IsConjunct(At(c.A), At(c.B)), c.Close) << c.A << " / " << c.B;
     }
 }
 
-TEST(LoadManglikTables, SignNamesAndOrdinalSuffixes) {
+// The whole-degree longitude of the rule, from the number: one arc-second
+// either side of a sign's start, and the last arc-second of the circle.
+TEST(WholeDegreeLongitude, TruncatedAtSignBoundaries) {
+    const double second = 1 / 3600.0;
+    struct Case {
+        double Longitude;
+        int Expected;
+    };
+    const Case cases[] = {
+        {0 + second, 0},     {30 - second, 29},   {30 + second, 30},   {59.5, 59},
+        {120 - second, 119}, {120 + second, 120}, {360 - second, 359}, {360, 0},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(WholeDegreeLongitude(c.Longitude), c.Expected) << c.Longitude;
+    }
+}
+
+TEST(LoadManglikTables, OrdinalSuffixes) {
     const ManglikTables& t = LoadManglikTables();
-    EXPECT_EQ(t.SignNames[0], "Aries");
-    EXPECT_EQ(t.SignNames[8], "Sagittarius");
-    EXPECT_EQ(t.SignNames[11], "Pisces");
     const char* suffixes[] = {"st", "nd", "rd", "th", "th", "th",
                               "th", "th", "th", "th", "th", "th"};
     for (int k = 0; k < 12; ++k) {
