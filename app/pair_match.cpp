@@ -22,7 +22,7 @@ std::string AttributeText(const matching::MoonAttributes& a, matching::Koota koo
     case Koota::Vashya:
         return std::string(matching::VashyaName(a.VashyaClass));
     case Koota::Tara:
-        return std::string(engine::NakshatraNames[static_cast<std::size_t>(a.Nakshatra)]);
+        return std::string(engine::Nakshatras[static_cast<std::size_t>(a.Nakshatra)].Name);
     case Koota::Yoni:
         return std::string(matching::YoniName(a.Animal));
     case Koota::GrahaMaitri:
@@ -30,7 +30,7 @@ std::string AttributeText(const matching::MoonAttributes& a, matching::Koota koo
     case Koota::Gana:
         return std::string(matching::GanaName(a.GanaClass));
     case Koota::Bhakoot:
-        return std::string(engine::SignEnglishNames[static_cast<std::size_t>(a.Sign)]);
+        return std::string(engine::Signs[static_cast<std::size_t>(a.Sign)].EnglishName);
     case Koota::Nadi:
         return std::string(matching::NadiName(a.NadiClass));
     }

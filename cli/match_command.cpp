@@ -43,8 +43,8 @@ Json VerdictsJson(const BirthDetails& person, const PersonChart& chart) {
 
 Json MoonAttributesToJson(const matching::MoonAttributes& a) {
     Json out;
-    out["MoonSign"] = std::string(engine::SignEnglishNames[static_cast<std::size_t>(a.Sign)]);
-    out["Nakshatra"] = std::string(engine::NakshatraNames[static_cast<std::size_t>(a.Nakshatra)]);
+    out["MoonSign"] = std::string(engine::Signs[static_cast<std::size_t>(a.Sign)].EnglishName);
+    out["Nakshatra"] = std::string(engine::Nakshatras[static_cast<std::size_t>(a.Nakshatra)].Name);
     out["Varna"] = std::string(matching::VarnaName(a.VarnaClass));
     out["Vashya"] = std::string(matching::VashyaName(a.VashyaClass));
     out["Yoni"] = std::string(matching::YoniName(a.Animal));
