@@ -2,6 +2,7 @@
 
 #include "cli/json_io.h"
 #include "cli/line_reader.h"
+#include "cli/place_command.h"
 
 namespace tirovane::cli {
 
@@ -15,7 +16,10 @@ int RunChart(std::istream& in, std::ostream& out) {
         if (tooLong) {
             result = ErrorJson("The line is longer than 1 MiB.");
         } else {
-            const auto person = CheckedPerson(line);
+            const PlaceLine placed = ResolvePlaceLine(line);
+            const auto person = placed.Error
+                                    ? std::variant<BirthDetails, std::string>(*placed.Error)
+                                    : CheckedPerson(placed.Line);
             if (const auto* problem = std::get_if<std::string>(&person)) {
                 result = ErrorJson(*problem);
             } else {
@@ -26,6 +30,9 @@ int RunChart(std::istream& in, std::ostream& out) {
                 // order and the birth instant.
                 result["Longitudes"] = chart.Sidereal.Longitudes;
                 result["JulianDayUT"] = input.Instant.JulianDayUT;
+                if (placed.Resolved) {
+                    result["PlaceResolved"] = *placed.Resolved;
+                }
             }
         }
         allCharted = allCharted && !result.contains("error");

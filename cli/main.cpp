@@ -2,6 +2,7 @@
 
 #include "cli/chart_command.h"
 #include "cli/match_command.h"
+#include "cli/place_command.h"
 #include "cli/reading_command.h"
 
 #include <CLI/CLI.hpp>
@@ -45,6 +46,23 @@ int main(int argc, char** argv) {
                     "The first line is the partner and the candidates take the first person's "
                     "side");
 
+    auto* place = app.add_subcommand(
+        "place", "Find birth places in the atlas: one JSON object per match, best first, with "
+                 "the zone row and daylight saving of a date.");
+    std::vector<std::string> placeWords;
+    std::string placeDate;
+    std::string placeTime;
+    std::size_t placeLimit = 10;
+    place
+        ->add_option("QUERY", placeWords, "The place, optionally with \", state\" or \", country\"")
+        ->required();
+    auto* dateOption =
+        place->add_option("--date", placeDate, "The local birth date, YYYY-MM-DD (1901 to 2050)");
+    place->add_option("--time", placeTime, "The local birth time, HH:MM (default 12:00)")
+        ->needs(dateOption);
+    place->add_option("--limit", placeLimit, "At most this many places (default 10)")
+        ->check(CLI::PositiveNumber);
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
@@ -56,6 +74,24 @@ int main(int argc, char** argv) {
         return 2;
     }
 
+    if (place->parsed()) {
+        std::optional<tirovane::cli::PlaceDate> date;
+        if (!placeDate.empty() || place->count("--date") > 0) {
+            tirovane::cli::PlaceDate when;
+            if (!tirovane::cli::ParseDateArgument(placeDate, when) ||
+                (!placeTime.empty() && !tirovane::cli::ParseTimeArgument(placeTime, when)) ||
+                (placeTime.empty() && place->count("--time") > 0)) {
+                std::cerr << "--date must be YYYY-MM-DD (1901 to 2050) and --time HH:MM\n";
+                return 2;
+            }
+            date = when;
+        }
+        std::string query;
+        for (const std::string& word : placeWords) {
+            query += (query.empty() ? "" : " ") + word;
+        }
+        return tirovane::cli::RunPlace(std::cout, std::cerr, nullptr, query, date, placeLimit);
+    }
     if (chart->parsed()) {
         return tirovane::cli::RunChart(std::cin, std::cout);
     }

@@ -6,6 +6,7 @@
 #include "app/saved_reading.h"
 #include "cli/line_reader.h"
 #include "cli/match_command.h"
+#include "cli/place_command.h"
 
 namespace tirovane::cli {
 
@@ -31,8 +32,9 @@ ComputedReading Compute(const std::array<BirthDetails, 2>& people) {
     return reading;
 }
 
-PeopleOrError PeopleFrom(const std::optional<std::string>& file, std::istream& in) {
-    return file ? PeopleFromFile(*file) : PeopleFromLines(in);
+PeopleOrError PeopleFrom(const std::optional<std::string>& file, std::istream& in,
+                         ResolvedPlaces* places = nullptr) {
+    return file ? PeopleFromFile(*file) : PeopleFromLines(in, places);
 }
 
 int Fail(std::ostream& out, const Json& error) {
@@ -52,7 +54,7 @@ Json ReadingToJson(const ReadingState& state, const std::array<PersonChart, 2>& 
     return out;
 }
 
-PeopleOrError PeopleFromLines(std::istream& in) {
+PeopleOrError PeopleFromLines(std::istream& in, ResolvedPlaces* places) {
     LineReader reader(in);
     std::array<BirthDetails, 2> people;
     for (int person = 0; person < 2; ++person) {
@@ -65,7 +67,14 @@ PeopleOrError PeopleFromLines(std::istream& in) {
         if (tooLong) {
             return PersonError("The line is longer than 1 MiB.", person);
         }
-        auto checked = CheckedPerson(line);
+        const PlaceLine placed = ResolvePlaceLine(line);
+        if (placed.Error) {
+            return PersonError(*placed.Error, person);
+        }
+        if (places != nullptr) {
+            (*places)[person] = placed.Resolved;
+        }
+        auto checked = CheckedPerson(placed.Line);
         if (const auto* problem = std::get_if<std::string>(&checked)) {
             return PersonError(*problem, person);
         }
@@ -94,24 +103,43 @@ PeopleOrError PeopleFromFile(const std::string& path) {
 }
 
 int RunReading(std::istream& in, std::ostream& out, const std::optional<std::string>& file) {
-    const PeopleOrError people = PeopleFrom(file, in);
+    ResolvedPlaces places;
+    const PeopleOrError people = PeopleFrom(file, in, &places);
     if (const auto* error = std::get_if<Json>(&people)) {
         return Fail(out, *error);
     }
     const ComputedReading reading = Compute(std::get<0>(people));
-    out << ReadingToJson(reading.State, reading.Charts).dump() << '\n';
+    Json result = ReadingToJson(reading.State, reading.Charts);
+    for (std::size_t person = 0; person < places.size(); ++person) {
+        if (places[person]) {
+            result["people"][person]["PlaceResolved"] = *places[person];
+        }
+    }
+    out << result.dump() << '\n';
     return 0;
 }
 
 int RunSave(std::istream& in, std::ostream& out, const std::string& file) {
-    const PeopleOrError people = PeopleFromLines(in);
+    ResolvedPlaces places;
+    const PeopleOrError people = PeopleFromLines(in, &places);
     if (const auto* error = std::get_if<Json>(&people)) {
         return Fail(out, *error);
     }
     const auto& pair = std::get<0>(people);
     const std::string bytes = ReadingFileBytes(pair, {pair[0].ZoneRow, pair[1].ZoneRow});
     if (const auto failure = WriteFileAtomically(file, bytes)) {
-        return Fail(out, ErrorJson("The file " + file + " could not be written: " + *failure + "."));
+        return Fail(out,
+                    ErrorJson("The file " + file + " could not be written: " + *failure + "."));
+    }
+    // Where a line named a place, what it was taken to be.
+    if (places[0] || places[1]) {
+        Json resolved = Json::array();
+        for (const auto& place : places) {
+            resolved.push_back(place ? *place : Json());
+        }
+        Json line;
+        line["PlaceResolved"] = resolved;
+        out << line.dump() << '\n';
     }
     return 0;
 }
@@ -123,8 +151,8 @@ int RunExport(std::istream& in, std::ostream& out, const std::string& target,
         return Fail(out, *error);
     }
     const ComputedReading computed = Compute(std::get<0>(people));
-    const std::string text = ExportChartText(computed.State.People.People[computed.State.LastPerson],
-                                             computed.State.LastChart);
+    const std::string text = ExportChartText(
+        computed.State.People.People[computed.State.LastPerson], computed.State.LastChart);
     if (const auto failure = WriteFileAtomically(target, ToWindows1252(text))) {
         return Fail(out,
                     ErrorJson("The file " + target + " could not be written: " + *failure + "."));

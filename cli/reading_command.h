@@ -19,8 +19,13 @@ Json ReadingToJson(const ReadingState& state, const std::array<PersonChart, 2>& 
 // Two checked people, or the error object naming the first that failed.
 using PeopleOrError = std::variant<std::array<BirthDetails, 2>, Json>;
 
-// From two JSON lines: the first person, then the partner.
-PeopleOrError PeopleFromLines(std::istream& in);
+// Of each person, the place a line named ("Place") as it was resolved.
+using ResolvedPlaces = std::array<std::optional<Json>, 2>;
+
+// From two JSON lines: the first person, then the partner. A line may name
+// a place instead of coordinates, zone and daylight saving; what it was
+// resolved to goes to *places.
+PeopleOrError PeopleFromLines(std::istream& in, ResolvedPlaces* places = nullptr);
 
 // From a saved reading, as opening it in the windows fills the form.
 PeopleOrError PeopleFromFile(const std::string& path);

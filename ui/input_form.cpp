@@ -1,8 +1,10 @@
 #include "ui/input_form.h"
 
+#include "app/place_resolution.h"
 #include "app/reference_tables.h"
 #include "app/result_texts.h"
 #include "ui/application.h"
+#include "ui/place_finder.h"
 #include "ui/widgets.h"
 
 #include <QButtonGroup>
@@ -54,7 +56,9 @@ QWidget* Row(std::initializer_list<QWidget*> widgets, const QString& caption = {
 
 } // namespace
 
-InputForm::InputForm(TirovaneApp& app) : app_(app) {
+InputForm::InputForm(TirovaneApp& app)
+    : app_(app), atlas_(std::make_unique<atlas::LazyAtlas>(
+                     atlas::FindAtlasFile(app.System().ProgramFolder()))) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QString::fromLatin1(ProgramCaption));
 
@@ -181,6 +185,7 @@ QGroupBox* InputForm::BuildPerson(int i) {
     form->addRow(QStringLiteral("Date of Birth"), Row({p.Date, p.Month, p.Year}, {}, f));
     form->addRow(QStringLiteral("Time of Birth"),
                  Row({p.Hour, p.Minute}, QStringLiteral("HH/MM"), f));
+    AddPlaceFinder(i, *form);
     form->addRow(QStringLiteral("City"), p.City);
     form->addRow(QStringLiteral("State"), p.State);
     form->addRow(QStringLiteral("Country"), p.Country);
@@ -192,6 +197,7 @@ QGroupBox* InputForm::BuildPerson(int i) {
         QStringLiteral("Longitude"),
         Row({p.LonDeg, p.LonMin, new QLabel(QStringLiteral("DEG/MIN"), f), p.East, p.West}, {}, f));
     form->addRow(QStringLiteral("Time Zone"), p.TimeZone);
+    form->addRow(QString(), p.PlaceZone);
     form->addRow(QString(), p.Dst);
     form->addRow(QString(), Row({p.LookUp}, {}, f));
 
@@ -295,6 +301,10 @@ PersonForm InputForm::ReadForm(int i) const {
 
 void InputForm::WriteForm(int i, const PersonForm& f) {
     PersonControls& p = people_[i];
+    // A person put back from a file forgets the place chosen before.
+    chosen_[i] = ChosenPlace{};
+    p.Place->clear();
+    p.PlaceZone->clear();
     const auto text = [](QLineEdit* box, const std::string& value) {
         box->setText(QString::fromStdString(value));
     };
@@ -439,6 +449,76 @@ void InputForm::Command3_Click() {
 void InputForm::closeEvent(QCloseEvent* event) {
     event->accept();
     app_.ExitProgram();
+}
+
+void InputForm::AddPlaceFinder(int i, QFormLayout& form) {
+    PersonControls& p = people_[i];
+    p.Place = new PlaceFinder(*atlas_, p.Frame);
+    p.Place->setObjectName(Indexed("txtBirthPlace", i));
+    p.PlaceZone = NamedLabel(Indexed("lblPlaceZone", i), QString(), p.Frame);
+    p.PlaceZone->setWordWrap(true);
+    p.PlaceZone->setAccessibleName(QStringLiteral("Time zone used"));
+    form.addRow(QStringLiteral("Birth place"), p.Place);
+    if (auto* label = qobject_cast<QLabel*>(form.labelForField(p.Place))) {
+        label->setBuddy(p.Place);
+    }
+
+    connect(p.Place, &PlaceFinder::placeChosen, this,
+            [this, i](const atlas::Place& place) { PlaceChosen(i, place); });
+    connect(p.Place, &PlaceFinder::atlasMissing, this, [this, i](const QString& reason) {
+        people_[i].PlaceZone->setText(QStringLiteral("The list of places cannot be read: ") +
+                                      reason);
+    });
+    // Date and time choose the offset; a zone or daylight saving set by the
+    // user stays as set.
+    for (QComboBox* list : {p.Date, p.Month, p.Year, p.Hour, p.Minute}) {
+        connect(list, &QComboBox::currentIndexChanged, this, [this, i] { UpdatePlaceTime(i); });
+    }
+    connect(p.TimeZone, &QComboBox::activated, this, [this, i] { chosen_[i].ZoneByHand = true; });
+    connect(p.Dst, &QCheckBox::clicked, this, [this, i] { chosen_[i].ZoneByHand = true; });
+}
+
+void InputForm::PlaceChosen(int i, const atlas::Place& place) {
+    chosen_[i] = ChosenPlace{place, false};
+    PersonControls& p = people_[i];
+    const FormCoordinates c = CoordinatesForForm(place.Latitude, place.Longitude);
+    p.City->setText(QString::fromStdString(place.Name));
+    p.State->setText(QString::fromStdString(place.State.empty() ? place.Country : place.State));
+    p.Country->setText(QString::fromStdString(place.Country));
+    p.LatDeg->setText(QString::number(c.LatitudeDegrees));
+    p.LatMin->setText(QString::number(c.LatitudeMinutes));
+    (c.South ? p.South : p.North)->setChecked(true);
+    p.LonDeg->setText(QString::number(c.LongitudeDegrees));
+    p.LonMin->setText(QString::number(c.LongitudeMinutes));
+    (c.East ? p.East : p.West)->setChecked(true);
+    UpdatePlaceTime(i);
+}
+
+void InputForm::UpdatePlaceTime(int i) {
+    ChosenPlace& chosen = chosen_[i];
+    if (!chosen.Place || chosen.ZoneByHand) {
+        return;
+    }
+    PersonControls& p = people_[i];
+    BirthDetails details = ReadPerson(i);
+    // A day the month lacks (31 April) is refused by the checks later; the
+    // offset is taken for the month's last day meanwhile.
+    static constexpr int MonthDays[12] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const int day = std::min(details.Day, MonthDays[details.Month - 1]);
+    std::string error;
+    const auto time = ResolvePlaceTime(*chosen.Place, details.Year, details.Month, day,
+                                       details.Hour, details.Minute, &error);
+    if (!time) {
+        p.PlaceZone->setText(QString::fromStdString(error));
+        return;
+    }
+    p.TimeZone->setCurrentIndex(time->Choice.Row);
+    p.Dst->setChecked(time->Choice.DaylightSaving);
+    QString line = QString::fromStdString(time->Summary);
+    if (!time->Note.empty()) {
+        line += QLatin1Char('\n') + QString::fromStdString(time->Note);
+    }
+    p.PlaceZone->setText(line);
 }
 
 } // namespace tirovane

@@ -3,14 +3,19 @@
 #include "app/birth_details.h"
 #include "app/person_form.h"
 #include "app/validation.h"
+#include "atlas/atlas.h"
 
 #include <QMainWindow>
 #include <array>
+#include <memory>
+#include <optional>
 
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QFormLayout;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -19,6 +24,7 @@ class QStackedWidget;
 namespace tirovane {
 
 class FilteredLineEdit;
+class PlaceFinder;
 class TirovaneApp;
 
 // The input window: the two people's birth details, one frame each, of
@@ -77,6 +83,16 @@ private:
         QComboBox* TimeZone = nullptr;
         QCheckBox* Dst = nullptr;
         QPushButton* LookUp = nullptr;
+        PlaceFinder* Place = nullptr; // "Birth place" search
+        QLabel* PlaceZone = nullptr;  // the zone and offset used, under the zone list
+    };
+
+    // The place chosen in the "Birth place" search, until a saved reading
+    // replaces the person; the zone follows the date and time unless the
+    // user set the zone or daylight saving by hand.
+    struct ChosenPlace {
+        std::optional<atlas::Place> Place;
+        bool ZoneByHand = false;
     };
 
     QGroupBox* BuildPerson(int index);
@@ -85,10 +101,15 @@ private:
     void FindPlace(int index);
     void ReportRefused(FilteredLineEdit& box);
     void ShowError(const char* message, QWidget* focus);
+    void AddPlaceFinder(int index, QFormLayout& form);
+    void PlaceChosen(int index, const atlas::Place& place);
+    void UpdatePlaceTime(int index);
 
     TirovaneApp& app_;
     QStackedWidget* frames_ = nullptr;
     std::array<PersonControls, 2> people_;
+    std::unique_ptr<atlas::LazyAtlas> atlas_;
+    std::array<ChosenPlace, 2> chosen_;
 };
 
 } // namespace tirovane
