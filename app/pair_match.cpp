@@ -72,7 +72,7 @@ std::string PointsText(double points) {
     return text;
 }
 
-MatchTableTexts MatchTable(const matching::Ashtakoota& match) {
+MatchTableTexts MatchTableTextsOf(const matching::Ashtakoota& match) {
     MatchTableTexts t;
     for (int k = 0; k < matching::KootaCount; ++k) {
         const auto koota = static_cast<matching::Koota>(k);

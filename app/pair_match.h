@@ -54,6 +54,6 @@ struct MatchTableTexts {
 inline constexpr std::array<const char*, 5> MatchTableHeadings = {"Koota", "First person",
                                                                   "Partner", "Points", "Maximum"};
 
-MatchTableTexts MatchTable(const matching::Ashtakoota& match);
+MatchTableTexts MatchTableTextsOf(const matching::Ashtakoota& match);
 
 } // namespace tirovane

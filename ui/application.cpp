@@ -88,6 +88,7 @@ void TirovaneApp::WriteComputedPerson(int index) {
     result.WritePersonalDetails(index, state_.People.People[index]);
     result.WriteChart(index, state_.LastChart);
     result.WriteManglikLines(index, state_.Lines);
+    result.WriteMatch(ReadingMatch(state_));
 }
 
 void TirovaneApp::Back() {

@@ -2,6 +2,7 @@
 
 #include "app/result_texts.h"
 #include "ui/application.h"
+#include "ui/match_table.h"
 #include "ui/rashi_chart.h"
 #include "ui/widgets.h"
 
@@ -238,6 +239,8 @@ QWidget* ResultForm::BuildMatchPage() {
         }
         layout->addWidget(group);
     }
+    matchTable_ = new MatchTable(frame);
+    layout->addWidget(matchTable_);
     auto* home = new LinkLabel(QString::fromLatin1(HomePageInvitation), frame);
     home->setObjectName(QStringLiteral("lblHomePage_2"));
     connect(home, &LinkLabel::clicked, this, &ResultForm::lblHomePage_Click);
@@ -297,6 +300,15 @@ void ResultForm::ResetManglikLines() {
     }
     for (QLabel* label : interpretation_) {
         label->setText(QStringLiteral("-"));
+    }
+    matchTable_->Clear();
+}
+
+void ResultForm::WriteMatch(const std::optional<matching::Ashtakoota>& match) {
+    if (match) {
+        matchTable_->SetMatch(MatchTableTextsOf(*match));
+    } else {
+        matchTable_->Clear();
     }
 }
 

@@ -2,10 +2,12 @@
 
 #include "app/birth_details.h"
 #include "app/calculation.h"
+#include "app/pair_match.h"
 #include "app/reading.h"
 
 #include <QWidget>
 #include <array>
+#include <optional>
 
 class QGroupBox;
 class QLabel;
@@ -16,6 +18,7 @@ class QTextEdit;
 
 namespace tirovane {
 
+class MatchTable;
 class RashiChartWidget;
 class TirovaneApp;
 
@@ -38,6 +41,8 @@ public:
     void WriteManglikLines(int person, const ResultLines& lines);
     // Every result line and match line back to "-".
     void ResetManglikLines();
+    // The 36-point match of the pair, or "-" throughout while there is none.
+    void WriteMatch(const std::optional<matching::Ashtakoota>& match);
 
     // A picture of one page (0, 1 or 2) as it shows on screen.
     QPixmap PagePicture(int page);
@@ -74,6 +79,7 @@ private:
     QStackedWidget* pages_ = nullptr;
     std::array<PersonPage, 2> people_;
     std::array<QLabel*, 6> interpretation_{};
+    MatchTable* matchTable_ = nullptr;
 };
 
 } // namespace tirovane

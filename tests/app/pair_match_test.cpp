@@ -30,9 +30,9 @@ TEST(PointsText, WholeNumbersPlainlyHalvesWithOneDecimal) {
     }
 }
 
-TEST(MatchTable, RowsTotalVerdictDoshasAndRoles) {
+TEST(MatchTableTextsOf, RowsTotalVerdictDoshasAndRoles) {
     // Aswini in Aries 5° with Rohini in Taurus 15°, counted by hand.
-    const MatchTableTexts t = MatchTable(matching::MatchMoons(5, 45));
+    const MatchTableTexts t = MatchTableTextsOf(matching::MatchMoons(5, 45));
     const MatchRowTexts expected[] = {
         {"Varna", "Kshatriya", "Vaishya", "1", "1"},
         {"Vashya", "Chatushpada", "Chatushpada", "2", "2"},

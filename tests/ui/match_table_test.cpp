@@ -1,0 +1,150 @@
+// The 36-point match on the "Manglik Matching" page, through the real
+// windows. The worked example's Moon stands in Cancer, Aslesha; a day later
+// in Leo, Magha. Counted by hand: Cancer/Aslesha (Brahmin, Jalachara, Cat,
+// Moon, Rakshasa, Antya) with Leo/Magha (Kshatriya, Vanachara, Rat, Sun,
+// Rakshasa, Antya): Varna 1, Vashya 1, Tara 3, Yoni 0, Graha Maitri 5,
+// Gana 6, Bhakoot 0 (cancelled: Moon and Sun are friends), Nadi 0
+// (present): 16.
+
+#include "tests/ui/ui_fixture.h"
+
+#include <QGroupBox>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QTest>
+
+namespace tirovane::test {
+namespace {
+
+class MatchTableTest : public UiTest {
+protected:
+    void PairReading() {
+        Person partner;
+        partner.Name = "Partner";
+        partner.Day = 13;
+        Reading(Person{}, partner);
+        ASSERT_TRUE(platform.Messages.empty()) << LastMessage();
+    }
+    void ShowMatchTab() {
+        auto* tabs = Result<QTabBar>("TS");
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(2).center());
+        ASSERT_EQ(app->Result().PageInFront(), 2);
+    }
+};
+
+TEST_F(MatchTableTest, EveryPartWithBothPeopleAndThePoints) {
+    PairReading();
+    ShowMatchTab();
+    const struct {
+        const char* Koota;
+        const char* First;
+        const char* Partner;
+        const char* Points;
+        const char* Maximum;
+    } rows[] = {
+        {"Varna", "Brahmin", "Kshatriya", "1", "1"}, {"Vashya", "Jalachara", "Vanachara", "1", "2"},
+        {"Tara", "Aslesha", "Magha", "3", "3"},      {"Yoni", "Cat", "Rat", "0", "4"},
+        {"Graha Maitri", "Moon", "Sun", "5", "5"},   {"Gana", "Rakshasa", "Rakshasa", "6", "6"},
+        {"Bhakoot", "Cancer", "Leo", "0", "7"},      {"Nadi", "Antya", "Antya", "0", "8"},
+    };
+    for (int k = 0; k < 8; ++k) {
+        SCOPED_TRACE(rows[k].Koota);
+        EXPECT_EQ(Label(QStringLiteral("lblMatchKoota_%1").arg(k)), rows[k].Koota);
+        EXPECT_EQ(Label(QStringLiteral("lblMatchFirst_%1").arg(k)), rows[k].First);
+        EXPECT_EQ(Label(QStringLiteral("lblMatchPartner_%1").arg(k)), rows[k].Partner);
+        EXPECT_EQ(Label(QStringLiteral("lblMatchPoints_%1").arg(k)), rows[k].Points);
+        EXPECT_EQ(Label(QStringLiteral("lblMatchMaximum_%1").arg(k)), rows[k].Maximum);
+    }
+    EXPECT_EQ(Label("lblMatchTotal"), "16");
+    EXPECT_EQ(Label("lblMatchTotalMaximum"), "36");
+    EXPECT_EQ(Label("lblMatchVerdict"), "Not recommended: fewer than 18 of 36 points");
+    EXPECT_EQ(Label("lblNadiDosha"), "Nadi dosha: present");
+    EXPECT_EQ(Label("lblBhakootDosha"), "Bhakoot dosha: cancelled");
+    EXPECT_EQ(Label("lblMatchRoles"), "Points are counted with the first person on the groom's "
+                                      "side and the partner on the bride's side.");
+    auto* table = Result<QGroupBox>("fraAshtakoota");
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->title(), "36-Point Match");
+    // On the match page, so it is shown and printed with that tab.
+    EXPECT_TRUE(Result<QWidget>("fraFrame_2")->isAncestorOf(table));
+    EXPECT_TRUE(table->isVisible());
+    // The described lines of the page are unchanged.
+    EXPECT_EQ(Label("lblInterpretation_2"), "You do not have Manglik Dosha.");
+}
+
+TEST_F(MatchTableTest, OnlyAfterBothPeopleAndClearedByBack) {
+    Fill(0, Person{});
+    Next();
+    EXPECT_EQ(Label("lblMatchTotal"), "-") << "no partner yet";
+    EXPECT_EQ(Label("lblMatchPoints_0"), "-");
+    Person partner;
+    partner.Day = 13;
+    Fill(1, partner);
+    Calculate();
+    EXPECT_EQ(Label("lblMatchTotal"), "16");
+
+    Click(*app->ExistingFrame(), "cmdBack");
+    for (int k = 0; k < 8; ++k) {
+        EXPECT_EQ(Label(QStringLiteral("lblMatchPoints_%1").arg(k)), "-");
+        EXPECT_EQ(Label(QStringLiteral("lblMatchFirst_%1").arg(k)), "-");
+    }
+    EXPECT_EQ(Label("lblMatchVerdict"), "-");
+    EXPECT_EQ(Label("lblNadiDosha"), "-");
+
+    // The same person on both sides: everything but Nadi, 28.
+    Fill(1, Person{});
+    Next();
+    Calculate();
+    EXPECT_EQ(Label("lblMatchTotal"), "28");
+    EXPECT_EQ(Label("lblMatchVerdict"), "Good match");
+    EXPECT_EQ(Label("lblBhakootDosha"), "Bhakoot dosha: none");
+}
+
+TEST_F(MatchTableTest, NothingOverlapsOrClipsOnTheMatchPage) {
+    Person first;
+    first.Name = "Wolfeschlegelsteinhausenbergerdorff Maximiliana Bartholomew";
+    Person partner;
+    partner.Name = "Venkatanarasimharajuvaripeta Subrahmanyam Lakshminarayana";
+    partner.Day = 13;
+    Reading(first, partner);
+    ShowMatchTab();
+    FrameWindow* frame = app->ExistingFrame();
+    frame->showNormal();
+    frame->resize(1280, 720 - 30); // a 1280x720 screen less a title bar
+    QApplication::processEvents();
+
+    QWidget* page = Result<QWidget>("fraFrame_2");
+    auto* table = Result<QGroupBox>("fraAshtakoota");
+    ASSERT_TRUE(page && table);
+    const QRect pageArea = page->rect();
+    const QRect tableArea(table->mapTo(page, QPoint(0, 0)), table->size());
+    EXPECT_TRUE(pageArea.contains(tableArea)) << "the table lies inside its page";
+    EXPECT_GE(tableArea.top(), Result<QWidget>("fraMatch_1")->mapTo(page, QPoint(0, 0)).y() +
+                                   Result<QWidget>("fraMatch_1")->height())
+        << "below the described frames";
+
+    const QList<QLabel*> labels = table->findChildren<QLabel*>();
+    ASSERT_GE(labels.size(), 50);
+    for (QLabel* a : labels) {
+        SCOPED_TRACE(a->objectName().toStdString());
+        ASSERT_TRUE(a->isVisible());
+        const QRect ra(a->mapTo(table, QPoint(0, 0)), a->size());
+        EXPECT_TRUE(table->rect().contains(ra));
+        if (!a->wordWrap()) {
+            EXPECT_LE(a->sizeHint().width(), a->width()) << a->text().toStdString();
+            EXPECT_LE(a->sizeHint().height(), a->height());
+        } else {
+            EXPECT_LE(a->heightForWidth(a->width()), a->height()) << a->text().toStdString();
+        }
+        for (QLabel* b : labels) {
+            if (a == b) {
+                continue;
+            }
+            const QRect rb(b->mapTo(table, QPoint(0, 0)), b->size());
+            EXPECT_FALSE(ra.intersects(rb)) << b->objectName().toStdString();
+        }
+    }
+}
+
+} // namespace
+} // namespace tirovane::test

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "app/pair_match.h"
+
+#include <QGroupBox>
+#include <array>
+
+class QLabel;
+
+namespace tirovane {
+
+// The "36-Point Match" panel of the match page: the eight parts with what
+// each person brings to them, the points and the maximum, then the total,
+// the verdict, the two dosha lines and which person stands on which side.
+class MatchTable : public QGroupBox {
+    Q_OBJECT
+public:
+    explicit MatchTable(QWidget* parent = nullptr);
+
+    void SetMatch(const MatchTableTexts& texts);
+    // Every value back to "-", as before a reading.
+    void Clear();
+
+private:
+    // Per part: the first person's and the partner's attribute, the points.
+    std::array<std::array<QLabel*, 3>, matching::KootaCount> cells_{};
+    QLabel* total_ = nullptr;
+    QLabel* verdict_ = nullptr;
+    QLabel* nadiDosha_ = nullptr;
+    QLabel* bhakootDosha_ = nullptr;
+};
+
+} // namespace tirovane
