@@ -58,6 +58,9 @@ struct ReadingState {
     std::array<std::optional<double>, 2> MoonLongitudes;
     // The file name last chosen for saving a reading or exporting a chart.
     std::string LastFilePath;
+    // The file name and the folder of the last picture saved as JPEG.
+    std::string LastPictureFile;
+    std::string LastPictureFolder;
 };
 
 // Writes one evaluation's lines (role from `person`: 0 "usr", 1 "pp"),

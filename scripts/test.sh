@@ -2,8 +2,9 @@
 # Set-up, debug build with warnings as errors, and every test through ctest.
 #
 #   scripts/test.sh          the test suite (a few minutes on two cores)
-#   scripts/test.sh --all    also 30 s of fuzzing per target and the whole
-#                            suite again under AddressSanitizer and
+#   scripts/test.sh --all    also the whole suite built with clang, 30 s of
+#                            fuzzing per target and the whole suite again
+#                            under AddressSanitizer and
 #                            UndefinedBehaviorSanitizer (what CI runs)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -22,6 +23,11 @@ cmake --build --preset dev
 ctest --preset dev "$@"
 
 if $all; then
+  echo "== The test suite built with clang, warnings as errors =="
+  cmake --preset dev-clang >/dev/null
+  cmake --build --preset dev-clang
+  ctest --preset dev-clang "$@"
+
   echo "== Fuzzing, 30 seconds a target =="
   cmake --preset fuzz >/dev/null
   cmake --build --preset fuzz

@@ -12,8 +12,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -244,8 +242,10 @@ void TirovaneApp::OpenReading() {
         ApplyReadingFile(*file.Bytes, {input.ReadForm(0), input.ReadForm(1)});
     input.WriteForm(0, forms[0]);
     input.WriteForm(1, forms[1]);
-    input.cmdNext_Click();
-    input.cmdCalculate_Click();
+    // Both people are computed again from what the form now shows, as
+    // "Next" and "Get Manglik Matching Reading" compute them.
+    CalculatePerson(FirstPerson);
+    CalculatePerson(Partner);
 }
 
 void TirovaneApp::SaveAsJpeg() {
@@ -257,14 +257,9 @@ void TirovaneApp::SaveAsJpeg() {
     if (!path || path->empty()) {
         return;
     }
-    ResultForm& result = Result();
-    const auto* picture = result.findChild<QLabel*>(QStringLiteral("Picture1"));
-    const QImage image = picture ? picture->pixmap().toImage() : QImage();
-    if (const auto saved = tirovane::SaveAsJpeg(platform_, image, *path)) {
-        result.findChild<QLineEdit*>(QStringLiteral("txtFile"))
-            ->setText(QString::fromStdString(saved->FileName));
-        result.findChild<QLineEdit*>(QStringLiteral("txtFolder"))
-            ->setText(QString::fromStdString(saved->Folder));
+    if (const auto saved = tirovane::SaveAsJpeg(platform_, lastPicture_.toImage(), *path)) {
+        state_.LastPictureFile = saved->FileName;
+        state_.LastPictureFolder = saved->Folder;
     }
 }
 
@@ -290,10 +285,7 @@ void TirovaneApp::CaptureResult() {
     if (!frame_) {
         return;
     }
-    ResultForm& result = frame_->Result();
-    if (auto* picture = result.findChild<QLabel*>(QStringLiteral("Picture1"))) {
-        picture->setPixmap(result.grab());
-    }
+    lastPicture_ = frame_->Result().grab();
 }
 
 void TirovaneApp::ExitProgram() {

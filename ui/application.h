@@ -5,6 +5,7 @@
 #include "system/web_links.h"
 
 #include <QObject>
+#include <QPixmap>
 #include <QPointer>
 
 class QMenuBar;
@@ -53,6 +54,8 @@ public:
     void ExportChart();
     // Takes the picture of the result form that "Save As JPEG" saves.
     void CaptureResult();
+    // The last picture taken; empty before the first.
+    const QPixmap& LastPicture() const { return lastPicture_; }
 
     // Unloads every window and ends the program.
     void ExitProgram();
@@ -83,6 +86,7 @@ private:
     ReadingState state_;
     std::unique_ptr<InputForm> input_;
     QPointer<FrameWindow> frame_;
+    QPixmap lastPicture_;
     bool exiting_ = false;
 };
 

@@ -220,7 +220,7 @@ QGroupBox* InputForm::BuildPerson(int i) {
 
 void InputForm::BuildMenus() {
     QMenuBar* bar = menuBar();
-    const auto action = [this](QMenu* menu, const char* name, const char* caption) {
+    const auto action = [](QMenu* menu, const char* name, const char* caption) {
         QAction* a = menu->addAction(QString::fromLatin1(caption));
         a->setObjectName(QString::fromLatin1(name));
         return a;

@@ -9,7 +9,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTabBar>
@@ -70,17 +69,6 @@ ResultForm::ResultForm(TirovaneApp& app, QWidget* parent) : QWidget(parent), app
     pages_->addWidget(BuildMatchPage());
     layout->addWidget(pages_);
     connect(tabs_, &QTabBar::currentChanged, this, &ResultForm::TS_Click);
-
-    // Hidden: the capture of the form, and the last picture's name and folder.
-    auto* picture = new QLabel(this);
-    picture->setObjectName(QStringLiteral("Picture1"));
-    picture->hide();
-    auto* file = new QLineEdit(this);
-    file->setObjectName(QStringLiteral("txtFile"));
-    file->hide();
-    auto* folder = new QLineEdit(this);
-    folder->setObjectName(QStringLiteral("txtFolder"));
-    folder->hide();
 }
 
 QWidget* ResultForm::BuildPersonPage(int person) {

@@ -226,8 +226,8 @@ TEST_F(FilesTest, SaveAsJpegWritesThePictureOfTheResult) {
     QImage picture(QString::fromStdString(In("reading.jpg")), "JPG");
     ASSERT_FALSE(picture.isNull());
     EXPECT_EQ(picture.size(), app->Result().size());
-    EXPECT_EQ(Result<QLineEdit>("txtFile")->text(), "reading.jpg");
-    EXPECT_EQ(Result<QLineEdit>("txtFolder")->text().toStdString(), dir.string());
+    EXPECT_EQ(app->State().LastPictureFile, "reading.jpg");
+    EXPECT_EQ(app->State().LastPictureFolder, dir.string());
     EXPECT_FALSE(std::filesystem::exists(In("reading.bmp")));
 
     platform.SavePaths.push_back(std::nullopt);

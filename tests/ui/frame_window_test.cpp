@@ -126,7 +126,7 @@ TEST_F(FrameTest, EveryOpenerOpensItsPage) {
         std::function<void()> Open;
         const char* Address;
     };
-    const auto trigger = [this](QWidget& window, const char* name) {
+    const auto trigger = [](QWidget& window, const char* name) {
         return
             [&window, name] { window.findChild<QAction*>(QString::fromLatin1(name))->trigger(); };
     };
