@@ -23,8 +23,9 @@ std::string Flag(bool value) {
     return value ? "True" : "False";
 }
 
-// The file's lines, at most 34: missing ones read as empty.
-std::vector<std::string> Lines(std::string_view file) {
+// The file's lines, at most 34: missing ones read as empty. `present`
+// receives how many the file really has.
+std::vector<std::string> Lines(std::string_view file, std::size_t* present = nullptr) {
     std::vector<std::string> lines;
     std::size_t start = 0;
     while (lines.size() < 2 * LinesPerPerson && start < file.size()) {
@@ -38,6 +39,9 @@ std::vector<std::string> Lines(std::string_view file) {
         }
         lines.emplace_back(line);
         start = end + 1;
+    }
+    if (present != nullptr) {
+        *present = lines.size();
     }
     lines.resize(2 * LinesPerPerson);
     return lines;
@@ -89,18 +93,64 @@ std::optional<bool> Truth(const std::string& text) {
     return std::nullopt;
 }
 
-// Selects the entry whose text is the line, in a list of whole numbers
-// first .. last; otherwise the selection stays.
-void SelectNumber(const std::string& line, int first, int last, int& index) {
-    const std::string t = line;
+// The position of the entry whose text is the line, in a list of whole
+// numbers first .. last, or nothing when no entry has that text.
+std::optional<int> NumberEntry(const std::string& line, int first, int last) {
+    const std::string& t = line;
     int value = 0;
     const auto [end, error] = std::from_chars(t.data(), t.data() + t.size(), value);
     // The entry's text must match exactly: "05" is no entry of the list.
     if (!t.empty() && error == std::errc() && end == t.data() + t.size() && value >= first &&
         value <= last && std::to_string(value) == t) {
-        index = value - first;
+        return value - first;
+    }
+    return std::nullopt;
+}
+
+// Selects the entry whose text is the line; otherwise the selection stays.
+void SelectNumber(const std::string& line, int first, int last, int& index) {
+    if (const auto entry = NumberEntry(line, first, last)) {
+        index = *entry;
     }
 }
+
+std::optional<int> MonthEntry(const std::string& line) {
+    if (const auto month = RoundedNumber(line); month && *month >= 1 && *month <= 12) {
+        return *month - 1;
+    }
+    return std::nullopt;
+}
+
+std::optional<int> ZoneEntry(const std::string& line) {
+    if (const auto zone = WholeNumber(line); zone && *zone >= 0 && *zone < ZoneRowCount) {
+        return *zone;
+    }
+    return std::nullopt;
+}
+
+// The lines that select something, by their place in a person's 17, with
+// what they must hold and how opening reads them.
+struct SelectingLine {
+    int Index;
+    const char* Expected;
+    bool (*Readable)(const std::string&);
+};
+
+const std::array<SelectingLine, 9> SelectingLines = {{
+    {1, "a month from 1 to 12", [](const std::string& l) { return MonthEntry(l).has_value(); }},
+    {2, "a day from 1 to 31",
+     [](const std::string& l) { return NumberEntry(l, 1, 31).has_value(); }},
+    {3, "a year from 1901 to 2050",
+     [](const std::string& l) { return NumberEntry(l, FirstYear, LastYear).has_value(); }},
+    {4, "an hour from 0 to 23",
+     [](const std::string& l) { return NumberEntry(l, 0, 23).has_value(); }},
+    {5, "a minute from 0 to 59",
+     [](const std::string& l) { return NumberEntry(l, 0, 59).has_value(); }},
+    {6, "a zone row from 0 to 70", [](const std::string& l) { return ZoneEntry(l).has_value(); }},
+    {11, "True or False", [](const std::string& l) { return Truth(l).has_value(); }},
+    {12, "True or False", [](const std::string& l) { return Truth(l).has_value(); }},
+    {13, "True or False", [](const std::string& l) { return Truth(l).has_value(); }},
+}};
 
 } // namespace
 
@@ -171,14 +221,14 @@ std::array<PersonForm, 2> ApplyReadingFile(std::string_view file,
         };
         PersonForm& f = forms[i];
         f.Name = line(0);
-        if (const auto month = RoundedNumber(line(1)); month && *month >= 1 && *month <= 12) {
-            f.MonthIndex = *month - 1;
+        if (const auto month = MonthEntry(line(1))) {
+            f.MonthIndex = *month;
         }
         SelectNumber(line(2), 1, 31, f.DayIndex);
         SelectNumber(line(3), FirstYear, LastYear, f.YearIndex);
         SelectNumber(line(4), 0, 23, f.HourIndex);
         SelectNumber(line(5), 0, 59, f.MinuteIndex);
-        if (const auto zone = WholeNumber(line(6)); zone && *zone >= 0 && *zone < ZoneRowCount) {
+        if (const auto zone = ZoneEntry(line(6))) {
             f.ZoneRow = *zone;
         }
         f.LongitudeDegrees = line(7);
@@ -199,6 +249,26 @@ std::array<PersonForm, 2> ApplyReadingFile(std::string_view file,
         f.Country = line(16);
     }
     return forms;
+}
+
+std::optional<UnreadableLine> FindUnreadableLine(std::string_view file) {
+    std::size_t present = 0;
+    const std::vector<std::string> lines = Lines(file, &present);
+    if (present < lines.size()) {
+        return UnreadableLine{static_cast<int>(present) + 1, "is missing"};
+    }
+    for (int i = 0; i < 2; ++i) {
+        for (const SelectingLine& selecting : SelectingLines) {
+            const int number = i * LinesPerPerson + selecting.Index;
+            const std::string text =
+                FromWindows1252(Unscramble(lines[static_cast<std::size_t>(number)]));
+            if (!selecting.Readable(text)) {
+                return UnreadableLine{number + 1,
+                                      std::string("does not hold ") + selecting.Expected};
+            }
+        }
+    }
+    return std::nullopt;
 }
 
 bool HasReadingExtension(std::string_view path) {

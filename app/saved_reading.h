@@ -4,6 +4,7 @@
 #include "app/person_form.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -33,6 +34,18 @@ std::string ReadingFileBytes(const std::array<BirthDetails, 2>& people,
 // its selection, and so does a direction or check box whose line is empty.
 std::array<PersonForm, 2> ApplyReadingFile(std::string_view file,
                                            const std::array<PersonForm, 2>& current);
+
+// A line of a saved reading that opening it cannot use: its number (1 to
+// 34) and what is wrong ("is missing", "does not hold a month from 1 to 12").
+struct UnreadableLine {
+    int Line;
+    std::string Problem;
+};
+
+// The first line whose list or choice opening would leave as it was: a
+// missing line, a list line that names no entry, a flag line that is
+// neither a truth value nor a number. Nothing when every line can be used.
+std::optional<UnreadableLine> FindUnreadableLine(std::string_view file);
 
 // The extension check of the open command: the name's last three
 // characters are exactly "tvr".
