@@ -36,11 +36,14 @@ int RunChart(std::istream& in, std::ostream& out) {
             }
         }
         allCharted = allCharted && !result.contains("error");
-        out << result.dump() << '\n';
+        out << JsonLine(result) << '\n';
         // Flush whenever no further input is waiting, so that a caller that
         // writes one line and waits for its answer gets it at once.
         if (in.rdbuf()->in_avail() <= 0) {
             out.flush();
+        }
+        if (!out) {
+            break; // nowhere to write: the caller reports it
         }
     }
     out.flush();

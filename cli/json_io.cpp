@@ -4,6 +4,9 @@
 #include "engine/text_forms.h"
 
 #include <array>
+#include <cmath>
+#include <set>
+#include <vector>
 
 namespace tirovane::cli {
 
@@ -57,13 +60,77 @@ std::string Missing(const char* name) {
     return std::string("Missing field ") + name + ".";
 }
 
+// The line parsed, or why it is no JSON object this tool can take.
+std::variant<Json, std::string> ParseObject(std::string_view line) {
+    // The keys of every object being read, to refuse a field given twice
+    // (the parser would silently keep the last).
+    std::vector<std::set<std::string>> keys;
+    std::string twice;
+    const Json::parser_callback_t watch = [&](int, nlohmann::json::parse_event_t event,
+                                              Json& parsed) {
+        using Event = nlohmann::json::parse_event_t;
+        if (event == Event::object_start) {
+            keys.emplace_back();
+        } else if (event == Event::object_end && !keys.empty()) {
+            keys.pop_back();
+        } else if (event == Event::key && !keys.empty() && twice.empty() &&
+                   !keys.back().insert(parsed.get<std::string>()).second) {
+            twice = parsed.get<std::string>();
+        }
+        return true;
+    };
+    Json object;
+    try {
+        object = Json::parse(line, watch);
+    } catch (const Json::out_of_range&) {
+        return std::string("A number in the line is out of range.");
+    } catch (const Json::exception&) {
+        return std::string("The line is not a JSON object.");
+    }
+    if (!object.is_object()) {
+        return std::string("The line is not a JSON object.");
+    }
+    if (!twice.empty()) {
+        return "Field " + twice + " is given twice.";
+    }
+    return object;
+}
+
+// A whole number in [minimum, maximum]: an integer, or a number with no
+// fraction (15.0). Nothing when the value is neither, or out of the range.
+std::optional<int> WholeNumberIn(const Json& value, int minimum, int maximum) {
+    if (value.is_number_unsigned()) {
+        // Unsigned JSON numbers may exceed the signed range; compare them
+        // as unsigned so that a huge value is refused, not wrapped.
+        const auto n = value.get<unsigned long long>();
+        if (n > static_cast<unsigned long long>(maximum) ||
+            n < static_cast<unsigned long long>(std::max(minimum, 0))) {
+            return std::nullopt;
+        }
+        return static_cast<int>(n);
+    }
+    if (value.is_number_integer()) {
+        const auto n = value.get<long long>();
+        if (n < minimum || n > maximum) {
+            return std::nullopt;
+        }
+        return static_cast<int>(n);
+    }
+    const double d = value.get<double>();
+    if (!std::isfinite(d) || d < minimum || d > maximum) {
+        return std::nullopt;
+    }
+    return static_cast<int>(d);
+}
+
 } // namespace
 
 std::variant<PersonEntry, std::string> ParsePersonLine(std::string_view line) {
-    const Json object = Json::parse(line, nullptr, /*allow_exceptions=*/false);
-    if (object.is_discarded() || !object.is_object()) {
-        return std::string("The line is not a JSON object.");
+    auto parsed = ParseObject(line);
+    if (auto* problem = std::get_if<std::string>(&parsed)) {
+        return std::move(*problem);
     }
+    const Json& object = std::get<Json>(parsed);
     PersonEntry entry;
     BirthDetails& details = entry.Details;
 
@@ -86,23 +153,18 @@ std::variant<PersonEntry, std::string> ParsePersonLine(std::string_view line) {
         if (it == object.end()) {
             return Missing(field.Name);
         }
-        if (!it->is_number_integer()) {
+        const bool whole =
+            it->is_number_integer() || (it->is_number_float() && std::isfinite(it->get<double>()) &&
+                                        std::trunc(it->get<double>()) == it->get<double>());
+        if (!whole) {
             return std::string("Field ") + field.Name + " must be a whole number.";
         }
-        // Unsigned JSON numbers may exceed the signed range; compare them as
-        // unsigned so that a huge value is refused, not wrapped.
-        const bool inRange =
-            it->is_number_unsigned()
-                ? it->get<unsigned long long>() <= static_cast<unsigned long long>(field.Maximum) &&
-                      it->get<unsigned long long>() >=
-                          static_cast<unsigned long long>(field.Minimum)
-                : it->get<long long>() >= field.Minimum && it->get<long long>() <= field.Maximum;
-        if (!inRange) {
+        const auto value = WholeNumberIn(*it, field.Minimum, field.Maximum);
+        if (!value) {
             return std::string("Field ") + field.Name + " must be from " +
                    std::to_string(field.Minimum) + " to " + std::to_string(field.Maximum) + ".";
         }
-        const auto value = it->get<long long>();
-        details.*field.Target = static_cast<int>(value);
+        details.*field.Target = *value;
     }
     for (const FlagField& field : FlagFields) {
         const auto it = object.find(field.Name);
@@ -172,6 +234,12 @@ std::variant<BirthDetails, std::string> CheckedPerson(std::string_view line) {
         return std::string(failure->Message);
     }
     return std::move(entry.Details);
+}
+
+std::string JsonLine(const Json& value) {
+    // Texts that are no valid UTF-8 (a file name in another encoding) are
+    // written with replacement characters instead of failing.
+    return value.dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
 Json ErrorJson(std::string_view message) {

@@ -37,4 +37,8 @@ Json ChartToJson(const PersonChart& chart);
 
 Json ErrorJson(std::string_view message);
 
+// One line of output: the value as compact JSON; bytes that are no valid
+// UTF-8 become replacement characters.
+std::string JsonLine(const Json& value);
+
 } // namespace tirovane::cli

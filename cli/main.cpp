@@ -6,9 +6,36 @@
 #include "cli/reading_command.h"
 
 #include <CLI/CLI.hpp>
+#include <cerrno>
+#include <csignal>
+#include <exception>
+#include <fcntl.h>
 #include <iostream>
+#include <unistd.h>
+
+namespace {
+
+// A standard stream the caller closed gets a stand-in opened the wrong way
+// round: using it fails as using the closed one would, yet no file this
+// tool opens can take its number and receive the output meant for it.
+void ReserveStandardStreams() {
+    for (int fd = 0; fd <= 2; ++fd) {
+        if (::fcntl(fd, F_GETFD) == -1 && errno == EBADF) {
+            const int standIn = ::open("/dev/null", fd == 0 ? O_WRONLY : O_RDONLY);
+            if (standIn >= 0 && standIn != fd) {
+                ::close(standIn);
+            }
+        }
+    }
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
+    ReserveStandardStreams();
+    // A reader that goes away makes writing fail, which is reported, instead
+    // of ending the tool without a word.
+    std::signal(SIGPIPE, SIG_IGN);
     std::ios::sync_with_stdio(false);
 
     CLI::App app{"Tirovane from the command line: sidereal charts and Manglik readings as JSON."};
@@ -22,7 +49,7 @@ int main(int argc, char** argv) {
         "reading", "Compute a Manglik reading and write it as one JSON object: two people from "
                    "standard input (the first person, then the partner), or a saved reading.");
     std::string readingFile;
-    reading->add_option("FILE", readingFile, "A saved reading (.tvr)");
+    auto* readingFileOption = reading->add_option("FILE", readingFile, "A saved reading (.tvr)");
 
     auto* save = app.add_subcommand(
         "save", "Write two people from standard input (JSON lines) as a saved reading.");
@@ -34,8 +61,9 @@ int main(int argc, char** argv) {
     std::string exportFile;
     std::string exportReading;
     exportText->add_option("OUT", exportFile, "The text file to write")->required();
-    exportText->add_option("--reading", exportReading,
-                           "Take the reading from this saved reading instead of standard input");
+    auto* exportReadingOption = exportText->add_option(
+        "--reading", exportReading,
+        "Take the reading from this saved reading instead of standard input");
 
     auto* match = app.add_subcommand(
         "match", "Match one person against many: the first line of standard input is the first "
@@ -74,8 +102,9 @@ int main(int argc, char** argv) {
         return 2;
     }
 
+    std::optional<tirovane::cli::PlaceDate> date;
+    std::string query;
     if (place->parsed()) {
-        std::optional<tirovane::cli::PlaceDate> date;
         if (!placeDate.empty() || place->count("--date") > 0) {
             tirovane::cli::PlaceDate when;
             if (!tirovane::cli::ParseDateArgument(placeDate, when) ||
@@ -86,31 +115,48 @@ int main(int argc, char** argv) {
             }
             date = when;
         }
-        std::string query;
         for (const std::string& word : placeWords) {
             query += (query.empty() ? "" : " ") + word;
         }
-        return tirovane::cli::RunPlace(std::cout, std::cerr, nullptr, query, date, placeLimit);
     }
-    if (chart->parsed()) {
-        return tirovane::cli::RunChart(std::cin, std::cout);
-    }
-    const auto given = [](const std::string& value) {
-        return value.empty() ? std::nullopt : std::optional<std::string>(value);
+    // A file name that was given, even an empty one, is never standard input.
+    const auto given = [](const CLI::Option* option, const std::string& value) {
+        return option->count() > 0 ? std::optional<std::string>(value) : std::nullopt;
     };
-    if (reading->parsed()) {
-        return tirovane::cli::RunReading(std::cin, std::cout, given(readingFile));
+    int status = 2;
+    try {
+        if (place->parsed()) {
+            status =
+                tirovane::cli::RunPlace(std::cout, std::cerr, nullptr, query, date, placeLimit);
+        } else if (chart->parsed()) {
+            status = tirovane::cli::RunChart(std::cin, std::cout);
+        } else if (reading->parsed()) {
+            status = tirovane::cli::RunReading(std::cin, std::cout,
+                                               given(readingFileOption, readingFile));
+        } else if (match->parsed()) {
+            status = tirovane::cli::RunMatch(std::cin, std::cout,
+                                             matchPartner ? tirovane::cli::FixedSide::Partner
+                                                          : tirovane::cli::FixedSide::FirstPerson);
+        } else if (save->parsed()) {
+            status = tirovane::cli::RunSave(std::cin, std::cout, saveFile);
+        } else if (exportText->parsed()) {
+            status = tirovane::cli::RunExport(std::cin, std::cout, exportFile,
+                                              given(exportReadingOption, exportReading));
+        }
+    } catch (const std::ios_base::failure&) {
+        std::cout.flush();
+        std::cerr << "tirovane-cli: standard input could not be read.\n";
+        return 1;
+    } catch (const std::exception& e) {
+        std::cout.flush();
+        std::cerr << "tirovane-cli: " << e.what() << '\n';
+        return 1;
     }
-    if (match->parsed()) {
-        return tirovane::cli::RunMatch(std::cin, std::cout,
-                                       matchPartner ? tirovane::cli::FixedSide::Partner
-                                                    : tirovane::cli::FixedSide::FirstPerson);
+    std::cout.flush();
+    if (!std::cout) {
+        std::cerr << "tirovane-cli: the output could not be written whole (the disk may be full "
+                     "or the reader gone).\n";
+        return 1;
     }
-    if (save->parsed()) {
-        return tirovane::cli::RunSave(std::cin, std::cout, saveFile);
-    }
-    if (exportText->parsed()) {
-        return tirovane::cli::RunExport(std::cin, std::cout, exportFile, given(exportReading));
-    }
-    return 2;
+    return status;
 }

@@ -8,6 +8,8 @@
 #include "cli/match_command.h"
 #include "cli/place_command.h"
 
+#include <algorithm>
+
 namespace tirovane::cli {
 
 namespace {
@@ -38,8 +40,44 @@ PeopleOrError PeopleFrom(const std::optional<std::string>& file, std::istream& i
 }
 
 int Fail(std::ostream& out, const Json& error) {
-    out << error.dump() << '\n';
+    out << JsonLine(error) << '\n';
     return 1;
+}
+
+// The same answer for a wrong name whether a reading is read or saved.
+Json WrongExtension() {
+    return ErrorJson("Please Check The File. The name of a saved reading ends in \"tvr\", "
+                     "like \"reading.tvr\".");
+}
+
+// The text boxes of the input form take letters and blanks only, which is
+// also what a saved reading keeps whole; a box holds 32767 characters at
+// the most, which keeps a saved reading far below what opening reads.
+constexpr std::size_t LongestText = 32767;
+
+std::optional<Json> UnsavableText(const std::array<BirthDetails, 2>& people) {
+    for (int person = 0; person < 2; ++person) {
+        const BirthDetails& p = people[person];
+        const std::pair<const char*, const std::string*> texts[] = {
+            {"Name", &p.Name}, {"City", &p.City}, {"State", &p.State}, {"Country", &p.Country}};
+        for (const auto& [name, text] : texts) {
+            const bool letters = std::all_of(text->begin(), text->end(), [](char c) {
+                return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == ' ';
+            });
+            std::optional<Json> error;
+            if (!letters) {
+                error = PersonError("Please enter only letters", person);
+            } else if (text->size() > LongestText) {
+                error = PersonError(
+                    "Please enter at most " + std::to_string(LongestText) + " letters", person);
+            }
+            if (error) {
+                (*error)["field"] = name;
+                return error;
+            }
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -85,11 +123,20 @@ PeopleOrError PeopleFromLines(std::istream& in, ResolvedPlaces* places) {
 
 PeopleOrError PeopleFromFile(const std::string& path) {
     if (!HasReadingExtension(path)) {
-        return ErrorJson("Please Check The File.");
+        return WrongExtension();
     }
     const ReadResult file = ReadFileStart(path, 1 << 20);
     if (!file.Bytes) {
         return ErrorJson("The file " + path + " could not be opened: " + file.Error + ".");
+    }
+    // The windows keep a list's selection where a line names no entry; here
+    // there is no selection to keep, so such a file is refused.
+    if (const auto damaged = FindUnreadableLine(*file.Bytes)) {
+        Json error = ErrorJson("The saved reading " + path + " is damaged: line " +
+                               std::to_string(damaged->Line) + " " + damaged->Problem + ".");
+        error["line"] = damaged->Line;
+        error["person"] = damaged->Line > LinesPerPerson ? 1 : 0;
+        return error;
     }
     const std::array<PersonForm, 2> forms = ApplyReadingFile(*file.Bytes, {});
     std::array<BirthDetails, 2> people;
@@ -115,17 +162,23 @@ int RunReading(std::istream& in, std::ostream& out, const std::optional<std::str
             result["people"][person]["PlaceResolved"] = *places[person];
         }
     }
-    out << result.dump() << '\n';
+    out << JsonLine(result) << '\n';
     return 0;
 }
 
 int RunSave(std::istream& in, std::ostream& out, const std::string& file) {
+    if (!HasReadingExtension(file)) {
+        return Fail(out, WrongExtension());
+    }
     ResolvedPlaces places;
     const PeopleOrError people = PeopleFromLines(in, &places);
     if (const auto* error = std::get_if<Json>(&people)) {
         return Fail(out, *error);
     }
     const auto& pair = std::get<0>(people);
+    if (const auto error = UnsavableText(pair)) {
+        return Fail(out, *error);
+    }
     const std::string bytes = ReadingFileBytes(pair, {pair[0].ZoneRow, pair[1].ZoneRow});
     if (const auto failure = WriteFileAtomically(file, bytes)) {
         return Fail(out,
@@ -139,7 +192,7 @@ int RunSave(std::istream& in, std::ostream& out, const std::string& file) {
         }
         Json line;
         line["PlaceResolved"] = resolved;
-        out << line.dump() << '\n';
+        out << JsonLine(line) << '\n';
     }
     return 0;
 }

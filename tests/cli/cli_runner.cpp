@@ -38,6 +38,30 @@ CliRun RunCli(const std::string& arguments, const std::string& input) {
     return run;
 }
 
+ShellRun RunCliShell(const std::string& arguments) {
+    const auto errPath = std::filesystem::temp_directory_path() /
+                         ("tirovane-cli-test-" + std::to_string(::getpid()) + ".err");
+    // A tool that hangs is ended after 30 s (status 124).
+    const std::string command = "exec timeout 30 " + std::string(TIROVANE_CLI_PATH) + " " +
+                                arguments + " 2>" + errPath.string();
+    ShellRun run;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    EXPECT_NE(pipe, nullptr);
+    char buffer[4096];
+    size_t n = 0;
+    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) {
+        run.Out.append(buffer, n);
+    }
+    const int status = ::pclose(pipe);
+    run.ExitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::ifstream err(errPath, std::ios::binary);
+    std::stringstream text;
+    text << err.rdbuf();
+    run.Err = text.str();
+    std::filesystem::remove(errPath);
+    return run;
+}
+
 nlohmann::json WorkedExamplePerson() {
     return nlohmann::json{{"Name", "Example"},
                           {"Day", 12},

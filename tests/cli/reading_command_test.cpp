@@ -125,7 +125,8 @@ TEST(SavedReadingCommands, SaveThenReadingFromTheFileGivesTheSameReading) {
     std::filesystem::remove(file);
 
     EXPECT_EQ(json::parse(RunCli("reading /tmp/reading.TVR", "").Lines.at(0)),
-              json({{"error", "Please Check The File."}}));
+              json({{"error", "Please Check The File. The name of a saved reading ends in "
+                              "\"tvr\", like \"reading.tvr\"."}}));
     EXPECT_EQ(RunCli("reading /no/such/file.tvr", "").ExitStatus, 1);
 }
 
