@@ -78,12 +78,12 @@ int RunMatch(std::istream& in, std::ostream& out, FixedSide side) {
     std::string line;
     bool tooLong = false;
     if (!reader.Next(line, tooLong)) {
-        out << LineError("The first line must hold the person to match.", 1).dump() << '\n';
+        out << JsonLine(LineError("The first line must hold the person to match.", 1)) << '\n';
         return 1;
     }
     const auto fixedPerson = PersonOfLine(line, tooLong);
     if (const auto* problem = std::get_if<std::string>(&fixedPerson)) {
-        out << LineError(*problem, 1).dump() << '\n';
+        out << JsonLine(LineError(*problem, 1)) << '\n';
         return 1;
     }
     const BirthDetails& fixed = std::get<BirthDetails>(fixedPerson);
@@ -113,11 +113,14 @@ int RunMatch(std::istream& in, std::ostream& out, FixedSide side) {
             result["Partner"] =
                 fixedFirst ? VerdictsJson(person, chart) : VerdictsJson(fixed, fixedChart);
         }
-        out << result.dump() << '\n';
+        out << JsonLine(result) << '\n';
         // Flush whenever no further input is waiting, so that a caller that
         // writes one line and waits for its answer gets it at once.
         if (in.rdbuf()->in_avail() <= 0) {
             out.flush();
+        }
+        if (!out) {
+            break; // nowhere to write: the caller reports it
         }
     }
     out.flush();

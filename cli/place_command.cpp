@@ -127,7 +127,7 @@ int RunPlace(std::ostream& out, std::ostream& err, const atlas::Atlas* atlas,
     }
     const auto found = atlas->Search(query, limit);
     for (const atlas::Place& place : found) {
-        out << PlaceToJson(place, date).dump() << '\n';
+        out << JsonLine(PlaceToJson(place, date)) << '\n';
     }
     out.flush();
     return found.empty() ? 1 : 0;

@@ -181,7 +181,7 @@ TEST_F(CliFaults, PipesFoldersAndDevicesAreRefusedWithoutWaiting) {
 
 TEST_F(CliFaults, OutputThatCannotBeWrittenIsAFailure) {
     Write(In("pair.jsonl"), Pair());
-    for (const char* command : {"chart", "reading"}) {
+    for (const char* command : {"chart", "reading", "match"}) {
         const ShellRun run =
             RunCliShell(std::string(command) + " < " + In("pair.jsonl") + " > /dev/full");
         EXPECT_EQ(run.ExitStatus, 1) << command;
