@@ -1,3 +1,4 @@
+#include "app/birth_instant.h"
 #include "app/place_resolution.h"
 #include "app/reference_tables.h"
 
@@ -42,6 +43,18 @@ TEST_P(ZoneRowFactTest, PicksTheRowAndBox) {
     // The row and box stand for exactly the offset.
     const ZoneRow& row = LoadReferenceTables().Zones[t->Choice.Row];
     EXPECT_EQ(-(row.WestHours * 60 + row.WestMinutes) + (f.Box ? 60 : 0), f.OffsetMinutes);
+
+    // The person filled from the place has the true birth instant: the
+    // local time less the offset.
+    BirthDetails d;
+    d.Year = f.Year;
+    d.Month = f.Month;
+    d.Day = f.Day;
+    d.Hour = f.Hour;
+    ApplyPlace(d, PlaceIn(f.Zone, f.CountryCode), *t);
+    const double utcDays = static_cast<double>(atlas::DaysFromCivil(f.Year, f.Month, f.Day)) +
+                           (f.Hour * 60 - f.OffsetMinutes) / 1440.0;
+    EXPECT_NEAR(ComputeBirthInstant(d).JulianDayUT, 2440587.5 + utcDays, 1e-9);
 }
 
 // Rows 34 Indian Time, 20 Central European Time, 29 Greenwich Mean Time,
