@@ -65,6 +65,24 @@ int ComparePrefix(const char* p, std::string_view query) {
     return 0;
 }
 
+// A name made of ASCII letters and digits in words separated by single
+// blanks: the generator lets it stand for its own folded key.
+bool IsOwnKey(std::string_view name) {
+    if (name.empty() || name.front() == ' ' || name.back() == ' ') {
+        return false;
+    }
+    char previous = 'x';
+    for (char c : name) {
+        const bool alnum =
+            (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+        if (!alnum && !(c == ' ' && previous != ' ')) {
+            return false;
+        }
+        previous = c;
+    }
+    return true;
+}
+
 bool StartsAWord(std::string_view text, std::string_view term) {
     for (std::size_t pos = 0; pos < text.size();) {
         if (text.compare(pos, term.size(), term) == 0) {
@@ -280,6 +298,29 @@ bool Atlas::Narrowed(const PlaceRecord& place, const std::vector<std::string>& t
     return true;
 }
 
+bool Atlas::HasWordStartingWith(const PlaceRecord& place, std::string_view query) const {
+    // The same words the index holds: those of every key and, when the name
+    // is its own first key, those of the name.
+    const char* name = Text(place.Text);
+    const std::size_t nameLength = std::strlen(name);
+    const char* keys = name + nameLength + 1;
+    const auto wordsMatch = [&](const char* p) {
+        bool wordStart = true;
+        for (; *p != '\0'; ++p) {
+            if (*p == '|') {
+                wordStart = true;
+                continue;
+            }
+            if (wordStart && *p != ' ' && ComparePrefix(p, query) == 0) {
+                return true;
+            }
+            wordStart = *p == ' ';
+        }
+        return false;
+    };
+    return (IsOwnKey(std::string_view(name, nameLength)) && wordsMatch(name)) || wordsMatch(keys);
+}
+
 Place Atlas::MakePlace(const PlaceRecord& record) const {
     Place place;
     place.Name = Text(record.Text);
@@ -320,8 +361,22 @@ std::vector<Place> Atlas::Search(std::string_view query, std::size_t limit) cons
     const auto first = std::partition_point(index_.begin(), index_.end(), [&](std::uint32_t e) {
         return ComparePrefix(Text(e), name) < 0;
     });
+    const auto last = std::partition_point(
+        first, index_.end(), [&](std::uint32_t e) { return ComparePrefix(Text(e), name) == 0; });
+    // A short prefix starts words of tens of thousands of places: going
+    // through the places from the most populous finds the first few sooner
+    // than collecting and ranking all of them.
+    if (terms.empty() && std::distance(first, last) > 2000) {
+        for (std::uint32_t k = 0; k < places_.size() && found.size() < limit; ++k) {
+            if (HasWordStartingWith(places_[k], name)) {
+                found.push_back(MakePlace(places_[k]));
+            }
+        }
+        return found;
+    }
     std::vector<std::uint32_t> matches;
-    for (auto it = first; it != index_.end() && ComparePrefix(Text(*it), name) == 0; ++it) {
+    matches.reserve(static_cast<std::size_t>(std::distance(first, last)));
+    for (auto it = first; it != last; ++it) {
         matches.push_back(PlaceOfIndexEntry(*it));
     }
     // Places are stored most populous first: the smallest numbers rank best.

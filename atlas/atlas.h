@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -68,6 +69,7 @@ private:
     Atlas() = default;
     const char* Text(std::uint32_t offset) const { return blob_ + offset; }
     std::uint32_t PlaceOfIndexEntry(std::uint32_t offset) const;
+    bool HasWordStartingWith(const PlaceRecord& place, std::string_view query) const;
     bool Narrowed(const PlaceRecord& place, const std::vector<std::string>& terms) const;
     Place MakePlace(const PlaceRecord& record) const;
 
@@ -101,7 +103,7 @@ private:
     std::once_flag once_;
     std::unique_ptr<Atlas> atlas_;
     std::string error_;
-    bool tried_ = false;
+    std::atomic<bool> tried_ = false;
 };
 
 } // namespace tirovane::atlas

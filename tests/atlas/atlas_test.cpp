@@ -1,5 +1,6 @@
 #include "atlas/atlas.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -89,6 +90,37 @@ TEST(AtlasTest, RanksByPopulationAndMatchesAnyWord) {
     ASSERT_EQ(m.size(), 10u);
     for (std::size_t k = 1; k < m.size(); ++k) {
         EXPECT_GE(m[k - 1].Population, m[k].Population);
+    }
+}
+
+TEST(AtlasTest, AOneLetterSearchRanksLikeTheLongerOnesItCovers) {
+    // One letter goes through the places in rank order; three letters
+    // through the index. No place that a three-letter search under the
+    // letter finds is missing from the one-letter search if it is more
+    // populous than the last the one-letter search gives.
+    for (const char letter : {'m', 's', 'k'}) {
+        const auto got = TheAtlas().Search(std::string(1, letter), 10);
+        ASSERT_EQ(got.size(), 10u);
+        const auto key = [](const Place& p) {
+            return p.Name + "/" + p.CountryCode + "/" + p.State;
+        };
+        std::vector<std::string> gotKeys;
+        for (const Place& p : got) {
+            gotKeys.push_back(key(p));
+        }
+        int checked = 0;
+        for (char b = 'a'; b <= 'z'; ++b) {
+            for (char c = 'a'; c <= 'z'; ++c) {
+                for (const Place& p : TheAtlas().Search(std::string{letter, b, c}, 10)) {
+                    if (p.Population > got.back().Population) {
+                        ++checked;
+                        EXPECT_NE(std::find(gotKeys.begin(), gotKeys.end(), key(p)), gotKeys.end())
+                            << letter << ": " << key(p);
+                    }
+                }
+            }
+        }
+        EXPECT_GE(checked, 5) << letter;
     }
 }
 

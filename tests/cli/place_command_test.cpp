@@ -3,6 +3,7 @@
 
 #include "tests/cli/cli_runner.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
@@ -121,8 +122,8 @@ TEST(PlaceCommand, APlaceInAChartLineFillsThePlaceFields) {
     // instant as the example typed by hand.
     json person = PersonAt("London, United Kingdom");
     person["Hour"] = 1;
-    const CliRun run = RunCli("chart", tirovane::test::WorkedExamplePerson().dump() + "\n" +
-                                           person.dump() + "\n");
+    const CliRun run =
+        RunCli("chart", tirovane::test::WorkedExamplePerson().dump() + "\n" + person.dump() + "\n");
     EXPECT_EQ(run.ExitStatus, 0);
     ASSERT_EQ(run.Lines.size(), 2u);
     const json byHand = json::parse(run.Lines[0]);
@@ -161,6 +162,42 @@ TEST(PlaceCommand, AReadingFromTownNamesAlone) {
     EXPECT_EQ(reading["people"][0]["PlaceResolved"]["Name"], "Mumbai");
     EXPECT_EQ(reading["people"][1]["PlaceResolved"]["Name"], "Kolkata");
     EXPECT_EQ(reading["people"][1]["PlaceResolved"]["ZoneRow"], 34);
+}
+
+} // namespace
+
+namespace {
+
+TEST(PlaceCommand, SaveWithPlacesWritesTheirFieldsAndSaysWhatTheyWere) {
+    // 1:00 BST in London is the worked example's instant; the partner in
+    // Chennai on the same date.
+    json first = PersonAt("London, United Kingdom");
+    first["Hour"] = 1;
+    json partner = PersonAt("Madras");
+    partner["Name"] = "Partner";
+    const std::string file = (std::filesystem::temp_directory_path() / "place_pair.tvr").string();
+    const CliRun save = RunCli("save " + file, first.dump() + "\n" + partner.dump() + "\n");
+    EXPECT_EQ(save.ExitStatus, 0);
+    ASSERT_EQ(save.Lines.size(), 1u);
+    const json said = json::parse(save.Lines[0]);
+    ASSERT_EQ(said["PlaceResolved"].size(), 2u);
+    EXPECT_EQ(said["PlaceResolved"][0]["Name"], "London");
+    EXPECT_EQ(said["PlaceResolved"][1]["Name"], "Chennai");
+
+    // The saved reading reads back as the reading of the same lines.
+    const CliRun fromFile = RunCli("reading " + file, "");
+    const CliRun fromResolved = RunCli("reading", first.dump() + "\n" + partner.dump() + "\n");
+    ASSERT_EQ(fromFile.Lines.size(), 1u);
+    ASSERT_EQ(fromResolved.Lines.size(), 1u);
+    json a = json::parse(fromFile.Lines[0]);
+    json b = json::parse(fromResolved.Lines[0]);
+    for (json* reading : {&a, &b}) {
+        for (json& person : (*reading)["people"]) {
+            person.erase("PlaceResolved");
+        }
+    }
+    EXPECT_EQ(a, b);
+    std::filesystem::remove(file);
 }
 
 } // namespace
