@@ -70,8 +70,10 @@ const PersonChart& ComputePerson(ReadingState& state, int index, const BirthDeta
     // The first person starts a new pair.
     if (index == FirstPerson) {
         state.MoonLongitudes[Partner].reset();
+        state.Charts[Partner].reset();
     }
     state.MoonLongitudes[index] = state.LastChart.Sidereal.Longitudes[engine::Moon];
+    state.Charts[static_cast<std::size_t>(index)] = state.LastChart;
     RecordEvaluation(state, index, manglik::ReferenceKind::LagnaChart, state.LastChart.LagnaChart);
     RecordEvaluation(state, index, manglik::ReferenceKind::RashiChart, state.LastChart.RashiChart);
     return state.LastChart;

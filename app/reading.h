@@ -50,6 +50,9 @@ struct ReadingState {
     int LastPerson = FirstPerson;
     engine::EngineInput LastInput;
     PersonChart LastChart;
+    // Each person's chart as last computed, so that a result window made
+    // afresh shows the pair the match lines are about.
+    std::array<std::optional<PersonChart>, 2> Charts;
     MatchFlags LagnaMatchFlags;
     MatchFlags ChandraMatchFlags;
     ResultLines Lines;

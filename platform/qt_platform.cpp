@@ -67,6 +67,9 @@ MessageAnswer QtPlatform::ShowMessage(const std::string& text, const std::string
                     buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
                                                      : QMessageBox::Ok,
                     DialogParent());
+    // Room around a short message, so that the box does not look cramped.
+    box.setStyleSheet(
+        QStringLiteral("QLabel#qt_msgbox_label { min-width: 280px; padding: 6px 4px; }"));
     const int answer = box.exec();
     if (buttons == MessageButtons::Ok) {
         return MessageAnswer::Ok;

@@ -69,7 +69,14 @@ AboutBox::AboutBox(WebLinks& links, QWidget* parent) : QDialog(parent) {
     buttons->addStretch(1);
     buttons->addWidget(ok);
     layout->addLayout(buttons);
-    setFixedWidth(460);
+    // Wrapped texts at a fixed width take exactly the height they need, so
+    // nothing is cut off at any font size or scale.
+    constexpr int TextWidth = 420;
+    for (QLabel* wrapped : {description, promotion}) {
+        wrapped->setFixedWidth(TextWidth);
+        wrapped->setMinimumHeight(wrapped->heightForWidth(TextWidth));
+    }
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 } // namespace tirovane

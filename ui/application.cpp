@@ -26,6 +26,9 @@ TirovaneApp::TirovaneApp(Platform& platform, WebAddresses addresses)
 TirovaneApp::~TirovaneApp() {
     exiting_ = true;
     delete frame_.data();
+    for (const QPointer<FrameWindow>& closed : closing_) {
+        delete closed.data();
+    }
 }
 
 void TirovaneApp::Start() {
@@ -44,8 +47,16 @@ FrameWindow& TirovaneApp::Frame() {
     if (!frame_) {
         frame_ = new FrameWindow(*this);
         // A new result form starts from its design-time captions and shows
-        // both people's details from the reading.
-        frame_->Result().Form_Load(state_.People);
+        // both people's details from the reading, and what was computed of
+        // them so far, so that the pair on screen is the pair of the match.
+        ResultForm& result = frame_->Result();
+        result.Form_Load(state_.People);
+        for (int person : {FirstPerson, Partner}) {
+            if (const auto& chart = state_.Charts[static_cast<std::size_t>(person)]) {
+                result.WriteChart(person, *chart);
+                result.WriteManglikLines(person, state_.Lines);
+            }
+        }
     }
     return *frame_;
 }
@@ -87,6 +98,7 @@ void TirovaneApp::WriteComputedPerson(int index) {
     result.WriteChart(index, state_.LastChart);
     result.WriteManglikLines(index, state_.Lines);
     result.WriteMatch(ReadingMatch(state_));
+    Frame().FitResult();
 }
 
 void TirovaneApp::Back() {
@@ -112,9 +124,15 @@ void TirovaneApp::New() {
 }
 
 void TirovaneApp::CloseFrame() {
-    if (frame_) {
-        frame_->CloseQuietly();
-        delete frame_.data();
+    // The frame may be handling the very menu click or toolbar press that
+    // closes it: it is closed now and deleted by the event loop once that
+    // event is done, never from inside it.
+    if (FrameWindow* frame = frame_.data()) {
+        frame_ = nullptr;
+        closing_.removeAll(nullptr);
+        closing_.append(frame);
+        frame->CloseQuietly();
+        frame->deleteLater();
     }
 }
 

@@ -87,6 +87,9 @@ private:
     std::unique_ptr<InputForm> input_;
     QPointer<FrameWindow> frame_;
     QPixmap lastPicture_;
+    // Frame windows that were closed and wait for the event loop to delete
+    // them (they may have been handling the click that closed them).
+    QList<QPointer<FrameWindow>> closing_;
     bool exiting_ = false;
 };
 

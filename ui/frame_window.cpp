@@ -71,10 +71,25 @@ void ButtonBand::ArrangeButtons() {
     const int linksWidth = std::max(120, save->x() - 40);
     int y = 4;
     for (const char* name : {"Label1", "lblFullBrand"}) {
-        if (QWidget* link = Named(this, name)) {
-            link->setGeometry(20, y, linksWidth, link->heightForWidth(linksWidth));
+        if (auto* link = qobject_cast<QLabel*>(Named(this, name))) {
+            // A text longer than the room breaks into lines of about equal
+            // length rather than a full line and a stray word or two.
+            const QMargins m = link->contentsMargins();
+            const int oneLine = link->fontMetrics().horizontalAdvance(link->text()) + m.left() +
+                                m.right() + 2 * link->margin() + 12;
+            int w = std::min(linksWidth, oneLine);
+            if (oneLine > linksWidth) {
+                const int lines = (oneLine + linksWidth - 1) / linksWidth;
+                w = std::min(linksWidth,
+                             oneLine / lines + 8 * link->fontMetrics().averageCharWidth());
+            }
+            link->setGeometry(20, y, w, link->heightForWidth(w));
             y += link->height() + 2;
         }
+    }
+    // The band grows when the links need more lines than it has room for.
+    if (y + 2 > height()) {
+        setFixedHeight(y + 2);
     }
     if (QWidget* cobrand = Named(this, "lblCobrand")) {
         cobrand->setGeometry(Named(this, "lblFullBrand")->geometry());
@@ -175,7 +190,7 @@ FrameWindow::FrameWindow(TirovaneApp& app) : app_(app) {
     result_ = new ResultForm(app_);
     child_ = area_->addSubWindow(result_, Qt::FramelessWindowHint);
     child_->setObjectName(QStringLiteral("frmDisplayWindow"));
-    child_->resize(result_->size());
+    FitResult();
 }
 
 QAction* FrameWindow::Entry(QMenu* menu, const char* name, const char* caption, bool shown) {
@@ -350,10 +365,22 @@ void FrameWindow::mnuChart_Click() {
     child_->show();
 }
 
+void FrameWindow::FitResult() {
+    // The result form at the size its contents need: word-wrapped lines take
+    // the height they need at that width, so nothing is cut off or drawn
+    // over; the frame's area scrolls when the window is smaller.
+    QSize size = result_->sizeHint().expandedTo(result_->minimumSizeHint());
+    if (result_->hasHeightForWidth()) {
+        size.setHeight(std::max(size.height(), result_->heightForWidth(size.width())));
+    }
+    const QMargins margins = child_->contentsMargins();
+    child_->resize(size.grownBy(margins));
+}
+
 void FrameWindow::MDIForm_Activate() {
     // The result form at the size of its contents, at the top, centred by
     // the screen's width.
-    child_->resize(child_->sizeHint());
+    FitResult();
     const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     const int screenWidth = screen ? screen->geometry().width() : width();
     child_->move((screenWidth - child_->width()) / 2, 0);

@@ -49,6 +49,9 @@ public:
     // Closes the window without ending the program.
     void CloseQuietly();
 
+    // Sizes the result form to what its contents need.
+    void FitResult();
+
 public slots:
     void TB_ButtonClick(const QString& key);
     void mnuNew_Click();

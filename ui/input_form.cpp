@@ -32,6 +32,9 @@ QString Indexed(const char* name, int index) {
 QComboBox* List(const char* name, int index, QWidget* parent) {
     auto* list = new QComboBox(parent);
     list->setObjectName(Indexed(name, index));
+    // Both people's lists take the width of their longest entry, whichever
+    // frame is shown first.
+    list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     return list;
 }
 
@@ -46,9 +49,7 @@ QWidget* Row(std::initializer_list<QWidget*> widgets, const QString& caption = {
         layout->addWidget(w);
     }
     if (!caption.isEmpty()) {
-        auto* label = new QLabel(caption, row);
-        label->setEnabled(false);
-        layout->addWidget(label);
+        layout->addWidget(new QLabel(caption, row));
     }
     layout->addStretch(1);
     return row;
@@ -78,6 +79,7 @@ InputForm::InputForm(TirovaneApp& app)
 
     auto* open = new QPushButton(QStringLiteral("&Open Previously Saved Reading"), central);
     open->setObjectName(QStringLiteral("cmdOpen"));
+    open->setAutoDefault(true);
     layout->addWidget(open, 0, Qt::AlignLeft);
     connect(open, &QPushButton::clicked, this, &InputForm::cmdOpen_Click);
 
@@ -106,9 +108,11 @@ InputForm::InputForm(TirovaneApp& app)
             "Co-brand this software for your own web site. Click here for more details."),
         links);
     cobrand->setObjectName(QStringLiteral("lblCobrand"));
-    linkLayout->addWidget(home);
-    linkLayout->addWidget(reseller);
-    linkLayout->addWidget(cobrand);
+    // Each link on one line: the window is as wide as the longest.
+    for (LinkLabel* link : {home, reseller, cobrand}) {
+        link->setWordWrap(false);
+        linkLayout->addWidget(link);
+    }
     layout->addWidget(links);
     connect(home, &LinkLabel::clicked, this, [this] { app_.Links().OpenHomePage(); });
     connect(reseller, &LinkLabel::clicked, this, [this] { app_.Links().OpenResellerPage(); });
@@ -151,7 +155,27 @@ QGroupBox* InputForm::BuildPerson(int i) {
     p.LonDeg = text("txtLonDeg", Kind::Digits);
     p.LonMin = text("txtLonMin", Kind::Digits);
     p.TimeZone = List("cboTimeZone", i, f);
-    p.TimeZone->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    // What a screen reader says for each box; the lists and boxes that
+    // share one row of the form get names of their own.
+    const std::pair<QWidget*, const char*> spoken[] = {
+        {p.Name, "Name"},
+        {p.Date, "Day of birth"},
+        {p.Month, "Month of birth"},
+        {p.Year, "Year of birth"},
+        {p.Hour, "Hour of birth"},
+        {p.Minute, "Minute of birth"},
+        {p.City, "City"},
+        {p.State, "State"},
+        {p.Country, "Country"},
+        {p.LatDeg, "Latitude degrees"},
+        {p.LatMin, "Latitude minutes"},
+        {p.LonDeg, "Longitude degrees"},
+        {p.LonMin, "Longitude minutes"},
+        {p.TimeZone, "Time Zone"},
+    };
+    for (const auto& [widget, name] : spoken) {
+        widget->setAccessibleName(QString::fromLatin1(name));
+    }
 
     // Each person's North/South and East/West pairs are groups of their own;
     // the four buttons of each kind share one array across both people.
@@ -164,6 +188,10 @@ QGroupBox* InputForm::BuildPerson(int i) {
     p.South = option("optLat", 2 * i + 1, "South");
     p.East = option("optLong", 2 * i, "East");
     p.West = option("optLong", 2 * i + 1, "West");
+    p.North->setAccessibleDescription(QStringLiteral("Latitude"));
+    p.South->setAccessibleDescription(QStringLiteral("Latitude"));
+    p.East->setAccessibleDescription(QStringLiteral("Longitude"));
+    p.West->setAccessibleDescription(QStringLiteral("Longitude"));
     auto* latitudeGroup = new QButtonGroup(f);
     latitudeGroup->addButton(p.North);
     latitudeGroup->addButton(p.South);
@@ -205,8 +233,20 @@ QGroupBox* InputForm::BuildPerson(int i) {
         i == 0 ? QStringLiteral("&Next") : QStringLiteral("&Get Manglik Matching Reading"), f);
     command->setObjectName(i == 0 ? QStringLiteral("cmdNext") : QStringLiteral("cmdCalculate"));
     command->setDefault(false);
-    command->setAutoDefault(false);
-    form->addRow(QString(), Row({command}, {}, f));
+    if (i == 0) {
+        form->addRow(QString(), Row({command}, {}, f));
+    } else {
+        // The way back to the first person's details without computing.
+        auto* back = new QPushButton(QStringLiteral("&Back"), f);
+        back->setObjectName(QStringLiteral("cmdPrevious"));
+        back->setAccessibleDescription(QStringLiteral("Back to your personal details"));
+        connect(back, &QPushButton::clicked, this, [this] { BringFrameToFront(FirstPerson); });
+        form->addRow(QString(), Row({back, command}, {}, f));
+    }
+    // Enter presses the button that has the focus, as Space does.
+    for (QPushButton* button : f->findChildren<QPushButton*>()) {
+        button->setAutoDefault(true);
+    }
 
     if (i == 0) {
         connect(command, &QPushButton::clicked, this, &InputForm::cmdNext_Click);

@@ -1,5 +1,6 @@
 #include "ui/rashi_chart.h"
 
+#include "engine/tables.h"
 #include "ui/widgets.h"
 
 #include <QLabel>
@@ -37,6 +38,11 @@ RashiChartWidget::RashiChartWidget(int person, QWidget* parent) : QWidget(parent
         const QRect r(Margin + cell.x() * CellSize, Margin + cell.y() * CellSize, CellSize,
                       CellSize);
         auto* content = NamedLabel(contentName.arg(k), QString(), this);
+        const std::string_view sign = engine::SignEnglishNames[static_cast<std::size_t>(k)];
+        content->setAccessibleDescription(
+            QStringLiteral("Sign %1, %2")
+                .arg(k + 1)
+                .arg(QString::fromLatin1(sign.data(), static_cast<qsizetype>(sign.size()))));
         content->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         content->move(r.left() + ContentLeft - 16, r.top() + ContentTop);
         content->setFixedWidth(CellSize - ContentLeft + 14);

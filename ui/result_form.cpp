@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTextEdit>
@@ -26,6 +27,8 @@ QString Qt8(const std::string& text) {
 QGroupBox* Group(const QString& name, const QString& caption, QWidget* parent) {
     auto* group = new QGroupBox(caption, parent);
     group->setObjectName(name);
+    // Each panel is announced by its own caption, as shown ("&&" shows "&").
+    group->setAccessibleName(QString(caption).replace(QStringLiteral("&&"), QStringLiteral("&")));
     return group;
 }
 
@@ -89,6 +92,7 @@ QWidget* ResultForm::BuildPersonPage(int person) {
                                        "lblLongitude", "lblCity", "lblState", "lblCountry"};
     for (int k = 0; k < 8; ++k) {
         page.Details[k] = NamedLabel(QLatin1String(detailNames[k]) + suffix, QString(), details);
+        page.Details[k]->setAccessibleDescription(QStringLiteral("Personal Details"));
         detailsLayout->addWidget(page.Details[k]);
     }
     detailsLayout->addStretch(1);
@@ -105,6 +109,7 @@ QWidget* ResultForm::BuildPersonPage(int person) {
                               b, 0);
         page.Planets[b] =
             NamedLabel(QStringLiteral("Planet%1_%2").arg(suffix).arg(b), QString(), planets);
+        page.Planets[b]->setAccessibleDescription(QString::fromLatin1(PlanetCaptions[b]));
         planetGrid->addWidget(page.Planets[b], b, 1);
     }
     planetGrid->setRowStretch(7, 1);
@@ -121,6 +126,7 @@ QWidget* ResultForm::BuildPersonPage(int person) {
         QLabel* value = k < 6 ? NamedLabel(QLatin1String(vedicNames[k]) + suffix, QString(), vedic)
                               : NamedLabel(QStringLiteral("lblLagnaPosition_%1").arg(person),
                                            QStringLiteral(" "), vedic);
+        value->setAccessibleDescription(QString::fromLatin1(VedicCaptions[k]));
         if (k < 6) {
             page.Vedic[k] = value;
         }
@@ -135,6 +141,9 @@ QWidget* ResultForm::BuildPersonPage(int person) {
                                 QStringLiteral("Manglik Interpretation"), frame);
     auto* interpretationLayout = new QVBoxLayout(page.Interpretation);
     interpretationLayout->setSpacing(8);
+    auto* resultGroups = new QHBoxLayout;
+    resultGroups->setSpacing(12);
+    interpretationLayout->addLayout(resultGroups);
     const int lagnaFrame = person == 0 ? 3 : 4;
     const int rashiFrame = person == 0 ? 2 : 5;
     const auto resultGroup = [&](int frameIndex, const QString& caption, int first) {
@@ -145,9 +154,11 @@ QWidget* ResultForm::BuildPersonPage(int person) {
         for (int k = first; k < first + 3; ++k) {
             page.Results[k] =
                 ResultLabel(QStringLiteral("lblResult%1_%2").arg(suffix).arg(k), group);
+            page.Results[k]->setAccessibleDescription(caption);
             groupLayout->addWidget(page.Results[k]);
         }
-        interpretationLayout->addWidget(group);
+        groupLayout->addStretch(1);
+        resultGroups->addWidget(group, 1);
     };
     resultGroup(lagnaFrame, QStringLiteral("Ascendant (Lagna)"), 0);
     resultGroup(rashiFrame, QStringLiteral("Moon Sign (Rashi)"), 3);
@@ -185,9 +196,9 @@ QWidget* ResultForm::BuildPersonPage(int person) {
                                                   : QStringLiteral("Command1"));
     showEffects->setObjectName(person == 0 ? QStringLiteral("Command4")
                                            : QStringLiteral("Command2"));
-    buttonLayout->addStretch(1);
     buttonLayout->addWidget(showInterpretation);
     buttonLayout->addWidget(showEffects);
+    buttonLayout->addStretch(1);
     if (person == 0) {
         connect(showInterpretation, &QPushButton::clicked, this, &ResultForm::Command3_Click);
         connect(showEffects, &QPushButton::clicked, this, &ResultForm::Command4_Click);
@@ -196,15 +207,27 @@ QWidget* ResultForm::BuildPersonPage(int person) {
         connect(showEffects, &QPushButton::clicked, this, &ResultForm::Command2_Click);
     }
 
-    grid->addWidget(details, 0, 0);
-    grid->addWidget(planets, 0, 1);
-    grid->addWidget(vedic, 0, 2);
-    grid->addWidget(page.Chart, 1, 0);
-    grid->addWidget(page.Interpretation, 1, 1, 1, 2);
-    grid->addWidget(page.Effects, 1, 1, 1, 2);
-    grid->addWidget(buttons, 2, 0, 1, 3);
+    // The chart keeps its full size on the left with the panel buttons under
+    // it; the details, positions and Vedic values stand side by side on the
+    // right above the interpretation, so that a page needs little height.
+    auto* left = new QVBoxLayout;
+    left->setSpacing(8);
+    left->addWidget(page.Chart, 0, Qt::AlignLeft | Qt::AlignTop);
+    left->addWidget(buttons);
+    left->addStretch(1);
+    auto* top = new QHBoxLayout;
+    top->setSpacing(12);
+    top->addWidget(details, 1);
+    top->addWidget(planets, 0);
+    top->addWidget(vedic, 0);
+    auto* right = new QVBoxLayout;
+    right->setSpacing(8);
+    right->addLayout(top);
+    right->addWidget(page.Interpretation, 1);
+    right->addWidget(page.Effects, 1);
+    grid->addLayout(left, 0, 0);
+    grid->addLayout(right, 0, 1);
     grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(2, 1);
     return frame;
 }
 
@@ -223,6 +246,7 @@ QWidget* ResultForm::BuildMatchPage() {
         groupLayout->setSpacing(6);
         for (int k = 3 * g; k < 3 * g + 3; ++k) {
             interpretation_[k] = ResultLabel(QStringLiteral("lblInterpretation_%1").arg(k), group);
+            interpretation_[k]->setAccessibleDescription(QString::fromLatin1(captions[g]));
             groupLayout->addWidget(interpretation_[k]);
         }
         layout->addWidget(group);
@@ -272,11 +296,11 @@ void ResultForm::WriteChart(int person, const PersonChart& chart) {
 void ResultForm::WriteManglikLines(int person, const ResultLines& lines) {
     const auto& own = person == 0 ? lines.Male : lines.Female;
     for (int k = 0; k < 6; ++k) {
-        people_[person].Results[k]->setText(Qt8(own[k]));
+        SetWrappedText(people_[person].Results[k], Qt8(own[k]));
     }
     // The greeting lines of this person, then both match lines.
     for (const int k : {person, person + 3, 2, 5}) {
-        interpretation_[k]->setText(Qt8(lines.Interpretation[k]));
+        SetWrappedText(interpretation_[k], Qt8(lines.Interpretation[k]));
     }
 }
 
@@ -334,6 +358,7 @@ void ResultForm::ShowEffects(int person) {
     page.Effects->show();
     // Every press inserts the whole text again at the insertion point.
     QTextCursor cursor = page.EffectsText->textCursor();
+    const int start = cursor.position();
     for (const TextBlock& block : EffectsAndRemedies()) {
         QTextCharFormat format;
         format.setFontWeight(block.Bold ? QFont::Bold : QFont::Normal);
@@ -342,6 +367,12 @@ void ResultForm::ShowEffects(int person) {
         cursor.insertText(text, format);
     }
     page.EffectsText->setTextCursor(cursor);
+    // The insertion point stays after the text, but the view shows the
+    // copy just inserted from its first heading.
+    QTextCursor first(page.EffectsText->document());
+    first.setPosition(start);
+    QScrollBar* scroll = page.EffectsText->verticalScrollBar();
+    scroll->setValue(scroll->value() + page.EffectsText->cursorRect(first).top());
 }
 
 void ResultForm::Command3_Click() {

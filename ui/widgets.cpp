@@ -8,7 +8,13 @@ namespace tirovane {
 LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
     setCursor(Qt::PointingHandCursor);
     setWordWrap(true);
-    setStyleSheet(QStringLiteral("color: #1a56b0; text-decoration: underline;"));
+    // Reachable with the Tab key and opened with Enter or Space, like a
+    // link on a web page; the focus shows as a dotted frame.
+    setFocusPolicy(Qt::TabFocus);
+    setStyleSheet(QStringLiteral("QLabel { color: #1a56b0; text-decoration: underline;"
+                                 " border: 1px solid transparent; }"
+                                 " QLabel:focus { border: 1px dotted #1a56b0; }"));
+    setAccessibleDescription(QStringLiteral("Link"));
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
@@ -16,6 +22,19 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
         emit clicked();
     }
     QLabel::mouseReleaseEvent(event);
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        emit clicked();
+        event->accept();
+        return;
+    default:
+        QLabel::keyPressEvent(event);
+    }
 }
 
 FilteredLineEdit::FilteredLineEdit(Kind kind, std::function<void(FilteredLineEdit&)> report,
@@ -83,6 +102,16 @@ QLabel* NamedLabel(const QString& name, const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
     return label;
+}
+
+void SetWrappedText(QLabel* label, const QString& text) {
+    label->setText(text);
+    int widest = 0;
+    for (const QString& word : text.split(u' ', Qt::SkipEmptyParts)) {
+        widest = std::max(widest, label->fontMetrics().horizontalAdvance(word));
+    }
+    const QMargins m = label->contentsMargins();
+    label->setMinimumWidth(widest + m.left() + m.right() + 2 * label->margin() + 2);
 }
 
 } // namespace tirovane

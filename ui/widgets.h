@@ -19,6 +19,7 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // A line edit that lets only the characters of one kind in. A refused
@@ -51,6 +52,10 @@ private:
 // The window font of every text: Verdana, which fontconfig replaces by a
 // close sans-serif face where it is not installed.
 QFont WindowFont(int pointSize = 9, bool bold = false);
+
+// Sets the text of a word-wrapped label and keeps its longest word whole:
+// the label is never made narrower than that word.
+void SetWrappedText(QLabel* label, const QString& text);
 
 // A label named for the tests, with the given text.
 QLabel* NamedLabel(const QString& name, const QString& text, QWidget* parent);
