@@ -86,6 +86,7 @@ void TirovaneApp::CalculatePerson(int index) {
             Frame().setGeometry(screen->availableGeometry());
         }
         Frame().showMaximized();
+        Frame().FitResult(); // the frame's area places its window anew when shown
         Frame().raise();
         Frame().activateWindow();
         input.hide();

@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -15,6 +16,7 @@
 #include <QScreen>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace tirovane {
 
@@ -40,6 +42,7 @@ ButtonBand::ButtonBand(QWidget* parent) : QWidget(parent) {
     const auto button = [this](const char* name, const char* caption) {
         auto* b = new QPushButton(QString::fromLatin1(caption), this);
         b->setObjectName(QString::fromLatin1(name));
+        b->setAutoDefault(true); // Enter presses the focused button
         b->setMinimumWidth(96);
         b->adjustSize();
         b->resize(std::max(96, b->sizeHint().width()), b->sizeHint().height());
@@ -369,12 +372,15 @@ void FrameWindow::FitResult() {
     // The result form at the size its contents need: word-wrapped lines take
     // the height they need at that width, so nothing is cut off or drawn
     // over; the frame's area scrolls when the window is smaller.
+    // Texts written since the last layout pass (on hidden pages too) count.
+    LayOutAgain(result_);
     QSize size = result_->sizeHint().expandedTo(result_->minimumSizeHint());
     if (result_->hasHeightForWidth()) {
         size.setHeight(std::max(size.height(), result_->heightForWidth(size.width())));
     }
     const QMargins margins = child_->contentsMargins();
     child_->resize(size.grownBy(margins));
+    LayOutAgain(result_);
 }
 
 void FrameWindow::MDIForm_Activate() {

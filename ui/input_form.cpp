@@ -20,6 +20,7 @@
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QVBoxLayout>
+#include <vector>
 
 namespace tirovane {
 
@@ -175,6 +176,11 @@ QGroupBox* InputForm::BuildPerson(int i) {
     };
     for (const auto& [widget, name] : spoken) {
         widget->setAccessibleName(QString::fromLatin1(name));
+        // On Linux a list is announced by its current entry: its description
+        // says which list it is.
+        if (qobject_cast<QComboBox*>(widget)) {
+            widget->setAccessibleDescription(QString::fromLatin1(name));
+        }
     }
 
     // Each person's North/South and East/West pairs are groups of their own;
@@ -242,6 +248,18 @@ QGroupBox* InputForm::BuildPerson(int i) {
         back->setAccessibleDescription(QStringLiteral("Back to your personal details"));
         connect(back, &QPushButton::clicked, this, [this] { BringFrameToFront(FirstPerson); });
         form->addRow(QString(), Row({back, command}, {}, f));
+    }
+    // The Tab key follows the form from top to bottom.
+    std::vector<QWidget*> order = {p.Name,   p.Date,  p.Month,    p.Year,    p.Hour,
+                                   p.Minute, p.City,  p.State,    p.Country, p.LatDeg,
+                                   p.LatMin, p.North, p.South,    p.LonDeg,  p.LonMin,
+                                   p.East,   p.West,  p.TimeZone, p.Dst,     p.LookUp};
+    if (auto* back = f->findChild<QPushButton*>(QStringLiteral("cmdPrevious"))) {
+        order.push_back(back);
+    }
+    order.push_back(command);
+    for (std::size_t k = 1; k < order.size(); ++k) {
+        QWidget::setTabOrder(order[k - 1], order[k]);
     }
     // Enter presses the button that has the focus, as Space does.
     for (QPushButton* button : f->findChildren<QPushButton*>()) {

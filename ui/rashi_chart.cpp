@@ -68,19 +68,25 @@ void RashiChartWidget::SetCells(const ChartCellTexts& cells) {
     }
 }
 
-// A cell may hold up to ten lines: the font shrinks until they fit.
+// A cell may hold up to ten lines: the font shrinks until every line fits
+// the cell's width and all of them fit above the sign number.
 void RashiChartWidget::FitContent(int sign) {
     QLabel* label = contents_[sign];
-    const int available = CellSize - ContentTop - numbers_[sign]->height();
-    for (int size = 9; size >= 5; --size) {
-        label->setFont(WindowFont(size));
-        const int lines = std::max<qsizetype>(1, label->text().count(u'\n') + 1);
-        if (label->fontMetrics().lineSpacing() * lines <= available || size == 5) {
-            label->setFixedHeight(std::min(
-                available + 2, label->fontMetrics().lineSpacing() * static_cast<int>(lines) + 2));
-            break;
-        }
+    const int available = numbers_[sign]->y() - 1 - label->y();
+    const auto fits = [&](const QFont& font) {
+        label->setFont(font);
+        const QSize need = label->sizeHint();
+        return need.height() <= available && need.width() <= label->width();
+    };
+    QFont font = WindowFont(9);
+    for (int size = 9; size >= 5 && !fits(font); --size) {
+        font = WindowFont(size);
     }
+    // The rare crowded cell goes below five points, pixel by pixel.
+    for (int pixels = QFontMetrics(font).height(); pixels > 4 && !fits(font); --pixels) {
+        font.setPixelSize(pixels);
+    }
+    label->setFixedHeight(std::min(available, label->sizeHint().height()));
 }
 
 void RashiChartWidget::paintEvent(QPaintEvent* /*event*/) {

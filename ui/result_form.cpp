@@ -6,6 +6,7 @@
 #include "ui/rashi_chart.h"
 #include "ui/widgets.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -13,6 +14,8 @@
 #include <QScrollBar>
 #include <QStackedWidget>
 #include <QTabBar>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -196,6 +199,8 @@ QWidget* ResultForm::BuildPersonPage(int person) {
                                                   : QStringLiteral("Command1"));
     showEffects->setObjectName(person == 0 ? QStringLiteral("Command4")
                                            : QStringLiteral("Command2"));
+    showInterpretation->setAutoDefault(true); // Enter presses the focused button
+    showEffects->setAutoDefault(true);
     buttonLayout->addWidget(showInterpretation);
     buttonLayout->addWidget(showEffects);
     buttonLayout->addStretch(1);
@@ -345,6 +350,8 @@ void ResultForm::TS_Click() {
     } else {
         pages_->setCurrentIndex(2);
     }
+    // The page in front is laid out for the texts it holds now.
+    LayOutAgain(pages_->currentWidget());
 }
 
 void ResultForm::ShowInterpretation(int person) {
@@ -369,10 +376,10 @@ void ResultForm::ShowEffects(int person) {
     page.EffectsText->setTextCursor(cursor);
     // The insertion point stays after the text, but the view shows the
     // copy just inserted from its first heading.
-    QTextCursor first(page.EffectsText->document());
-    first.setPosition(start);
-    QScrollBar* scroll = page.EffectsText->verticalScrollBar();
-    scroll->setValue(scroll->value() + page.EffectsText->cursorRect(first).top());
+    QTextDocument* document = page.EffectsText->document();
+    const QRectF block = document->documentLayout()->blockBoundingRect(document->findBlock(start));
+    page.EffectsText->verticalScrollBar()->setValue(
+        qRound(block.top() - document->documentMargin()));
 }
 
 void ResultForm::Command3_Click() {

@@ -1,6 +1,7 @@
 #include "ui/widgets.h"
 
 #include <QKeyEvent>
+#include <QLayout>
 #include <QMouseEvent>
 
 namespace tirovane {
@@ -112,6 +113,24 @@ void SetWrappedText(QLabel* label, const QString& text) {
     }
     const QMargins m = label->contentsMargins();
     label->setMinimumWidth(widest + m.left() + m.right() + 2 * label->margin() + 2);
+}
+
+void LayOutAgain(QWidget* root) {
+    QList<QWidget*> widgets = root->findChildren<QWidget*>();
+    widgets.prepend(root);
+    // Innermost first, so that each widget's size hint is made afresh from
+    // its children's.
+    for (auto w = widgets.rbegin(); w != widgets.rend(); ++w) {
+        if (QLayout* layout = (*w)->layout()) {
+            layout->invalidate();
+        }
+        (*w)->updateGeometry();
+    }
+    for (QWidget* w : widgets) {
+        if (QLayout* layout = w->layout()) {
+            layout->activate();
+        }
+    }
 }
 
 } // namespace tirovane

@@ -57,6 +57,10 @@ QFont WindowFont(int pointSize = 9, bool bold = false);
 // the label is never made narrower than that word.
 void SetWrappedText(QLabel* label, const QString& text);
 
+// Drops every cached size below `root` (texts may have changed on pages
+// that were hidden) and lays the widgets out again from the top down.
+void LayOutAgain(QWidget* root);
+
 // A label named for the tests, with the given text.
 QLabel* NamedLabel(const QString& name, const QString& text, QWidget* parent);
 
