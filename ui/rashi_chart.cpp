@@ -38,7 +38,7 @@ RashiChartWidget::RashiChartWidget(int person, QWidget* parent) : QWidget(parent
         const QRect r(Margin + cell.x() * CellSize, Margin + cell.y() * CellSize, CellSize,
                       CellSize);
         auto* content = NamedLabel(contentName.arg(k), QString(), this);
-        const std::string_view sign = engine::SignEnglishNames[static_cast<std::size_t>(k)];
+        const std::string_view sign = engine::Signs[static_cast<std::size_t>(k)].EnglishName;
         content->setAccessibleDescription(
             QStringLiteral("Sign %1, %2")
                 .arg(k + 1)
