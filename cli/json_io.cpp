@@ -199,6 +199,11 @@ Json ManglikToJson(const manglik::ManglikResult& result) {
     out["Percentage"] = result.Percentage;
     out["DetailLine"] = result.DetailLine;
     out["Verdict"] = result.Verdict;
+    Json rules = Json::array();
+    for (const manglik::CancellationRule rule : result.CancelledBy) {
+        rules.push_back(std::string(manglik::RuleName(rule)));
+    }
+    out["CancelledBy"] = std::move(rules);
     return out;
 }
 

@@ -29,7 +29,7 @@ std::variant<BirthDetails, std::string> CheckedPerson(std::string_view line);
 // the line (not an object, a missing field, a wrong type, out of range).
 std::variant<PersonEntry, std::string> ParsePersonLine(std::string_view line);
 
-// The six fields of one Manglik evaluation.
+// The fields of one Manglik evaluation, with the rules that cancelled it.
 Json ManglikToJson(const manglik::ManglikResult& result);
 
 // The chart's fields under their own names.

@@ -1,6 +1,7 @@
 #include "manglik/manglik.h"
 
 #include <cstdlib>
+#include <optional>
 
 namespace tirovane::manglik {
 
@@ -17,12 +18,28 @@ bool IsDoshaHouse(int house) {
 enum Sign : int { Ari, Tau, Gem, Can, Leo, Vir, Lib, Sco, Sag, Cap, Aqu, Pis };
 
 // Mars in its own sign pair cancels the dosha from one particular house;
-// in Leo or Aquarius from any house.
-bool SignCancels(int marsSign, int house) {
+// in Leo or Aquarius from any house. The sign rule that holds, if any.
+std::optional<CancellationRule> SignRule(int marsSign, int house) {
     const auto is = [marsSign](Sign a, Sign b) { return marsSign == a || marsSign == b; };
-    return is(Leo, Aqu) || (is(Vir, Gem) && house == 2) || (is(Sco, Ari) && house == 4) ||
-           (is(Cap, Can) && house == 7) || (is(Pis, Sag) && house == 8) ||
-           (is(Lib, Tau) && house == 12);
+    if (is(Leo, Aqu)) {
+        return CancellationRule::LeoAquarius;
+    }
+    if (is(Vir, Gem) && house == 2) {
+        return CancellationRule::House2GeminiVirgo;
+    }
+    if (is(Sco, Ari) && house == 4) {
+        return CancellationRule::House4AriesScorpio;
+    }
+    if (is(Cap, Can) && house == 7) {
+        return CancellationRule::House7CancerCapricorn;
+    }
+    if (is(Pis, Sag) && house == 8) {
+        return CancellationRule::House8SagittariusPisces;
+    }
+    if (is(Lib, Tau) && house == 12) {
+        return CancellationRule::House12TaurusLibra;
+    }
+    return std::nullopt;
 }
 
 std::string_view PercentageOf(int house) {
@@ -44,6 +61,28 @@ std::string_view PercentageOf(int house) {
 }
 
 } // namespace
+
+std::string_view RuleName(CancellationRule rule) {
+    switch (rule) {
+    case CancellationRule::LeoAquarius:
+        return "LeoAquarius";
+    case CancellationRule::House2GeminiVirgo:
+        return "House2GeminiVirgo";
+    case CancellationRule::House4AriesScorpio:
+        return "House4AriesScorpio";
+    case CancellationRule::House7CancerCapricorn:
+        return "House7CancerCapricorn";
+    case CancellationRule::House8SagittariusPisces:
+        return "House8SagittariusPisces";
+    case CancellationRule::House12TaurusLibra:
+        return "House12TaurusLibra";
+    case CancellationRule::JupiterConjunct:
+        return "JupiterConjunct";
+    case CancellationRule::MercuryConjunct:
+        return "MercuryConjunct";
+    }
+    return {};
+}
 
 std::string_view KindText(ReferenceKind kind) {
     return kind == ReferenceKind::LagnaChart ? "LagnaChart" : "RashiChart";
@@ -74,10 +113,18 @@ ManglikResult EvaluateManglik(double referenceLongitude, const ChartLongitudes& 
     result.HadDosha = IsDoshaHouse(result.House);
     result.IsManglik = result.HadDosha;
 
-    if (result.IsManglik &&
-        (SignCancels(marsSign, result.House) || IsConjunct(mars, longitudes[engine::Jupiter]) ||
-         IsConjunct(mars, longitudes[engine::Mercury]))) {
-        result.IsManglik = false;
+    // Every rule is tested, and each one that holds is recorded.
+    if (result.IsManglik) {
+        if (const auto rule = SignRule(marsSign, result.House)) {
+            result.CancelledBy.push_back(*rule);
+        }
+        if (IsConjunct(mars, longitudes[engine::Jupiter])) {
+            result.CancelledBy.push_back(CancellationRule::JupiterConjunct);
+        }
+        if (IsConjunct(mars, longitudes[engine::Mercury])) {
+            result.CancelledBy.push_back(CancellationRule::MercuryConjunct);
+        }
+        result.IsManglik = result.CancelledBy.empty();
     }
 
     if (result.IsManglik) {
@@ -99,6 +146,38 @@ ManglikResult EvaluateManglik(ReferenceKind kind, const ChartLongitudes& longitu
     return EvaluateManglik(
         longitudes[kind == ReferenceKind::LagnaChart ? engine::Ascendant : engine::Moon],
         longitudes);
+}
+
+std::string ExplainCancellation(const ManglikResult& result, double marsLongitude) {
+    if (result.CancelledBy.empty()) {
+        return {};
+    }
+    const std::string sign(
+        engine::Signs[static_cast<std::size_t>(engine::SignIndexOf(marsLongitude))].EnglishName);
+    const std::string house =
+        std::to_string(result.House) +
+        std::string(Tables.OrdinalSuffixes[static_cast<std::size_t>((result.House - 1) % 12)]);
+    std::string text = "Cancelled: ";
+    for (std::size_t k = 0; k < result.CancelledBy.size(); ++k) {
+        if (k > 0) {
+            text += "; ";
+        }
+        switch (result.CancelledBy[k]) {
+        case CancellationRule::LeoAquarius:
+            text += "Mars in " + sign;
+            break;
+        case CancellationRule::JupiterConjunct:
+            text += "Mars within 10\u00B0 of Jupiter";
+            break;
+        case CancellationRule::MercuryConjunct:
+            text += "Mars within 10\u00B0 of Mercury";
+            break;
+        default:
+            text += "Mars in " + sign + " in the " + house + " house";
+            break;
+        }
+    }
+    return text;
 }
 
 } // namespace tirovane::manglik

@@ -6,6 +6,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Whether Mars causes Mangal dosha counted from a reference sign (the
 // ascendant or the Moon), whether other placements cancel it, and how
@@ -25,6 +26,21 @@ struct ManglikTables {
 
 const ManglikTables& LoadManglikTables();
 
+// The rules that cancel a dosha, in the order they are tested.
+enum class CancellationRule {
+    LeoAquarius,             // Mars in Leo or Aquarius, any house
+    House2GeminiVirgo,       // Mars in Gemini or Virgo in the 2nd house
+    House4AriesScorpio,      // Mars in Aries or Scorpio in the 4th house
+    House7CancerCapricorn,   // Mars in Cancer or Capricorn in the 7th house
+    House8SagittariusPisces, // Mars in Sagittarius or Pisces in the 8th house
+    House12TaurusLibra,      // Mars in Taurus or Libra in the 12th house
+    JupiterConjunct,         // Mars within 10 whole degrees of Jupiter
+    MercuryConjunct,         // Mars within 10 whole degrees of Mercury
+};
+
+// "LeoAquarius", "House2GeminiVirgo", ... as the rules are named.
+std::string_view RuleName(CancellationRule rule);
+
 struct ManglikResult {
     int House = 1; // house of Mars, the reference sign being house 1
     bool HadDosha = false;
@@ -32,6 +48,9 @@ struct ManglikResult {
     std::string Percentage;
     std::string DetailLine;
     std::string Verdict;
+    // Every rule that held for a dosha house, in rule order; empty when
+    // there was no dosha or nothing cancelled it.
+    std::vector<CancellationRule> CancelledBy;
 
     friend bool operator==(const ManglikResult&, const ManglikResult&) = default;
 };
@@ -59,5 +78,9 @@ ManglikResult EvaluateManglik(double referenceLongitude, const ChartLongitudes& 
 // The same, with the reference taken from the chart: the ascendant (slot 9)
 // for LagnaChart, the Moon (slot 1) for RashiChart.
 ManglikResult EvaluateManglik(ReferenceKind kind, const ChartLongitudes& longitudes);
+
+// The cancellation in plain words, for example "Cancelled: Mars in Aries in
+// the 4th house; Mars within 10° of Jupiter"; empty when nothing cancelled.
+std::string ExplainCancellation(const ManglikResult& result, double marsLongitude);
 
 } // namespace tirovane::manglik

@@ -17,10 +17,11 @@ const char* const NoDosha = "You do not have Manglik Dosha.";
 
 ManglikResult Manglik(int house) {
     return {
-        house, true, true, "50%", "Percentage of Mangala dosha is  50%", "The person is Manglik"};
+        house, true, true, "50%", "Percentage of Mangala dosha is  50%", "The person is Manglik",
+        {}};
 }
 ManglikResult NotManglik(int house) {
-    return {house, false, false, "", " ", "The person is Not Manglik"};
+    return {house, false, false, "", " ", "The person is Not Manglik", {}};
 }
 ManglikResult Cancelled(int house) {
     return {house,
@@ -28,7 +29,8 @@ ManglikResult Cancelled(int house) {
             false,
             "",
             "Your Mangal Dosha has been cancelled due to other placements in your chart. ",
-            "The person is Non Manglik"};
+            "The person is Non Manglik",
+            {manglik::CancellationRule::LeoAquarius}};
 }
 
 ReadingState WithNames() {

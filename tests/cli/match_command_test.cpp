@@ -140,6 +140,11 @@ TEST(ReadingCommand, CarriesTheAshtakoota) {
     ASSERT_TRUE(reading.contains("Ashtakoota"));
     EXPECT_EQ(reading["Ashtakoota"]["Total"], 16);
     EXPECT_EQ(reading["Ashtakoota"]["Attributes"]["Partner"]["Yoni"], "Rat");
+    // Mars in Aquarius cancels both evaluations by its sign alone; Mercury
+    // (5 Pisces) stands 18 whole degrees away.
+    const json& first = reading["people"][0];
+    EXPECT_EQ(first["LagnaChart"]["CancelledBy"], json::array({"LeoAquarius"}));
+    EXPECT_EQ(first["RashiChart"]["CancelledBy"], json::array({"LeoAquarius"}));
 }
 
 TEST(AshtakootaJson, HalvesAsPointFiveWholeNumbersAsIntegers) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 namespace tirovane::manglik {
 namespace {
@@ -104,6 +105,91 @@ TEST(EvaluateManglik, HousesCancellationsAndPercentages) {
         EXPECT_EQ(r.Percentage, c.Percentage) << c.What;
         EXPECT_EQ(r.DetailLine, c.Detail) << c.What;
         EXPECT_EQ(r.Verdict, c.Verdict) << c.What;
+    }
+}
+
+TEST(EvaluateManglik, CancelledByNamesEveryRuleThatHeldInOrder) {
+    // Far away: Jupiter and Mercury 90 degrees and more from Mars unless a
+    // case places them.
+    struct Case {
+        const char* What;
+        ChartLongitudes Positions;
+        std::vector<std::string> Rules;
+        const char* Explanation;
+    };
+    const Case cases[] = {
+        {"standing dosha", Chart("10 Ari 00", "05 Ari 00"), {}, ""},
+        {"no dosha house, Jupiter on Mars",
+         Chart("10 Ari 00", "05 Gem 00", "05 Gem 30", "05 Gem 40"),
+         {},
+         ""},
+        {"Leo in house 1",
+         Chart("10 Leo 00", "05 Leo 10", "15 Pis 00", "15 Sag 00"),
+         {"LeoAquarius"},
+         "Cancelled: Mars in Leo"},
+        {"Aquarius in house 8",
+         Chart("10 Can 00", "05 Aqu 10", "15 Lib 00", "15 Sag 00"),
+         {"LeoAquarius"},
+         "Cancelled: Mars in Aquarius"},
+        {"Gemini in house 2",
+         Chart("10 Tau 00", "05 Gem 00"),
+         {"House2GeminiVirgo"},
+         "Cancelled: Mars in Gemini in the 2nd house"},
+        {"Aries in house 4",
+         Chart("10 Cap 00", "05 Ari 00"),
+         {"House4AriesScorpio"},
+         "Cancelled: Mars in Aries in the 4th house"},
+        {"Capricorn in house 7",
+         Chart("10 Can 00", "05 Cap 00"),
+         {"House7CancerCapricorn"},
+         "Cancelled: Mars in Capricorn in the 7th house"},
+        {"Pisces in house 8",
+         Chart("10 Leo 00", "05 Pis 00"),
+         {"House8SagittariusPisces"},
+         "Cancelled: Mars in Pisces in the 8th house"},
+        {"Libra in house 12",
+         Chart("10 Sco 00", "05 Lib 00", "15 Ari 00", "15 Ari 00"),
+         {"House12TaurusLibra"},
+         "Cancelled: Mars in Libra in the 12th house"},
+        {"Jupiter across Pisces and Aries",
+         Chart("10 Ari 00", "27 Pis 00", "03 Ari 00"),
+         {"JupiterConjunct"},
+         "Cancelled: Mars within 10\u00B0 of Jupiter"},
+        {"Mercury on Mars",
+         Chart("10 Ari 00", "12 Can 00", "20 Lib 00", "12 Can 00"),
+         {"MercuryConjunct"},
+         "Cancelled: Mars within 10\u00B0 of Mercury"},
+        // Every rule is tested: a sign rule and both conjunctions together.
+        {"all three",
+         Chart("10 Cap 00", "05 Ari 00", "01 Ari 00", "14 Ari 00"),
+         {"House4AriesScorpio", "JupiterConjunct", "MercuryConjunct"},
+         "Cancelled: Mars in Aries in the 4th house; Mars within 10\u00B0 of Jupiter; Mars "
+         "within 10\u00B0 of Mercury"},
+        {"Aries in house 4 and Jupiter",
+         Chart("10 Cap 00", "05 Ari 00", "10 Ari 00"),
+         {"House4AriesScorpio", "JupiterConjunct"},
+         "Cancelled: Mars in Aries in the 4th house; Mars within 10\u00B0 of Jupiter"},
+        {"Aquarius with Mercury",
+         Chart("10 Aqu 00", "05 Aqu 00", "15 Lib 00", "28 Cap 00"),
+         {"LeoAquarius", "MercuryConjunct"},
+         "Cancelled: Mars in Aquarius; Mars within 10\u00B0 of Mercury"},
+        // Scorpio in house 1 is no sign rule; Mercury 11 degrees away is
+        // too far: the dosha stands.
+        {"Scorpio in house 1, Mercury 11 degrees off",
+         Chart("10 Sco 00", "05 Sco 00", "15 Ari 00", "16 Sco 00"),
+         {},
+         ""},
+    };
+    for (const Case& c : cases) {
+        const ManglikResult r = EvaluateManglik(ReferenceKind::LagnaChart, c.Positions);
+        std::vector<std::string> names;
+        for (const CancellationRule rule : r.CancelledBy) {
+            names.emplace_back(RuleName(rule));
+        }
+        EXPECT_EQ(names, c.Rules) << c.What;
+        // Cancelled exactly when a rule held for a dosha house.
+        EXPECT_EQ(r.HadDosha && !r.IsManglik, !c.Rules.empty()) << c.What;
+        EXPECT_EQ(ExplainCancellation(r, c.Positions[engine::Mars]), c.Explanation) << c.What;
     }
 }
 
