@@ -240,8 +240,12 @@ QWidget* ResultForm::BuildMatchPage() {
     auto* frame = new QWidget(this);
     frame->setObjectName(QStringLiteral("fraFrame_2"));
     auto* layout = new QVBoxLayout(frame);
-    layout->setContentsMargins(24, 20, 24, 20);
-    layout->setSpacing(16);
+    layout->setContentsMargins(24, 14, 24, 14);
+    layout->setSpacing(12);
+    // The two interpretations side by side, the 36-point match below them.
+    auto* interpretations = new QHBoxLayout;
+    interpretations->setSpacing(16);
+    layout->addLayout(interpretations);
     const char* const captions[] = {"Lagna Manglik Interpretation",
                                     "Chandra Manglik Interpretation"};
     for (int g = 0; g < 2; ++g) {
@@ -254,7 +258,8 @@ QWidget* ResultForm::BuildMatchPage() {
             interpretation_[k]->setAccessibleDescription(QString::fromLatin1(captions[g]));
             groupLayout->addWidget(interpretation_[k]);
         }
-        layout->addWidget(group);
+        groupLayout->addStretch(1);
+        interpretations->addWidget(group, 1);
     }
     matchTable_ = new MatchTable(frame);
     layout->addWidget(matchTable_);
