@@ -303,7 +303,9 @@ bool Atlas::HasWordStartingWith(const PlaceRecord& place, std::string_view query
     // is its own first key, those of the name.
     const char* name = Text(place.Text);
     const std::size_t nameLength = std::strlen(name);
-    const char* keys = name + nameLength + 1;
+    // A damaged file could end with the name: then it has no keys.
+    const char* end = blob_ + blobSize_;
+    const char* keys = name + nameLength + 1 < end ? name + nameLength + 1 : end - 1;
     const auto wordsMatch = [&](const char* p) {
         bool wordStart = true;
         for (; *p != '\0'; ++p) {

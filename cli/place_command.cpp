@@ -127,7 +127,7 @@ int RunPlace(std::ostream& out, std::ostream& err, const atlas::Atlas* atlas,
     }
     const auto found = atlas->Search(query, limit);
     for (const atlas::Place& place : found) {
-        out << JsonLine(PlaceToJson(place, date)) << '\n';
+        out << PlaceToJson(place, date).dump() << '\n';
     }
     out.flush();
     return found.empty() ? 1 : 0;
@@ -136,6 +136,10 @@ int RunPlace(std::ostream& out, std::ostream& err, const atlas::Atlas* atlas,
 PlaceLine ResolvePlaceLine(std::string_view line, const atlas::Atlas* (*getAtlas)(std::string*)) {
     PlaceLine result;
     result.Line = std::string(line);
+    // Most lines give coordinates: spare them a second parse.
+    if (line.find("\"Place\"") == std::string_view::npos) {
+        return result;
+    }
     Json object = Json::parse(line, nullptr, /*allow_exceptions=*/false);
     if (object.is_discarded() || !object.is_object() || !object.contains("Place")) {
         return result;
