@@ -57,7 +57,8 @@ public:
 
     // The update reminder's date in the per-user settings.
     virtual std::optional<std::chrono::year_month_day> ReminderDate() = 0;
-    virtual void SetReminderDate(std::chrono::year_month_day date) = 0;
+    // False when the settings could not be written.
+    virtual bool SetReminderDate(std::chrono::year_month_day date) = 0;
 
     virtual LocalTime Now() = 0;
 

@@ -60,6 +60,9 @@ QtPlatform::QtPlatform(std::string searchAddress) : searchAddress_(std::move(sea
 
 MessageAnswer QtPlatform::ShowMessage(const std::string& text, const std::string& title,
                                       MessageKind kind, MessageButtons buttons) {
+    if (ending_) {
+        return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+    }
     QString shown = ToQt(text);
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
     QMessageBox box(kind == MessageKind::Error ? QMessageBox::Critical : QMessageBox::Information,
@@ -78,14 +81,23 @@ MessageAnswer QtPlatform::ShowMessage(const std::string& text, const std::string
 }
 
 std::optional<std::string> QtPlatform::ChooseSaveFile(const FileDialogRequest& request) {
+    if (ending_) {
+        return std::nullopt;
+    }
     return RunFileDialog(request, QFileDialog::AcceptSave);
 }
 
 std::optional<std::string> QtPlatform::ChooseOpenFile(const FileDialogRequest& request) {
+    if (ending_) {
+        return std::nullopt;
+    }
     return RunFileDialog(request, QFileDialog::AcceptOpen);
 }
 
 bool QtPlatform::ConfirmPrint(QPrinter& printer) {
+    if (ending_) {
+        return false;
+    }
     QPrintDialog dialog(&printer, DialogParent());
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
@@ -113,11 +125,16 @@ std::optional<std::chrono::year_month_day> QtPlatform::ReminderDate() {
                                        std::chrono::day(static_cast<unsigned>(date.day()))};
 }
 
-void QtPlatform::SetReminderDate(std::chrono::year_month_day date) {
+bool QtPlatform::SetReminderDate(std::chrono::year_month_day date) {
     QSettings settings;
+    if (!settings.isWritable()) {
+        return false;
+    }
     const QDate value(static_cast<int>(date.year()), static_cast<int>(unsigned(date.month())),
                       static_cast<int>(unsigned(date.day())));
     settings.setValue(QStringLiteral("ReminderDate"), value.toString(Qt::ISODate));
+    settings.sync();
+    return settings.status() == QSettings::NoError;
 }
 
 LocalTime QtPlatform::Now() {

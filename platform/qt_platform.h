@@ -22,13 +22,18 @@ public:
     void OpenAddress(const std::string& address) override;
     void SearchWeb(const std::string& phrase, const std::string& siteAddress) override;
     std::optional<std::chrono::year_month_day> ReminderDate() override;
-    void SetReminderDate(std::chrono::year_month_day date) override;
+    bool SetReminderDate(std::chrono::year_month_day date) override;
     LocalTime Now() override;
     bool FileExists(const std::string& path) override;
     std::string ProgramFolder() override;
 
+    // The program is ending: no further box or dialog is shown; each
+    // answers as if cancelled (No, Cancel).
+    void EndSession() { ending_ = true; }
+
 private:
     std::string searchAddress_;
+    bool ending_ = false;
 };
 
 // The dialog filter "A (*.a)|*.a|B (*.b)|*.b" in Qt's form "A (*.a);;B (*.b)".

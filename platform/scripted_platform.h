@@ -32,7 +32,12 @@ public:
         Searches.push_back({phrase, siteAddress});
     }
     std::optional<std::chrono::year_month_day> ReminderDate() override { return Reminder; }
-    void SetReminderDate(std::chrono::year_month_day date) override { Reminder = date; }
+    bool SetReminderDate(std::chrono::year_month_day date) override {
+        if (SettingsWritable) {
+            Reminder = date;
+        }
+        return SettingsWritable;
+    }
     LocalTime Now() override { return Clock; }
     bool FileExists(const std::string& path) override;
     std::string ProgramFolder() override { return Folder; }
@@ -58,6 +63,8 @@ public:
     std::function<void(const Message&)> OnMessage;
 
     std::optional<std::chrono::year_month_day> Reminder;
+    // False: the settings cannot be written, as on a read-only home folder.
+    bool SettingsWritable = true;
     LocalTime Clock{std::chrono::year_month_day{std::chrono::year(2026), std::chrono::month(12),
                                                 std::chrono::day(8)},
                     10, 30, 15, 250};

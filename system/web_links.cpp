@@ -57,9 +57,14 @@ void RemindUpdate(Platform& platform, WebLinks& links) {
     if (days >= -14 && days <= 14) {
         return;
     }
+    // Today is stored first, as the answer does not matter to it: where the
+    // settings cannot be written, the question would come back at every
+    // start, so it is not asked at all.
+    if (!platform.SetReminderDate(today)) {
+        return;
+    }
     const MessageAnswer answer = platform.ShowMessage(
         UpdateQuestion, MessageTitle, MessageKind::Information, MessageButtons::YesNo);
-    platform.SetReminderDate(today);
     if (answer == MessageAnswer::Yes) {
         links.OpenDownloadPage();
     }

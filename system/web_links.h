@@ -45,8 +45,10 @@ inline constexpr const char* UpdateQuestion =
     "There maybe an update to this software available\rDo you want to check for an update?";
 
 // At start: asks whether to look for an update when the stored reminder
-// date is more than 14 days away from today (either way), then stores
-// today whatever the answer. The first start only stores today.
+// date is more than 14 days away from today (either way), storing today
+// whatever the answer. The first start only stores today. When today
+// cannot be stored (the settings are read-only) nothing is asked: the
+// question would otherwise come at every start.
 void RemindUpdate(Platform& platform, WebLinks& links);
 
 } // namespace tirovane

@@ -56,6 +56,26 @@ TEST(RemindUpdate, AskesOnlyBeyondFourteenDaysEitherWay) {
     }
 }
 
+TEST(RemindUpdate, SettingsThatCannotBeWrittenBringNoQuestionAtAnyStart) {
+    Reminder r(DaysFromToday(-30));
+    r.Platform.SettingsWritable = false;
+    r.Platform.Answers = {MessageAnswer::Yes, MessageAnswer::Yes, MessageAnswer::Yes};
+    for (int start = 0; start < 3; ++start) {
+        RemindUpdate(r.Platform, r.Links);
+    }
+    EXPECT_TRUE(r.Platform.Messages.empty());
+    EXPECT_TRUE(r.Platform.Addresses.empty());
+    EXPECT_EQ(r.Platform.Reminder, DaysFromToday(-30));
+
+    // Writable again: asked once, then not before 15 days have passed.
+    r.Platform.SettingsWritable = true;
+    for (int start = 0; start < 3; ++start) {
+        RemindUpdate(r.Platform, r.Links);
+    }
+    EXPECT_EQ(r.Platform.Messages.size(), 1u);
+    EXPECT_EQ(r.Platform.Reminder, Today);
+}
+
 TEST(RemindUpdate, YesOpensTheDownloadPage) {
     Reminder r(DaysFromToday(-15));
     r.Platform.Answers.push_back(MessageAnswer::Yes);
