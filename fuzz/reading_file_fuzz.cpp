@@ -26,5 +26,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (reread[0].ZoneRow != forms[0].ZoneRow || reread[1].MonthIndex != forms[1].MonthIndex) {
         __builtin_trap();
     }
+    // A file without an unusable line sets every list and choice itself:
+    // what the form held before makes no difference.
+    if (!tirovane::FindUnreadableLine(bytes)) {
+        std::array<tirovane::PersonForm, 2> other;
+        for (auto& form : other) {
+            form.MonthIndex = form.DayIndex = form.YearIndex = 5;
+            form.HourIndex = form.MinuteIndex = form.ZoneRow = 5;
+            form.East = form.South = std::nullopt;
+            form.DaylightSaving = true;
+        }
+        const auto fromOther = tirovane::ApplyReadingFile(bytes, other);
+        for (int i = 0; i < 2; ++i) {
+            const auto& a = forms[i];
+            const auto& b = fromOther[i];
+            if (a.MonthIndex != b.MonthIndex || a.DayIndex != b.DayIndex ||
+                a.YearIndex != b.YearIndex || a.HourIndex != b.HourIndex ||
+                a.MinuteIndex != b.MinuteIndex || a.ZoneRow != b.ZoneRow || a.East != b.East ||
+                a.South != b.South || a.DaylightSaving != b.DaylightSaving) {
+                __builtin_trap();
+            }
+        }
+    }
     return 0;
 }
