@@ -22,8 +22,7 @@ PersonChart ChartFromNumbers(const engine::SiderealChart& sidereal) {
     chart.MoonSignName =
         engine::Signs[static_cast<std::size_t>(engine::SignIndexOf(moon))].SanskritName;
     for (int b = 0; b < engine::ChartBodyCount; ++b) {
-        chart.ChartPositions[b] =
-            engine::FormatChartPosition(engine::FormatSignPosition(longitudes[b]));
+        chart.ChartPositions[b] = engine::FormatChartPosition(longitudes[b]);
         chart.ChartBodyNames[b] = engine::ChartBodyNames[b];
         chart.ChartBodySanskritNames[b] = engine::ChartBodySanskritNames[b];
         if (sidereal.Retrograde[b]) {

@@ -87,6 +87,23 @@ std::string FormatSignPosition(double longitude) {
     return DegreesMinutesSecondsText(degrees, minutes, seconds, abbreviation);
 }
 
+std::string FormatChartPosition(double longitude) {
+    [[maybe_unused]] auto [degrees, minutes, seconds] = Split(std::fabs(longitude));
+    const int sign = static_cast<int>((degrees / 30) % SignCount);
+    while (degrees >= 30) {
+        degrees -= 30;
+    }
+    const std::string_view abbreviation = SignAbbreviation(sign);
+    // Degrees 0..29 and minutes 0..59: two digits each.
+    std::string chart(9, ' ');
+    chart[0] = static_cast<char>('0' + degrees / 10);
+    chart[1] = static_cast<char>('0' + degrees % 10);
+    chart.replace(3, 3, abbreviation);
+    chart[7] = static_cast<char>('0' + minutes / 10);
+    chart[8] = static_cast<char>('0' + minutes % 10);
+    return chart;
+}
+
 std::string FormatSignedAngle(double angle) {
     const long long sign = angle < 0 ? -1 : 1;
     const auto [degrees, minutes, seconds] = Split(std::fabs(angle));

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,6 +20,10 @@ std::string FormatSignedAngle(double angle);
 
 // The short chart form "DD Abc MM" of a text made by FormatSignPosition.
 std::string FormatChartPosition(std::string_view positionText);
+
+// The same chart form straight from the longitude: the degrees, minutes and
+// sign FormatSignPosition would write, without the text in between.
+std::string FormatChartPosition(double longitude);
 
 // The text without leading and trailing blanks.
 std::string_view TrimBlanks(std::string_view text);

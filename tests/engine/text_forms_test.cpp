@@ -1,8 +1,11 @@
 #include "engine/tables.h"
 #include "engine/text_forms.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
+#include <random>
 #include <string>
+#include <vector>
 
 namespace tirovane::engine {
 namespace {
@@ -49,6 +52,31 @@ TEST(FormatChartPosition, TwoDigitDegreesSignAndMinutes) {
     };
     for (const Case& c : cases) {
         EXPECT_EQ(FormatChartPosition(c.Position), c.Expected) << c.Position;
+    }
+}
+
+// The chart form made straight from a longitude is the chart form of its
+// full text, at the edges of seconds, minutes, degrees and signs and over a
+// random sweep of the circle.
+TEST(FormatChartPosition, FromTheNumberAsFromItsText) {
+    std::vector<double> longitudes = {0,           1e-12,     29.99999999,      30,
+                                      30 - 1e-13,  59.999999, 125.515625,       359.9999999,
+                                      360 - 1e-13, 360,       13.0 + 20.0 / 60, 0.5 / 3600};
+    std::mt19937_64 random(360);
+    std::uniform_real_distribution<double> circle(0, 360);
+    for (int n = 0; n < 100000; ++n) {
+        longitudes.push_back(circle(random));
+    }
+    for (int k = 0; k < 360 * 60; ++k) {
+        const double minute = k / 60.0;
+        longitudes.push_back(minute);
+        longitudes.push_back(std::nextafter(minute, 0.0));
+        longitudes.push_back(std::nextafter(minute, 360.0));
+    }
+    for (const double longitude : longitudes) {
+        ASSERT_EQ(FormatChartPosition(longitude),
+                  FormatChartPosition(FormatSignPosition(longitude)))
+            << std::hexfloat << longitude;
     }
 }
 
