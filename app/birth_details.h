@@ -14,9 +14,7 @@ struct BirthDetails {
     int Year = 1901;
     int Hour = 0; // local clock time
     int Minute = 0;
-    int ZoneRow = 0;     // row of the zone table
-    int ZoneHours = 0;   // magnitude of the row's west hours
-    int ZoneMinutes = 0; // magnitude of the row's west minutes
+    int ZoneRow = 0; // row of the zone table, which holds the offset
     int LatitudeDegrees = 0;
     int LatitudeMinutes = 0;
     bool South = false;
@@ -29,7 +27,8 @@ struct BirthDetails {
     std::string Country;
 };
 
-// Selects zone row `row` (0..70): sets ZoneRow and the zone magnitudes.
+// Selects zone row `row` (0..70); a row outside the table throws
+// std::out_of_range.
 void SelectZoneRow(BirthDetails& details, int row);
 
 // Index 0 is the first person (role "usr"), index 1 the partner ("pp").

@@ -21,24 +21,6 @@ std::string Trimmed(const std::string& text) {
 
 } // namespace
 
-PersonFields FieldsOf(const PersonForm& form) {
-    PersonFields f;
-    f.Name = form.Name;
-    f.LatitudeDegrees = form.LatitudeDegrees;
-    f.LatitudeMinutes = form.LatitudeMinutes;
-    f.LongitudeDegrees = form.LongitudeDegrees;
-    f.LongitudeMinutes = form.LongitudeMinutes;
-    f.City = form.City;
-    f.State = form.State;
-    f.Country = form.Country;
-    f.South = form.South;
-    f.East = form.East;
-    f.Day = form.DayIndex + 1;
-    f.Month = form.MonthIndex + 1;
-    f.Year = FirstYear + form.YearIndex;
-    return f;
-}
-
 BirthDetails DetailsOf(const PersonForm& form) {
     BirthDetails d;
     d.Name = form.Name;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app/birth_details.h"
-#include "app/validation.h"
 
 #include <optional>
 #include <string>
@@ -35,9 +34,6 @@ struct PersonForm {
 
 inline constexpr int FirstYear = 1901;
 inline constexpr int LastYear = 2050;
-
-// The fields the input checks look at.
-PersonFields FieldsOf(const PersonForm& form);
 
 // The birth details the calculation takes (numbers read from the texts,
 // the place names trimmed).

@@ -37,24 +37,22 @@ bool LongitudeInRange(std::string_view degreesText, std::string_view minutesText
 }
 
 struct EmptyCheck {
-    std::string PersonFields::*Text;
+    std::string PersonForm::*Text;
     InputField Field;
     std::string_view Message;
 };
 
 const std::array<EmptyCheck, 8> EmptyChecks = {{
-    {&PersonFields::Name, InputField::Name, "Please Enter Name"},
-    {&PersonFields::LatitudeDegrees, InputField::LatitudeDegrees,
-     "Please Enter Degree of Latitude"},
-    {&PersonFields::LatitudeMinutes, InputField::LatitudeMinutes,
-     "Please Enter Minutes of Latitude"},
-    {&PersonFields::LongitudeDegrees, InputField::LongitudeDegrees,
+    {&PersonForm::Name, InputField::Name, "Please Enter Name"},
+    {&PersonForm::LatitudeDegrees, InputField::LatitudeDegrees, "Please Enter Degree of Latitude"},
+    {&PersonForm::LatitudeMinutes, InputField::LatitudeMinutes, "Please Enter Minutes of Latitude"},
+    {&PersonForm::LongitudeDegrees, InputField::LongitudeDegrees,
      "Please Enter Degree of Longitude"},
-    {&PersonFields::LongitudeMinutes, InputField::LongitudeMinutes,
+    {&PersonForm::LongitudeMinutes, InputField::LongitudeMinutes,
      "Please Enter Minute of Longitude"},
-    {&PersonFields::City, InputField::City, "Please Enter City name"},
-    {&PersonFields::State, InputField::State, "Please Enter State name"},
-    {&PersonFields::Country, InputField::Country, "Please Enter Country name"},
+    {&PersonForm::City, InputField::City, "Please Enter City name"},
+    {&PersonForm::State, InputField::State, "Please Enter State name"},
+    {&PersonForm::Country, InputField::Country, "Please Enter Country name"},
 }};
 
 } // namespace
@@ -63,7 +61,11 @@ bool IsLeapYearForEntry(int year) {
     return year % 4 == 0;
 }
 
-std::optional<ValidationFailure> ValidateInput(const PersonFields& fields, bool converterPresent) {
+std::optional<ValidationFailure> ValidateInput(const PersonForm& fields, bool converterPresent) {
+    // The date as the lists show it.
+    const int day = fields.DayIndex + 1;
+    const int month = fields.MonthIndex + 1;
+    const int year = FirstYear + fields.YearIndex;
     for (const EmptyCheck& check : EmptyChecks) {
         if ((fields.*check.Text).empty()) {
             return ValidationFailure{check.Field, check.Message, MessageIcon::Error};
@@ -86,16 +88,15 @@ std::optional<ValidationFailure> ValidateInput(const PersonFields& fields, bool 
         return ValidationFailure{InputField::LongitudeDegrees, "Please Enter Correct Longitude",
                                  MessageIcon::Error};
     }
-    if (fields.Month == 2) {
-        const int lastDay = IsLeapYearForEntry(fields.Year) ? 29 : 28;
-        if (fields.Day > lastDay) {
+    if (month == 2) {
+        const int lastDay = IsLeapYearForEntry(year) ? 29 : 28;
+        if (day > lastDay) {
             return ValidationFailure{InputField::Date, "Please Enter Correct Date Or Month!",
                                      MessageIcon::Information};
         }
     }
-    const bool thirtyDayMonth =
-        fields.Month == 4 || fields.Month == 6 || fields.Month == 9 || fields.Month == 11;
-    if (thirtyDayMonth && fields.Day == 31) {
+    const bool thirtyDayMonth = month == 4 || month == 6 || month == 9 || month == 11;
+    if (thirtyDayMonth && day == 31) {
         return ValidationFailure{InputField::Date, "Please Enter Correct Date Or Month !",
                                  MessageIcon::Information};
     }

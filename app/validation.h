@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/person_form.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -9,25 +11,6 @@
 // the same message.
 
 namespace tirovane {
-
-// One person's fields as the input form holds them: texts as typed, the
-// direction choices (nothing when neither button of a pair is selected) and
-// the selected date.
-struct PersonFields {
-    std::string Name;
-    std::string LatitudeDegrees;
-    std::string LatitudeMinutes;
-    std::string LongitudeDegrees;
-    std::string LongitudeMinutes;
-    std::string City;
-    std::string State;
-    std::string Country;
-    std::optional<bool> South;
-    std::optional<bool> East;
-    int Day = 1;
-    int Month = 1;
-    int Year = 1901;
-};
 
 // The field a failed check points the user to.
 enum class InputField {
@@ -57,7 +40,7 @@ struct ValidationFailure {
 // empty only when its text is exactly empty. converterPresent tells whether
 // the picture converter library is beside the program (the command-line
 // tool, which makes no pictures, passes true).
-std::optional<ValidationFailure> ValidateInput(const PersonFields& fields,
+std::optional<ValidationFailure> ValidateInput(const PersonForm& form,
                                                bool converterPresent = true);
 
 // True when February of `year` has a 29th: every year divisible by 4, which

@@ -45,15 +45,14 @@ const std::array<FlagField, 3> FlagFields = {{
 
 struct TextField {
     const char* Name;
-    std::string BirthDetails::*Target;
-    std::string PersonFields::*Typed;
+    std::string PersonForm::*Typed;
 };
 
 const std::array<TextField, 4> TextFields = {{
-    {"Name", &BirthDetails::Name, &PersonFields::Name},
-    {"City", &BirthDetails::City, &PersonFields::City},
-    {"State", &BirthDetails::State, &PersonFields::State},
-    {"Country", &BirthDetails::Country, &PersonFields::Country},
+    {"Name", &PersonForm::Name},
+    {"City", &PersonForm::City},
+    {"State", &PersonForm::State},
+    {"Country", &PersonForm::Country},
 }};
 
 std::string Missing(const char* name) {
@@ -125,16 +124,18 @@ std::optional<int> WholeNumberIn(const Json& value, int minimum, int maximum) {
 
 } // namespace
 
-std::variant<PersonEntry, std::string> ParsePersonLine(std::string_view line) {
+std::variant<PersonForm, std::string> ParsePersonLine(std::string_view line) {
     auto parsed = ParseObject(line);
     if (auto* problem = std::get_if<std::string>(&parsed)) {
         return std::move(*problem);
     }
     const Json& object = std::get<Json>(parsed);
-    PersonEntry entry;
-    BirthDetails& details = entry.Details;
+    // The numbers and choices first, as birth details; the texts as typed.
+    BirthDetails details;
+    std::array<std::string, TextFields.size()> typed;
 
-    for (const TextField& field : TextFields) {
+    for (std::size_t t = 0; t < TextFields.size(); ++t) {
+        const TextField& field = TextFields[t];
         const auto it = object.find(field.Name);
         if (it == object.end()) {
             return Missing(field.Name);
@@ -142,11 +143,7 @@ std::variant<PersonEntry, std::string> ParsePersonLine(std::string_view line) {
         if (!it->is_string()) {
             return std::string("Field ") + field.Name + " must be a text.";
         }
-        const std::string& text = it->get_ref<const std::string&>();
-        entry.Fields.*field.Typed = text;
-        // The name is kept as typed; the place names are trimmed.
-        details.*field.Target =
-            field.Target == &BirthDetails::Name ? text : std::string(engine::TrimBlanks(text));
+        typed[t] = it->get_ref<const std::string&>();
     }
     for (const IntegerField& field : IntegerFields) {
         const auto it = object.find(field.Name);
@@ -176,19 +173,12 @@ std::variant<PersonEntry, std::string> ParsePersonLine(std::string_view line) {
         }
         details.*field.Target = it->get<bool>();
     }
-    SelectZoneRow(details, details.ZoneRow);
-
-    PersonFields& fields = entry.Fields;
-    fields.LatitudeDegrees = std::to_string(details.LatitudeDegrees);
-    fields.LatitudeMinutes = std::to_string(details.LatitudeMinutes);
-    fields.LongitudeDegrees = std::to_string(details.LongitudeDegrees);
-    fields.LongitudeMinutes = std::to_string(details.LongitudeMinutes);
-    fields.South = details.South;
-    fields.East = details.East;
-    fields.Day = details.Day;
-    fields.Month = details.Month;
-    fields.Year = details.Year;
-    return entry;
+    // The form that shows these details, with the texts as they were typed.
+    PersonForm form = FormOf(details);
+    for (std::size_t t = 0; t < TextFields.size(); ++t) {
+        form.*TextFields[t].Typed = std::move(typed[t]);
+    }
+    return form;
 }
 
 Json ManglikToJson(const manglik::ManglikResult& result) {
@@ -234,11 +224,13 @@ std::variant<BirthDetails, std::string> CheckedPerson(std::string_view line) {
     if (auto* problem = std::get_if<std::string>(&parsed)) {
         return std::move(*problem);
     }
-    PersonEntry& entry = std::get<PersonEntry>(parsed);
-    if (const auto failure = ValidateInput(entry.Fields)) {
+    const PersonForm& form = std::get<PersonForm>(parsed);
+    if (const auto failure = ValidateInput(form)) {
         return std::string(failure->Message);
     }
-    return std::move(entry.Details);
+    // The birth details as the input form gives them: the place names
+    // trimmed, the name as typed.
+    return DetailsOf(form);
 }
 
 std::string JsonLine(const Json& value) {

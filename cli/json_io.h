@@ -2,6 +2,7 @@
 
 #include "app/birth_details.h"
 #include "app/calculation.h"
+#include "app/person_form.h"
 #include "app/validation.h"
 
 #include <nlohmann/json.hpp>
@@ -14,20 +15,14 @@ namespace tirovane::cli {
 
 using Json = nlohmann::ordered_json;
 
-// A person read from one JSON object: the birth details, and the fields as
-// the input form would hold them, for the input checks.
-struct PersonEntry {
-    BirthDetails Details;
-    PersonFields Fields;
-};
-
 // A person who passed the input checks, or the message of the first check
 // that failed.
 std::variant<BirthDetails, std::string> CheckedPerson(std::string_view line);
 
-// The person of one input line, or a sentence that names what is wrong with
-// the line (not an object, a missing field, a wrong type, out of range).
-std::variant<PersonEntry, std::string> ParsePersonLine(std::string_view line);
+// The person of one input line as the input form would hold it (the texts
+// as typed), or a sentence that names what is wrong with the line (not an
+// object, a missing field, a wrong type, out of range).
+std::variant<PersonForm, std::string> ParsePersonLine(std::string_view line);
 
 // The fields of one Manglik evaluation, with the rules that cancelled it.
 Json ManglikToJson(const manglik::ManglikResult& result);

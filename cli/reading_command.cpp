@@ -141,7 +141,7 @@ PeopleOrError PeopleFromFile(const std::string& path) {
     const std::array<PersonForm, 2> forms = ApplyReadingFile(*file.Bytes, {});
     std::array<BirthDetails, 2> people;
     for (int person = 0; person < 2; ++person) {
-        if (const auto failure = ValidateInput(FieldsOf(forms[person]))) {
+        if (const auto failure = ValidateInput(forms[person])) {
             return PersonError(failure->Message, person);
         }
         people[person] = DetailsOf(forms[person]);

@@ -4,6 +4,7 @@
 #include "app/calculation.h"
 #include "app/person_form.h"
 #include "app/saved_reading.h"
+#include "app/validation.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -15,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::array<tirovane::BirthDetails, 2> people;
     for (int i = 0; i < 2; ++i) {
         people[i] = tirovane::DetailsOf(forms[i]);
-        if (!tirovane::ValidateInput(tirovane::FieldsOf(forms[i]))) {
+        if (!tirovane::ValidateInput(forms[i])) {
             (void)tirovane::CalculateChart(tirovane::MakeEngineInput(people[i]));
         }
     }

@@ -395,8 +395,7 @@ int InputForm::SelectedZoneRow(int index) const {
 
 bool InputForm::ValidateInput(int i) {
     const std::string converter = app_.System().ProgramFolder() + "/" + ConverterFileName;
-    const auto failure =
-        tirovane::ValidateInput(FieldsOf(ReadForm(i)), app_.System().FileExists(converter));
+    const auto failure = tirovane::ValidateInput(ReadForm(i), app_.System().FileExists(converter));
     if (!failure) {
         return true;
     }

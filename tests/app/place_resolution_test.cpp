@@ -220,8 +220,6 @@ TEST(PlaceResolutionTest, ApplyPlaceFillsThePersonsFields) {
     EXPECT_EQ(d.State, "Tamil Nadu");
     EXPECT_EQ(d.Country, "India");
     EXPECT_EQ(d.ZoneRow, 34);
-    EXPECT_EQ(d.ZoneHours, 5);
-    EXPECT_EQ(d.ZoneMinutes, 30);
     EXPECT_TRUE(d.DaylightSaving);
     EXPECT_EQ(d.LatitudeDegrees, 13);
     EXPECT_TRUE(d.East);
