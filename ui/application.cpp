@@ -98,6 +98,10 @@ void TirovaneApp::WriteComputedPerson(int index) {
     result.WritePersonalDetails(index, state_.People.People[index]);
     result.WriteChart(index, state_.LastChart);
     result.WriteManglikLines(index, state_.Lines);
+    const PersonChart& chart = state_.LastChart;
+    const double mars = chart.Sidereal.Longitudes[engine::Mars];
+    result.WriteCancellations(index, manglik::ExplainCancellation(chart.LagnaChart, mars),
+                              manglik::ExplainCancellation(chart.RashiChart, mars));
     result.WriteMatch(ReadingMatch(state_));
     Frame().FitResult();
 }

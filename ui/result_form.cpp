@@ -159,6 +159,16 @@ QWidget* ResultForm::BuildPersonPage(int person) {
                 ResultLabel(QStringLiteral("lblResult%1_%2").arg(suffix).arg(k), group);
             page.Results[k]->setAccessibleDescription(caption);
             groupLayout->addWidget(page.Results[k]);
+            if (k == first + 1) {
+                const int which = first == 0 ? 0 : 1;
+                QLabel* why = NamedLabel(
+                    QStringLiteral("lblCancelledBy%1_%2").arg(suffix).arg(which), QString(), group);
+                why->setWordWrap(true);
+                why->setAccessibleDescription(caption);
+                why->hide();
+                page.Cancellations[which] = why;
+                groupLayout->addWidget(why);
+            }
         }
         groupLayout->addStretch(1);
         resultGroups->addWidget(group, 1);
@@ -314,8 +324,22 @@ void ResultForm::WriteManglikLines(int person, const ResultLines& lines) {
     }
 }
 
+void ResultForm::WriteCancellations(int person, const std::string& lagna,
+                                    const std::string& rashi) {
+    const std::array<const std::string*, 2> texts = {&lagna, &rashi};
+    for (int k = 0; k < 2; ++k) {
+        QLabel* label = people_[person].Cancellations[k];
+        SetWrappedText(label, Qt8(*texts[k]));
+        label->setVisible(!texts[k]->empty());
+    }
+}
+
 void ResultForm::ResetManglikLines() {
     for (PersonPage& page : people_) {
+        for (QLabel* label : page.Cancellations) {
+            label->clear();
+            label->hide();
+        }
         for (int k = 0; k < 6; ++k) {
             page.Results[k]->setText(QStringLiteral("-"));
         }

@@ -41,6 +41,9 @@ public:
     void WriteManglikLines(int person, const ResultLines& lines);
     // Every result line and match line back to "-".
     void ResetManglikLines();
+    // Which rules cancelled one person's dosha from Lagna and from Chandra,
+    // in plain words; an empty text hides its line.
+    void WriteCancellations(int person, const std::string& lagna, const std::string& rashi);
     // The 36-point match of the pair, or "-" throughout while there is none.
     void WriteMatch(const std::optional<matching::Ashtakoota>& match);
 
@@ -63,6 +66,9 @@ private:
         std::array<QLabel*, 7> Planets{};
         std::array<QLabel*, 6> Vedic{};
         std::array<QLabel*, 7> Results{};
+        // Beside the Lagna and the Chandra cancellation line: which rules
+        // cancelled the dosha, in plain words; hidden when none did.
+        std::array<QLabel*, 2> Cancellations{};
         RashiChartWidget* Chart = nullptr;
         QGroupBox* Interpretation = nullptr;
         QGroupBox* Effects = nullptr;

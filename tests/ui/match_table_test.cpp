@@ -1,6 +1,6 @@
-// The 36-point match on the "Manglik Matching" page, through the real
-// windows. The worked example's Moon stands in Cancer, Aslesha; a day later
-// in Leo, Magha. Counted by hand: Cancer/Aslesha (Brahmin, Jalachara, Cat,
+// The 36-point match on the "Manglik Matching" page and the explained
+// cancellation lines, through the real windows. The worked example's Moon stands in Cancer,
+// Aslesha; a day later in Leo, Magha. Counted by hand: Cancer/Aslesha (Brahmin, Jalachara, Cat,
 // Moon, Rakshasa, Antya) with Leo/Magha (Kshatriya, Vanachara, Rat, Sun,
 // Rakshasa, Antya): Varna 1, Vashya 1, Tara 3, Yoni 0, Graha Maitri 5,
 // Gana 6, Bhakoot 0 (cancelled: Moon and Sun are friends), Nadi 0
@@ -144,6 +144,48 @@ TEST_F(MatchTableTest, NothingOverlapsOrClipsOnTheMatchPage) {
             EXPECT_FALSE(ra.intersects(rb)) << b->objectName().toStdString();
         }
     }
+}
+
+TEST_F(MatchTableTest, TheCancellationLineIsExplainedBesideIt) {
+    // The worked example's Mars in Aquarius (house 4 from Lagna, 8 from
+    // Chandra) is cancelled by its sign alone, for both people.
+    PairReading();
+    auto* tabs = Result<QTabBar>("TS");
+    for (const int person : {0, 1}) {
+        const char* suffix = person == 0 ? "_Male" : "_Female";
+        SCOPED_TRACE(suffix);
+        // The person's own tab, so that the page is laid out as shown.
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(person).center());
+        QApplication::processEvents();
+        for (const int k : {0, 1}) {
+            const QString name =
+                QStringLiteral("lblCancelledBy%1_%2").arg(QLatin1String(suffix)).arg(k);
+            EXPECT_EQ(Label(name), "Cancelled: Mars in Aquarius");
+            // The described line keeps its text; the explanation sits
+            // right under it, above the verdict, in the same frame.
+            const int line = 3 * k + 1;
+            EXPECT_EQ(Label(QStringLiteral("lblResult%1_%2").arg(QLatin1String(suffix)).arg(line)),
+                      "Your Mangal Dosha has been cancelled due to other placements in your "
+                      "chart. ");
+            auto* why = Result<QLabel>(name);
+            auto* detail = Result<QLabel>(
+                QStringLiteral("lblResult%1_%2").arg(QLatin1String(suffix)).arg(line));
+            auto* verdict = Result<QLabel>(
+                QStringLiteral("lblResult%1_%2").arg(QLatin1String(suffix)).arg(line + 1));
+            ASSERT_TRUE(why && detail && verdict);
+            EXPECT_EQ(why->parentWidget(), detail->parentWidget());
+            EXPECT_GE(why->y(), detail->y() + detail->height());
+            EXPECT_LE(why->y() + why->height(), verdict->y());
+        }
+    }
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
+    auto* shown = Result<QLabel>("lblCancelledBy_Male_0");
+    EXPECT_TRUE(shown->isVisible());
+    EXPECT_LE(shown->heightForWidth(shown->width()), shown->height());
+
+    Click(*app->ExistingFrame(), "cmdBack");
+    EXPECT_TRUE(Result<QLabel>("lblCancelledBy_Male_0")->text().isEmpty());
+    EXPECT_TRUE(Result<QLabel>("lblCancelledBy_Female_1")->isHidden());
 }
 
 } // namespace
