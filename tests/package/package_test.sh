@@ -27,6 +27,12 @@ dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6
 example='{"Name":"Example","Day":12,"Month":4,"Year":1992,"Hour":0,"Minute":0,"ZoneRow":29,"LatitudeDegrees":51,"LatitudeMinutes":30,"South":false,"LongitudeDegrees":0,"LongitudeMinutes":0,"East":false,"DaylightSaving":false,"City":"London","State":"England","Country":"United Kingdom"}'
 echo "$example" | "$root/bin/tirovane-cli" chart | grep -q "\"AscendantText\":\"25° 23' 31\\\\\" Sco\""
 
+# The atlas lies beside the program, and the tool from the package finds a
+# town by its old name with the zone row of a date.
+cmp -s "$root/lib/tirovane/places.atlas" "$(dirname "$0")/../../atlas/data/places.atlas"
+"$root/bin/tirovane-cli" place Madras --date 1943-05-01 --limit 1 |
+  grep -q '"Name":"Chennai".*"UtcOffsetMinutes":390,"DaylightSaving":true,"ZoneRow":34'
+
 # The program starts through its link and keeps running until told to end.
 export HOME=$scratch/home XDG_CONFIG_HOME=$scratch/home/.config QT_QPA_PLATFORM=offscreen
 "$root/bin/tirovane" &
