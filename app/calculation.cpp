@@ -1,6 +1,7 @@
 #include "app/calculation.h"
 
 #include "app/reference_tables.h"
+#include "engine/precise_engine.h"
 #include "engine/text_forms.h"
 #include "retrograde/retrograde.h"
 
@@ -49,6 +50,19 @@ PersonChart CalculateChart(const engine::EngineInput& input, engine::ChartEngine
     // Retrograde marks follow the entered local date, as the tables list days.
     sidereal.Retrograde = retrograde::RetrogradeFlags(input.Instant.Local);
     return ChartFromNumbers(sidereal);
+}
+
+PersonChart CalculateChart(const engine::EngineInput& input, ChartEngineChoice engine) {
+    if (engine == ChartEngineChoice::Described) {
+        return CalculateChart(input);
+    }
+    // The precise engine marks retrograde planets from their speeds.
+    const engine::PreciseChart precise =
+        engine::ComputePreciseChartWithSource(input.Instant, input.Place);
+    PersonChart chart = ChartFromNumbers(precise.Chart);
+    chart.Engine = ChartEngineChoice::Precise;
+    chart.AnalyticFallback = precise.Source == engine::PreciseSource::AnalyticFallback;
+    return chart;
 }
 
 } // namespace tirovane

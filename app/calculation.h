@@ -16,9 +16,17 @@
 
 namespace tirovane {
 
+// Which engine computes the positions: the described one (the default) or
+// the precise ephemeris.
+enum class ChartEngineChoice { Described, Precise };
+
 struct PersonChart {
     // The engine's numbers: longitudes, ayanamsa, retrograde flags.
     engine::SiderealChart Sidereal;
+    // The engine that computed them; for the precise one, whether the
+    // library fell back to its analytic theory (its files missing).
+    ChartEngineChoice Engine = ChartEngineChoice::Described;
+    bool AnalyticFallback = false;
 
     // The text forms of the numbers, as the result shows and stores them.
     std::string AyanamsaText;
@@ -56,5 +64,10 @@ PersonChart ChartFromNumbers(const engine::SiderealChart& sidereal);
 // and derives the display values.
 PersonChart CalculateChart(const engine::EngineInput& input,
                            engine::ChartEngine chartEngine = engine::ComputeDescribedChart);
+
+// The same values from the chosen engine. The precise engine marks the
+// planets retrograde from their speeds; it throws
+// engine::PreciseEngineError when the library refuses the moment.
+PersonChart CalculateChart(const engine::EngineInput& input, ChartEngineChoice engine);
 
 } // namespace tirovane

@@ -1,5 +1,7 @@
 #include "app/reading.h"
 
+#include "engine/precise_engine.h"
+
 namespace tirovane {
 
 std::string MatchFlags::Text() const {
@@ -66,7 +68,25 @@ const PersonChart& ComputePerson(ReadingState& state, int index, const BirthDeta
     state.LastPerson = index;
     state.LastInput = MakeEngineInput(details);
     state.People.People[index] = details;
-    state.LastChart = CalculateChart(state.LastInput);
+    state.CrossChecks[static_cast<std::size_t>(index)].reset();
+    if (state.Engine == ChartEngineChoice::Precise) {
+        try {
+            state.LastChart = CalculateChart(state.LastInput, ChartEngineChoice::Precise);
+        } catch (const engine::PreciseEngineError& error) {
+            state.LastChart = CalculateChart(state.LastInput);
+            PersonCrossCheck failed;
+            failed.Check.Agrees = false;
+            failed.Check.Notice = PreciseFailureNotice(error.what()) +
+                                  " The positions shown are those of the described engine.";
+            state.CrossChecks[static_cast<std::size_t>(index)] = std::move(failed);
+        }
+    } else {
+        state.LastChart = CalculateChart(state.LastInput);
+        if (state.CrossCheckEnabled) {
+            state.CrossChecks[static_cast<std::size_t>(index)] =
+                CheckAgainstPreciseEphemeris(state.LastInput, state.LastChart);
+        }
+    }
     // The first person starts a new pair.
     if (index == FirstPerson) {
         state.MoonLongitudes[Partner].reset();
@@ -79,8 +99,24 @@ const PersonChart& ComputePerson(ReadingState& state, int index, const BirthDeta
     return state.LastChart;
 }
 
+PersonCrossCheck CheckAgainstPreciseEphemeris(const engine::EngineInput& input,
+                                              const PersonChart& described) {
+    PersonCrossCheck result;
+    try {
+        result.PreciseChart = CalculateChart(input, ChartEngineChoice::Precise);
+        result.Check = CompareCharts(described, *result.PreciseChart);
+    } catch (const engine::PreciseEngineError& error) {
+        result.Check.Agrees = false;
+        result.Check.Notice = PreciseFailureNotice(error.what());
+    }
+    return result;
+}
+
 void ResetManglikLines(ReadingState& state) {
     state.Lines.Reset();
+    for (auto& check : state.CrossChecks) {
+        check.reset();
+    }
     state.LagnaMatchFlags.Clear();
     state.ChandraMatchFlags.Clear();
     state.MoonLongitudes = {};

@@ -3,6 +3,7 @@
 #include "app/birth_details.h"
 #include "app/birth_instant.h"
 #include "app/calculation.h"
+#include "app/cross_check.h"
 #include "manglik/manglik.h"
 
 #include <array>
@@ -42,6 +43,14 @@ struct ResultLines {
     void Reset() { *this = ResultLines(); }
 };
 
+// One person's check against the precise ephemeris: the precise chart and
+// the comparison. When the precise engine failed, PreciseChart is empty and
+// Check carries the failure as its notice.
+struct PersonCrossCheck {
+    std::optional<PersonChart> PreciseChart;
+    CrossCheck Check;
+};
+
 // What a reading keeps between the steps of the program: the pair of
 // people, the engine's last input and result, the lines and the flags.
 struct ReadingState {
@@ -64,6 +73,12 @@ struct ReadingState {
     // The file name and the folder of the last picture saved as JPEG.
     std::string LastPictureFile;
     std::string LastPictureFolder;
+    // The engine whose positions the results show.
+    ChartEngineChoice Engine = ChartEngineChoice::Described;
+    // Whether each person computed with the described engine is also
+    // checked against the precise ephemeris, and the checks, per person.
+    bool CrossCheckEnabled = false;
+    std::array<std::optional<PersonCrossCheck>, 2> CrossChecks;
 };
 
 // Writes one evaluation's lines (role from `person`: 0 "usr", 1 "pp"),
@@ -72,12 +87,18 @@ void RecordEvaluation(ReadingState& state, int person, manglik::ReferenceKind ki
                       const manglik::ManglikResult& result);
 
 // Computes person `index` (already validated) into the state: the birth
-// details are stored, the chart computed, and both evaluations recorded,
-// Lagna first. Returns the chart.
+// details are stored, the chart computed with the state's engine, and both
+// evaluations recorded, Lagna first; with the cross-check enabled, the
+// person's check is stored too. Should the precise engine fail, the
+// described chart is shown and the check says why. Returns the chart.
 const PersonChart& ComputePerson(ReadingState& state, int index, const BirthDetails& details);
 
+// The cross-check of one person's described chart.
+PersonCrossCheck CheckAgainstPreciseEphemeris(const engine::EngineInput& input,
+                                              const PersonChart& described);
+
 // The "Back" reset: every Manglik line and match line back to "-", both
-// flag texts empty.
+// flag texts empty, no cross-check.
 void ResetManglikLines(ReadingState& state);
 
 } // namespace tirovane

@@ -125,4 +125,20 @@ PrecisePositions ComputePrecisePositions(double julianDayUt, double northLatitud
     return result;
 }
 
+PreciseChart ComputePreciseChartWithSource(const BirthInstant& instant, const GeoPlace& place) {
+    const PrecisePositions positions =
+        ComputePrecisePositions(instant.JulianDayUT, place.NorthLatitude, -place.WestLongitude);
+    PreciseChart result;
+    result.Chart.Longitudes = positions.Longitudes;
+    result.Chart.Ayanamsa = -positions.Ayanamsa;
+    result.Chart.MoonAyanamsa = -positions.Ayanamsa;
+    result.Chart.Retrograde = positions.Retrograde;
+    result.Source = positions.Source;
+    return result;
+}
+
+SiderealChart ComputePreciseChart(const BirthInstant& instant, const GeoPlace& place) {
+    return ComputePreciseChartWithSource(instant, place).Chart;
+}
+
 } // namespace tirovane::engine

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/sidereal_chart.h"
 #include "engine/tables.h"
 
 #include <array>
@@ -48,6 +49,18 @@ public:
 // PreciseEngineError when the library refuses the moment.
 PrecisePositions ComputePrecisePositions(double julianDayUt, double northLatitude,
                                          double eastLongitude);
+
+// The precise chart of a birth instant at a place, in the shape of the
+// described engine's: Ayanamsa (and MoonAyanamsa) negative, retrograde
+// flags from the speeds.
+struct PreciseChart {
+    SiderealChart Chart;
+    PreciseSource Source = PreciseSource::EphemerisFiles;
+};
+PreciseChart ComputePreciseChartWithSource(const BirthInstant& instant, const GeoPlace& place);
+
+// The same as a chart engine.
+SiderealChart ComputePreciseChart(const BirthInstant& instant, const GeoPlace& place);
 
 // The folder the ephemeris files are read from; by default the one the
 // system's ephemeris data package installs. An environment variable
