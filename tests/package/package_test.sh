@@ -22,6 +22,9 @@ test "$(identify -format '%wx%h' "$root/share/icons/hicolor/48x48/apps/org.tirov
 desktop-file-validate "$root/share/applications/org.tirovane.Tirovane.desktop"
 appstreamcli validate --no-net "$root/share/metainfo/org.tirovane.Tirovane.metainfo.xml" >/dev/null
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6
+# The precise positions: the library (found by the scan) and its files.
+dpkg-deb -f "$deb" Depends | grep -q libswe
+dpkg-deb -f "$deb" Depends | grep -q swe-basic-data
 
 # The tool from the package charts the worked example.
 example='{"Name":"Example","Day":12,"Month":4,"Year":1992,"Hour":0,"Minute":0,"ZoneRow":29,"LatitudeDegrees":51,"LatitudeMinutes":30,"South":false,"LongitudeDegrees":0,"LongitudeMinutes":0,"East":false,"DaylightSaving":false,"City":"London","State":"England","Country":"United Kingdom"}'
