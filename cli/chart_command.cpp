@@ -3,10 +3,39 @@
 #include "cli/json_io.h"
 #include "cli/line_reader.h"
 #include "cli/place_command.h"
+#include "engine/precise_engine.h"
 
 namespace tirovane::cli {
 
-int RunChart(std::istream& in, std::ostream& out) {
+namespace {
+
+Json ChartLine(const engine::EngineInput& input, const EngineOptions& options) {
+    PersonChart chart;
+    if (options.Precise) {
+        try {
+            chart = CalculateChart(input, ChartEngineChoice::Precise);
+        } catch (const engine::PreciseEngineError& error) {
+            return ErrorJson(PreciseFailureNotice(error.what()));
+        }
+    } else {
+        chart = CalculateChart(input);
+    }
+    Json result = ChartToJson(chart);
+    // The numbers behind the texts: the longitudes in chart order and the
+    // birth instant.
+    result["Longitudes"] = chart.Sidereal.Longitudes;
+    result["JulianDayUT"] = input.Instant.JulianDayUT;
+    if (options.Precise) {
+        AddPreciseSource(result, chart);
+    } else if (options.CrossCheck) {
+        result["CrossCheck"] = CrossCheckToJson(CheckAgainstPreciseEphemeris(input, chart));
+    }
+    return result;
+}
+
+} // namespace
+
+int RunChart(std::istream& in, std::ostream& out, const EngineOptions& options) {
     LineReader reader(in);
     std::string line;
     bool tooLong = false;
@@ -23,13 +52,7 @@ int RunChart(std::istream& in, std::ostream& out) {
             if (const auto* problem = std::get_if<std::string>(&person)) {
                 result = ErrorJson(*problem);
             } else {
-                const engine::EngineInput input = MakeEngineInput(std::get<BirthDetails>(person));
-                const PersonChart chart = CalculateChart(input);
-                result = ChartToJson(chart);
-                // The numbers behind the texts: the longitudes in chart
-                // order and the birth instant.
-                result["Longitudes"] = chart.Sidereal.Longitudes;
-                result["JulianDayUT"] = input.Instant.JulianDayUT;
+                result = ChartLine(MakeEngineInput(std::get<BirthDetails>(person)), options);
                 if (placed.Resolved) {
                     result["PlaceResolved"] = *placed.Resolved;
                 }

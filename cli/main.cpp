@@ -29,6 +29,16 @@ void ReserveStandardStreams() {
     }
 }
 
+void AddEngineFlags(CLI::App& command, tirovane::cli::EngineOptions& options) {
+    auto* precise = command.add_flag(
+        "--precise", options.Precise,
+        "Compute the positions with the Swiss Ephemeris (Lahiri) instead of the described engine");
+    command
+        .add_flag("--cross-check", options.CrossCheck,
+                  "Add to every person a CrossCheck of the verdicts against the Swiss Ephemeris")
+        ->excludes(precise);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -44,12 +54,16 @@ int main(int argc, char** argv) {
     auto* chart = app.add_subcommand(
         "chart", "Read one person per line of standard input (a JSON object with the birth "
                  "details) and write one chart per line (JSON).");
+    tirovane::cli::EngineOptions chartOptions;
+    AddEngineFlags(*chart, chartOptions);
 
     auto* reading = app.add_subcommand(
         "reading", "Compute a Manglik reading and write it as one JSON object: two people from "
                    "standard input (the first person, then the partner), or a saved reading.");
     std::string readingFile;
     auto* readingFileOption = reading->add_option("FILE", readingFile, "A saved reading (.tvr)");
+    tirovane::cli::EngineOptions readingOptions;
+    AddEngineFlags(*reading, readingOptions);
 
     auto* save = app.add_subcommand(
         "save", "Write two people from standard input (JSON lines) as a saved reading.");
@@ -129,10 +143,10 @@ int main(int argc, char** argv) {
             status =
                 tirovane::cli::RunPlace(std::cout, std::cerr, nullptr, query, date, placeLimit);
         } else if (chart->parsed()) {
-            status = tirovane::cli::RunChart(std::cin, std::cout);
+            status = tirovane::cli::RunChart(std::cin, std::cout, chartOptions);
         } else if (reading->parsed()) {
-            status = tirovane::cli::RunReading(std::cin, std::cout,
-                                               given(readingFileOption, readingFile));
+            status = tirovane::cli::RunReading(
+                std::cin, std::cout, given(readingFileOption, readingFile), readingOptions);
         } else if (match->parsed()) {
             status = tirovane::cli::RunMatch(std::cin, std::cout,
                                              matchPartner ? tirovane::cli::FixedSide::Partner

@@ -27,8 +27,12 @@ struct ComputedReading {
 
 // The first person, then the partner, as "Next" and "Get Manglik Matching
 // Reading" compute them.
-ComputedReading Compute(const std::array<BirthDetails, 2>& people) {
+ComputedReading Compute(const std::array<BirthDetails, 2>& people,
+                        const EngineOptions& options = {}) {
     ComputedReading reading;
+    reading.State.Engine =
+        options.Precise ? ChartEngineChoice::Precise : ChartEngineChoice::Described;
+    reading.State.CrossCheckEnabled = options.CrossCheck && !options.Precise;
     reading.Charts[0] = ComputePerson(reading.State, FirstPerson, people[0]);
     reading.Charts[1] = ComputePerson(reading.State, Partner, people[1]);
     return reading;
@@ -37,6 +41,35 @@ ComputedReading Compute(const std::array<BirthDetails, 2>& people) {
 PeopleOrError PeopleFrom(const std::optional<std::string>& file, std::istream& in,
                          ResolvedPlaces* places = nullptr) {
     return file ? PeopleFromFile(*file) : PeopleFromLines(in, places);
+}
+
+// With the precise engine chosen, a person it could not compute fails the
+// reading rather than showing the described positions under its name.
+std::optional<Json> PreciseFailure(const ComputedReading& reading, const EngineOptions& options) {
+    if (!options.Precise) {
+        return std::nullopt;
+    }
+    for (int person = 0; person < 2; ++person) {
+        if (const auto& check = reading.State.CrossChecks[static_cast<std::size_t>(person)]) {
+            Json error = ErrorJson(check->Check.Notice);
+            error["person"] = person;
+            return error;
+        }
+    }
+    return std::nullopt;
+}
+
+// The engine's additions to the reading's people.
+void AddEngineFields(Json& json, const ComputedReading& reading, const EngineOptions& options) {
+    for (int person = 0; person < 2; ++person) {
+        Json& out = json["people"][static_cast<std::size_t>(person)];
+        if (options.Precise) {
+            AddPreciseSource(out, reading.Charts[static_cast<std::size_t>(person)]);
+        } else if (const auto& check =
+                       reading.State.CrossChecks[static_cast<std::size_t>(person)]) {
+            out["CrossCheck"] = CrossCheckToJson(*check);
+        }
+    }
 }
 
 int Fail(std::ostream& out, const Json& error) {
@@ -149,14 +182,19 @@ PeopleOrError PeopleFromFile(const std::string& path) {
     return people;
 }
 
-int RunReading(std::istream& in, std::ostream& out, const std::optional<std::string>& file) {
+int RunReading(std::istream& in, std::ostream& out, const std::optional<std::string>& file,
+               const EngineOptions& options) {
     ResolvedPlaces places;
     const PeopleOrError people = PeopleFrom(file, in, &places);
     if (const auto* error = std::get_if<Json>(&people)) {
         return Fail(out, *error);
     }
-    const ComputedReading reading = Compute(std::get<0>(people));
+    const ComputedReading reading = Compute(std::get<0>(people), options);
+    if (const auto failed = PreciseFailure(reading, options)) {
+        return Fail(out, *failed);
+    }
     Json result = ReadingToJson(reading.State, reading.Charts);
+    AddEngineFields(result, reading, options);
     for (std::size_t person = 0; person < places.size(); ++person) {
         if (places[person]) {
             result["people"][person]["PlaceResolved"] = *places[person];

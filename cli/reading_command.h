@@ -2,6 +2,7 @@
 
 #include "app/reading.h"
 #include "cli/json_io.h"
+#include "cli/precise_options.h"
 
 #include <array>
 #include <istream>
@@ -32,7 +33,10 @@ PeopleOrError PeopleFromFile(const std::string& path);
 
 // `tirovane-cli reading [FILE.tvr]`: the whole reading, computed as the
 // windows compute it. Returns the exit status (1 when a person fails).
-int RunReading(std::istream& in, std::ostream& out, const std::optional<std::string>& file);
+// options as for the chart command: the whole reading from the precise
+// ephemeris, or each person with its "CrossCheck".
+int RunReading(std::istream& in, std::ostream& out, const std::optional<std::string>& file,
+               const EngineOptions& options = {});
 
 // `tirovane-cli save FILE.tvr`: two people from standard input written as a
 // saved reading.
