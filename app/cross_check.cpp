@@ -21,7 +21,7 @@ std::string_view VerdictWords(std::string_view verdict) {
 }
 
 std::string_view EnglishSignOf(double longitude) {
-    return engine::SignEnglishNames[static_cast<std::size_t>(engine::SignIndexOf(longitude))];
+    return engine::Signs[static_cast<std::size_t>(engine::SignIndexOf(longitude))].EnglishName;
 }
 
 void AddSentence(std::string& notice, const std::string& sentence) {
