@@ -2,7 +2,9 @@
 
 #include "engine/angles.h"
 #include "engine/sidereal_chart.h"
+#include "engine/text_forms.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tirovane {
@@ -68,6 +70,30 @@ std::string NoticePosition(double longitude) {
     const int minutes = static_cast<int>(engine::Int(60 * (within - degrees)));
     return std::to_string(engine::WholeDegreesInSign(within)) + "\u00B0" + std::to_string(minutes) +
            "\u2032 " + std::string(EnglishSignOf(within));
+}
+
+std::string PreciseChartText(const PersonChart& chart) {
+    std::string text = "Swiss Ephemeris, Lahiri ayanamsa, apparent positions";
+    if (chart.AnalyticFallback) {
+        text += "\n" + std::string(AnalyticFallbackNotice);
+    }
+    text += "\n\n";
+    for (int body = 0; body < engine::ChartBodyCount; ++body) {
+        std::string name = chart.ChartBodySanskritNames[static_cast<std::size_t>(body)];
+        name += " / " + std::string(engine::ChartBodyNames[static_cast<std::size_t>(body)]);
+        name.resize(std::max<std::size_t>(name.size() + 1, 28), ' ');
+        text += name + engine::FormatSignPosition(chart.Sidereal.Longitudes[body]) + "\n";
+    }
+    text += "\nAyanamsa: " + chart.AyanamsaDisplay;
+    text += "\nLagna / Asc: " + chart.AscendantSign + " (" + chart.LagnaName + ")";
+    text += "\nNakshatra: " + chart.MoonNakshatra + ", pada " + chart.PadaCount + ", lord " +
+            chart.NakshatraLord;
+    text += "\nRashi/Moon Sign: " + chart.MoonSignName;
+    text += "\n\nPosition of Mars from Lagna is " + std::to_string(chart.LagnaChart.House) + ": " +
+            chart.LagnaChart.Verdict;
+    text += "\nPosition of Mars from Chandra is " + std::to_string(chart.RashiChart.House) + ": " +
+            chart.RashiChart.Verdict + "\n";
+    return text;
 }
 
 std::string PreciseFailureNotice(std::string_view why) {

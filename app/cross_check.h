@@ -70,6 +70,11 @@ std::string NoticePosition(double longitude);
 inline constexpr std::string_view AnalyticFallbackNotice =
     "The Swiss Ephemeris files were not found, so its less precise analytic theory was used.";
 
+// A chart from the precise ephemeris as lines of text, for the window that
+// shows it beside the result: the engine, the positions of the eleven
+// bodies, the other Vedic details and both Manglik verdicts.
+std::string PreciseChartText(const PersonChart& chart);
+
 // "The precise ephemeris could not compute this chart: <why>."
 std::string PreciseFailureNotice(std::string_view why);
 

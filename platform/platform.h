@@ -60,6 +60,11 @@ public:
     // False when the settings could not be written.
     virtual bool SetReminderDate(std::chrono::year_month_day date) = 0;
 
+    // Whether the results come from the precise ephemeris, in the per-user
+    // settings; false until the user chose it.
+    virtual bool PrecisePositionsChosen() = 0;
+    virtual void SetPrecisePositionsChosen(bool chosen) = 0;
+
     virtual LocalTime Now() = 0;
 
     virtual bool FileExists(const std::string& path) = 0;

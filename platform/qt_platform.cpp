@@ -137,6 +137,14 @@ bool QtPlatform::SetReminderDate(std::chrono::year_month_day date) {
     return settings.status() == QSettings::NoError;
 }
 
+bool QtPlatform::PrecisePositionsChosen() {
+    return QSettings().value(QStringLiteral("PrecisePositions"), false).toBool();
+}
+
+void QtPlatform::SetPrecisePositionsChosen(bool chosen) {
+    QSettings().setValue(QStringLiteral("PrecisePositions"), chosen);
+}
+
 LocalTime QtPlatform::Now() {
     const QDateTime now = QDateTime::currentDateTime();
     const QDate d = now.date();

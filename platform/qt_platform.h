@@ -23,6 +23,8 @@ public:
     void SearchWeb(const std::string& phrase, const std::string& siteAddress) override;
     std::optional<std::chrono::year_month_day> ReminderDate() override;
     bool SetReminderDate(std::chrono::year_month_day date) override;
+    bool PrecisePositionsChosen() override;
+    void SetPrecisePositionsChosen(bool chosen) override;
     LocalTime Now() override;
     bool FileExists(const std::string& path) override;
     std::string ProgramFolder() override;

@@ -38,6 +38,12 @@ public:
         }
         return SettingsWritable;
     }
+    bool PrecisePositionsChosen() override { return PrecisePositions; }
+    void SetPrecisePositionsChosen(bool chosen) override {
+        if (SettingsWritable) {
+            PrecisePositions = chosen;
+        }
+    }
     LocalTime Now() override { return Clock; }
     bool FileExists(const std::string& path) override;
     std::string ProgramFolder() override { return Folder; }
@@ -65,6 +71,7 @@ public:
     std::optional<std::chrono::year_month_day> Reminder;
     // False: the settings cannot be written, as on a read-only home folder.
     bool SettingsWritable = true;
+    bool PrecisePositions = false;
     LocalTime Clock{std::chrono::year_month_day{std::chrono::year(2026), std::chrono::month(12),
                                                 std::chrono::day(8)},
                     10, 30, 15, 250};

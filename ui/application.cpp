@@ -8,6 +8,7 @@
 #include "ui/about_box.h"
 #include "ui/frame_window.h"
 #include "ui/input_form.h"
+#include "ui/precise_chart_view.h"
 #include "ui/result_form.h"
 
 #include <QAction>
@@ -32,6 +33,11 @@ TirovaneApp::~TirovaneApp() {
 }
 
 void TirovaneApp::Start() {
+    // Every person computed in the windows is checked against the precise
+    // ephemeris; the results themselves come from the engine last chosen.
+    state_.CrossCheckEnabled = true;
+    state_.Engine = platform_.PrecisePositionsChosen() ? ChartEngineChoice::Precise
+                                                       : ChartEngineChoice::Described;
     RemindUpdate(platform_, links_);
     Input().show();
 }
@@ -103,7 +109,39 @@ void TirovaneApp::WriteComputedPerson(int index) {
     result.WriteCancellations(index, manglik::ExplainCancellation(chart.LagnaChart, mars),
                               manglik::ExplainCancellation(chart.RashiChart, mars));
     result.WriteMatch(ReadingMatch(state_));
+    result.WriteCrossCheck(index, state_.CrossChecks[static_cast<std::size_t>(index)]);
+    result.ShowEngine(state_.LastChart);
     Frame().FitResult();
+}
+
+void TirovaneApp::SetPrecisePositions(bool on) {
+    state_.Engine = on ? ChartEngineChoice::Precise : ChartEngineChoice::Described;
+    platform_.SetPrecisePositionsChosen(on);
+    // A whole reading on show (the partner computed and not reset since) is
+    // computed again, first person first, as the buttons compute it.
+    if (!frame_ || !state_.LagnaMatchFlags.Partner.has_value()) {
+        return;
+    }
+    const int last = state_.LastPerson;
+    for (const int person : {FirstPerson, Partner}) {
+        ComputePerson(state_, person, state_.People.People[static_cast<std::size_t>(person)]);
+        WriteComputedPerson(person);
+    }
+    // The chart export takes the person computed last, as before.
+    if (last == FirstPerson) {
+        ComputePerson(state_, FirstPerson, state_.People.People[FirstPerson]);
+    }
+}
+
+void TirovaneApp::ShowPreciseChart(int person) {
+    const auto& check = state_.CrossChecks[static_cast<std::size_t>(person)];
+    if (!check || !check->PreciseChart || !frame_) {
+        return;
+    }
+    auto* view = new PreciseChartView(state_.People.People[static_cast<std::size_t>(person)].Name,
+                                      PreciseChartText(*check->PreciseChart), frame_.data());
+    view->setAttribute(Qt::WA_DeleteOnClose);
+    view->show();
 }
 
 void TirovaneApp::Back() {

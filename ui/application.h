@@ -47,6 +47,14 @@ public:
     void Print();
     void ShowAbout();
 
+    // View > Precise Positions: the results from the precise ephemeris (or
+    // the described engine again), remembered in the settings; a reading on
+    // show is computed again at once.
+    bool PrecisePositions() const { return state_.Engine == ChartEngineChoice::Precise; }
+    void SetPrecisePositions(bool on);
+    // The window with person's precise chart of the last cross-check.
+    void ShowPreciseChart(int person);
+
     // The frame window's file commands, and opening a saved reading.
     void SaveReading();
     void OpenReading();

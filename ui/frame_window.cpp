@@ -287,6 +287,12 @@ void FrameWindow::BuildMenus() {
         connect(a, &QAction::triggered, this, [this, a] { CheckOnly(chartKinds_, a); });
     }
 
+    view->addSeparator();
+    QAction* precise = Entry(view, "mnuPrecisePositions", "&Precise Positions (Swiss Ephemeris)");
+    precise->setCheckable(true);
+    precise->setChecked(app_.PrecisePositions());
+    connect(precise, &QAction::triggered, this, [this](bool on) { app_.SetPrecisePositions(on); });
+
     app_.AddHelpMenus(bar, QStringLiteral("&Donate"));
 }
 

@@ -59,6 +59,10 @@ ResultForm::ResultForm(TirovaneApp& app, QWidget* parent) : QWidget(parent), app
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 6, 8, 8);
     layout->setSpacing(0);
+    engine_ = NamedLabel(QStringLiteral("lblEngine"), QString(), this);
+    engine_->setWordWrap(true);
+    engine_->hide();
+    layout->addWidget(engine_);
     tabs_ = new QTabBar(this);
     tabs_->setObjectName(QStringLiteral("TS"));
     tabs_->addTab(QStringLiteral("Your Details"));
@@ -175,6 +179,19 @@ QWidget* ResultForm::BuildPersonPage(int person) {
     };
     resultGroup(lagnaFrame, QStringLiteral("Ascendant (Lagna)"), 0);
     resultGroup(rashiFrame, QStringLiteral("Moon Sign (Rashi)"), 3);
+    page.CrossCheck =
+        NamedLabel(QStringLiteral("lblCrossCheck%1").arg(suffix), QString(), page.Interpretation);
+    page.CrossCheck->setWordWrap(true);
+    page.CrossCheck->setAccessibleName(QStringLiteral("Precise ephemeris notice"));
+    page.CrossCheck->hide();
+    interpretationLayout->addWidget(page.CrossCheck);
+    page.PreciseChart = new QPushButton(QStringLiteral("View Precise Chart"), page.Interpretation);
+    page.PreciseChart->setObjectName(QStringLiteral("cmdPreciseChart%1").arg(suffix));
+    page.PreciseChart->setAccessibleName(QStringLiteral("View Precise Chart"));
+    page.PreciseChart->hide();
+    connect(page.PreciseChart, &QPushButton::clicked, this,
+            [this, person] { app_.ShowPreciseChart(person); });
+    interpretationLayout->addWidget(page.PreciseChart, 0, Qt::AlignLeft);
     page.Results[6] = NamedLabel(QStringLiteral("lblResult%1_6").arg(suffix),
                                  QStringLiteral("P.S. Please consult an astrologer for further "
                                                 "detailed consultations for solving of Mangal "
@@ -348,6 +365,33 @@ void ResultForm::ResetManglikLines() {
         label->setText(QStringLiteral("-"));
     }
     matchTable_->Clear();
+    for (int person = 0; person < 2; ++person) {
+        WriteCrossCheck(person, std::nullopt);
+    }
+}
+
+void ResultForm::WriteCrossCheck(int person, const std::optional<PersonCrossCheck>& check) {
+    PersonPage& page = people_[static_cast<std::size_t>(person)];
+    const bool differs = check && !check->Check.Agrees;
+    page.CrossCheck->setText(differs ? Qt8(check->Check.Notice) : QString());
+    page.CrossCheck->setVisible(differs);
+    page.PreciseChart->setVisible(differs && check->PreciseChart.has_value());
+}
+
+void ResultForm::ShowEngine(const PersonChart& chart) {
+    if (chart.Engine != ChartEngineChoice::Precise) {
+        engine_->clear();
+        engine_->hide();
+        return;
+    }
+    QString text = QStringLiteral("Positions from the Swiss Ephemeris (Lahiri ayanamsa).");
+    if (chart.AnalyticFallback) {
+        text += QLatin1Char(' ') +
+                QString::fromUtf8(AnalyticFallbackNotice.data(),
+                                  static_cast<qsizetype>(AnalyticFallbackNotice.size()));
+    }
+    engine_->setText(text);
+    engine_->show();
 }
 
 void ResultForm::WriteMatch(const std::optional<matching::Ashtakoota>& match) {

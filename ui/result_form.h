@@ -12,6 +12,7 @@
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QStackedWidget;
 class QTabBar;
 class QTextEdit;
@@ -44,6 +45,12 @@ public:
     // Which rules cancelled one person's dosha from Lagna and from Chandra,
     // in plain words; an empty text hides its line.
     void WriteCancellations(int person, const std::string& lagna, const std::string& rashi);
+    // The person's cross-check: its notice and the way to the precise chart
+    // when anything differs, nothing when everything agrees.
+    void WriteCrossCheck(int person, const std::optional<PersonCrossCheck>& check);
+    // Names the engine above the tabs when the positions are the precise
+    // ephemeris's; nothing for the described engine.
+    void ShowEngine(const PersonChart& chart);
     // The 36-point match of the pair, or "-" throughout while there is none.
     void WriteMatch(const std::optional<matching::Ashtakoota>& match);
 
@@ -73,6 +80,8 @@ private:
         QGroupBox* Interpretation = nullptr;
         QGroupBox* Effects = nullptr;
         QTextEdit* EffectsText = nullptr;
+        QLabel* CrossCheck = nullptr;
+        QPushButton* PreciseChart = nullptr;
     };
 
     QWidget* BuildPersonPage(int person);
@@ -81,6 +90,7 @@ private:
     void ShowEffects(int person);
 
     TirovaneApp& app_;
+    QLabel* engine_ = nullptr;
     QTabBar* tabs_ = nullptr;
     QStackedWidget* pages_ = nullptr;
     std::array<PersonPage, 2> people_;
