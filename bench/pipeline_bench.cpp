@@ -6,6 +6,7 @@
 #include "app/calculation.h"
 #include "app/pair_match.h"
 #include "engine/described_chart.h"
+#include "engine/precise_engine.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -19,6 +20,7 @@ namespace {
 
 struct Birth {
     tirovane::BirthDetails Details;
+    tirovane::engine::EngineInput Input;
     double JdUt;
     double Latitude;
     double EastLongitude;
@@ -48,7 +50,7 @@ const std::vector<Birth>& Births() {
                 swe_julday(d.Year, d.Month, d.Day, d.Hour + d.Minute / 60.0, SE_GREG_CAL);
             const double lat = (d.South ? -1 : 1) * (d.LatitudeDegrees + d.LatitudeMinutes / 60.0);
             const double lon = (d.East ? 1 : -1) * (d.LongitudeDegrees + d.LongitudeMinutes / 60.0);
-            list.push_back({d, jd, lat, lon});
+            list.push_back({d, tirovane::MakeEngineInput(d), jd, lat, lon});
         }
         return list;
     }();
@@ -112,6 +114,31 @@ void SwissEphemerisChart(benchmark::State& state) {
     }
 }
 
+// The precise engine's chart: the same bodies from the same library, with
+// speeds (for the retrograde marks), the ayanamsa and equal-house angles.
+void PreciseEngineChart(benchmark::State& state) {
+    const auto& births = Births();
+    std::size_t n = 0;
+    for (auto _ : state) {
+        const Birth& birth = births[n++ % births.size()];
+        benchmark::DoNotOptimize(
+            tirovane::engine::ComputePreciseChart(birth.Input.Instant, birth.Input.Place));
+    }
+}
+
+// The pipeline with the precise engine: chart, text forms, cells, Manglik.
+void PrecisePipeline(benchmark::State& state) {
+    const auto& births = Births();
+    std::size_t n = 0;
+    for (auto _ : state) {
+        const Birth& birth = births[n++ % births.size()];
+        benchmark::DoNotOptimize(
+            tirovane::CalculateChart(birth.Input, tirovane::ChartEngineChoice::Precise));
+    }
+}
+
+BENCHMARK(PreciseEngineChart);
+BENCHMARK(PrecisePipeline);
 BENCHMARK(TirovanePipeline);
 BENCHMARK(TirovaneEngine);
 BENCHMARK(TirovaneMatchCandidate);
@@ -161,6 +188,12 @@ int main(int argc, char** argv) {
     if (match != reporter.perIteration.end() && swiss != reporter.perIteration.end()) {
         std::printf("Match candidate / Swiss Ephemeris chart: %.3f (goal: at most 0.5)\n",
                     match->second / swiss->second);
+    }
+    const auto precise = reporter.perIteration.find("PreciseEngineChart");
+    if (precise != reporter.perIteration.end() && swiss != reporter.perIteration.end()) {
+        std::printf(
+            "Precise engine chart / Swiss Ephemeris chart: %.2f times (goal: at most 1.2)\n",
+            precise->second / swiss->second);
     }
     return 0;
 }

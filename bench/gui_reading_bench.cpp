@@ -1,0 +1,77 @@
+// The whole reading as the windows compute it, offscreen, for two people:
+// the input form read, each person charted, checked against the precise
+// ephemeris, evaluated and written into the result form, then the result
+// shown. The goal is under 5 ms for the pair.
+
+#include "app/person_form.h"
+#include "platform/scripted_platform.h"
+#include "ui/application.h"
+#include "ui/input_form.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+#include <memory>
+#include <random>
+#include <vector>
+
+namespace {
+
+using namespace tirovane;
+
+std::vector<PersonForm> People() {
+    std::mt19937 random(7);
+    std::vector<PersonForm> people;
+    for (int n = 0; n < 256; ++n) {
+        BirthDetails d;
+        d.Name = n % 2 ? "Partner" : "Person";
+        d.Year = std::uniform_int_distribution(1901, 2050)(random);
+        d.Month = std::uniform_int_distribution(1, 12)(random);
+        d.Day = std::uniform_int_distribution(1, 28)(random);
+        d.Hour = std::uniform_int_distribution(0, 23)(random);
+        d.Minute = std::uniform_int_distribution(0, 59)(random);
+        SelectZoneRow(d, std::uniform_int_distribution(0, 70)(random));
+        d.LatitudeDegrees = std::uniform_int_distribution(0, 60)(random);
+        d.LongitudeDegrees = std::uniform_int_distribution(0, 179)(random);
+        d.East = n % 3 != 0;
+        d.City = "City";
+        d.State = "State";
+        d.Country = "Country";
+        people.push_back(FormOf(d));
+    }
+    return people;
+}
+
+void GuiReadingWithCrossCheck(benchmark::State& state) {
+    ScriptedPlatform platform;
+    platform.Folder = ".";
+    platform.Files = std::set<std::string>{"./libBmp2Jpeg.so"};
+    platform.Reminder = platform.Clock.Date;
+    TirovaneApp app(platform, {"help:", "home:", "download:", "donate:", "resell:", "cobrand:"});
+    app.Start();
+    const std::vector<PersonForm> people = People();
+    std::size_t n = 0;
+    for (auto _ : state) {
+        InputForm& input = app.Input();
+        input.WriteForm(0, people[n++ % people.size()]);
+        input.WriteForm(1, people[n++ % people.size()]);
+        app.CalculatePerson(0);
+        app.CalculatePerson(1);
+        QApplication::processEvents();
+        state.PauseTiming();
+        app.Back();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(GuiReadingWithCrossCheck)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
