@@ -27,18 +27,20 @@ bool& Configured() {
     return configured;
 }
 
-// Sets the folder and the sidereal mode once, and again after the folder
-// changed. Caller holds the lock.
+// Sets the folder once, and again after it changed. The sidereal mode is
+// set before every computation: swe_close(), called by anyone in the
+// process, puts the library back to its default mode (Fagan/Bradley) and
+// would otherwise change every position without a word. Caller holds the
+// lock.
 void Configure() {
-    if (Configured()) {
-        return;
+    if (!Configured()) {
+        // The library takes a writable buffer.
+        std::vector<char> path(Folder().begin(), Folder().end());
+        path.push_back('\0');
+        swe_set_ephe_path(path.data());
+        Configured() = true;
     }
-    // The library takes a writable buffer.
-    std::vector<char> path(Folder().begin(), Folder().end());
-    path.push_back('\0');
-    swe_set_ephe_path(path.data());
     swe_set_sid_mode(SE_SIDM_LAHIRI, 0, 0);
-    Configured() = true;
 }
 
 double Normalized(double degrees) {

@@ -122,14 +122,11 @@ void TirovaneApp::SetPrecisePositions(bool on) {
     if (!frame_ || !state_.LagnaMatchFlags.Partner.has_value()) {
         return;
     }
-    const int last = state_.LastPerson;
+    // The partner is computed last again, so the chart export still takes
+    // the partner.
     for (const int person : {FirstPerson, Partner}) {
         ComputePerson(state_, person, state_.People.People[static_cast<std::size_t>(person)]);
         WriteComputedPerson(person);
-    }
-    // The chart export takes the person computed last, as before.
-    if (last == FirstPerson) {
-        ComputePerson(state_, FirstPerson, state_.People.People[FirstPerson]);
     }
 }
 

@@ -12,6 +12,7 @@
 #include <cmath>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <swephexp.h>
 #include <vector>
 
 namespace tirovane::engine {
@@ -219,6 +220,20 @@ TEST_F(PreciseEngine, KetuOppositeRahuAndEveryLongitudeInOneTurn) {
             EXPECT_GE(longitude, 0.0);
             EXPECT_LT(longitude, 360.0);
         }
+    }
+}
+
+// Another user of the library closing it (which resets its sidereal mode
+// to its default) changes nothing.
+TEST_F(PreciseEngine, StaysLahiriAfterTheLibraryWasClosedElsewhere) {
+    const PrecisePositions before = ComputePrecisePositions(2451545.0, 20, 30);
+    swe_close();
+    const PrecisePositions after = ComputePrecisePositions(2451545.0, 20, 30);
+    EXPECT_DOUBLE_EQ(after.Ayanamsa, before.Ayanamsa);
+    EXPECT_NEAR(after.Ayanamsa, MeanLahiri(2451545.0) + NutationInLongitude(2451545.0),
+                1.5 * ArcSecond);
+    for (int body = Sun; body <= Midheaven; ++body) {
+        EXPECT_DOUBLE_EQ(after.Longitudes[body], before.Longitudes[body]) << body;
     }
 }
 
