@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -121,6 +122,39 @@ TEST_F(PrecisePositionsTest, ChosenEngineComesBackAtTheNextStart) {
     EXPECT_TRUE(PreciseEntry()->isChecked());
     EXPECT_EQ(Label("Planet_Male_4"), Chart(0, ChartEngineChoice::Precise).ChartPositions[4]);
     EXPECT_TRUE(Shown("lblEngine")->isVisibleTo(&app->Result()));
+}
+
+// On a 1280x720 screen the notice and its button lie inside the
+// interpretation frame, over nothing else, with room for the whole text.
+TEST_F(PrecisePositionsTest, NoticeFitsBesideTheManglikLines) {
+    Person first = Boundary();
+    first.Name = "Bartholomew Featherstonehaugh-Cholmondeley";
+    Reading(first, Person{});
+    FrameWindow* frame = app->ExistingFrame();
+    frame->showNormal();
+    frame->resize(1280, 720 - 30);
+    QApplication::processEvents();
+    auto* group = Result<QGroupBox>("Frame1_0");
+    auto* notice = Result<QLabel>("lblCrossCheck_Male");
+    auto* button = Result<QPushButton>("cmdPreciseChart_Male");
+    ASSERT_TRUE(group && notice && button);
+    ASSERT_TRUE(notice->isVisible() && button->isVisible());
+    EXPECT_LE(notice->heightForWidth(notice->width()), notice->height());
+    EXPECT_LE(button->sizeHint().width(), button->width());
+    const QList<QWidget*> siblings = group->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (QWidget* w : {static_cast<QWidget*>(notice), static_cast<QWidget*>(button)}) {
+        EXPECT_TRUE(group->rect().contains(w->geometry())) << w->objectName().toStdString();
+        for (QWidget* other : siblings) {
+            if (other != w && other->isVisible()) {
+                EXPECT_FALSE(w->geometry().intersects(other->geometry()))
+                    << w->objectName().toStdString() << " over "
+                    << other->objectName().toStdString();
+            }
+        }
+    }
+    // The frame itself stays within its page.
+    QWidget* page = Result<QWidget>("fraFrame_0");
+    EXPECT_TRUE(page->rect().contains(QRect(group->mapTo(page, QPoint(0, 0)), group->size())));
 }
 
 } // namespace
