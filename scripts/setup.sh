@@ -15,6 +15,7 @@ packages=(
   xdotool x11-utils libx11-dev imagemagick valgrind
   clang libclang-rt-14-dev
   tzdata iso-codes python3 openssl
+  openbox dbus-daemon at-spi2-core python3-pyatspi
 )
 
 missing=()
