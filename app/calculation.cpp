@@ -34,6 +34,7 @@ PersonChart ChartFromNumbers(const engine::SiderealChart& sidereal) {
     // The ayanamsa is always negative: its display drops the minus sign.
     chart.AyanamsaDisplay = chart.AyanamsaText.substr(1);
     chart.AscendantSign = engine::SignAbbreviation(ascendantSign);
+    chart.AscendantSignIndex = ascendantSign;
     chart.LagnaName = engine::Signs[static_cast<std::size_t>(ascendantSign)].SanskritName;
     if (const auto lookup = LookUpNakshatraLord(nakshatra)) {
         chart.NakshatraLord = lookup->NakshatraLord;

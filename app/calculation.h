@@ -44,6 +44,7 @@ struct PersonChart {
     // Derived display values.
     std::string AyanamsaDisplay; // the ayanamsa without its minus sign
     std::string AscendantSign;   // abbreviation of the ascendant's sign
+    int AscendantSignIndex = 0;  // its index, 0 Aries .. 11 Pisces
     std::string LagnaName;       // Sanskrit name of the ascendant's sign
     std::string NakshatraLord;
     std::string PadaCount;

@@ -19,4 +19,8 @@ FillRashiChart(const std::array<double, engine::ChartBodyCount>& longitudes,
     return cells;
 }
 
+int HouseSign(int ascendantSign, int house) {
+    return (ascendantSign + house) % 12;
+}
+
 } // namespace tirovane

@@ -78,6 +78,9 @@ struct ReadingState {
     // Whether each person computed with the described engine is also
     // checked against the precise ephemeris, and the checks, per person.
     bool CrossCheckEnabled = false;
+    // How the charts are drawn in the windows, the picture, the print-out
+    // and the report.
+    ChartStyle ChartStyleChoice = ChartStyle::South;
     std::array<std::optional<PersonCrossCheck>, 2> CrossChecks;
 };
 
