@@ -51,10 +51,11 @@ QSizeF BlockSize(const QString& text, const QFont& font) {
     for (const QString& line : lines) {
         width = std::max(width, metrics.horizontalAdvance(line));
     }
-    // The last line needs its height, the others their line spacing.
+    // The last line needs its height, the others their line spacing, each
+    // rounded up to whole units as a label on screen lays its lines out.
     return {std::ceil(width) + 1,
-            std::ceil(metrics.lineSpacing() * static_cast<double>(lines.size() - 1) +
-                      metrics.height())};
+            std::ceil(metrics.lineSpacing()) * static_cast<double>(lines.size() - 1) +
+                std::ceil(metrics.height()) + 1};
 }
 
 QSizeF NumberSize(const QString& number, const QFont& font) {

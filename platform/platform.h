@@ -65,6 +65,11 @@ public:
     virtual bool PrecisePositionsChosen() = 0;
     virtual void SetPrecisePositionsChosen(bool chosen) = 0;
 
+    // Whether the charts are drawn in the North Indian style, in the
+    // per-user settings; false (the South Indian style) until chosen.
+    virtual bool NorthIndianChartChosen() = 0;
+    virtual void SetNorthIndianChartChosen(bool chosen) = 0;
+
     virtual LocalTime Now() = 0;
 
     virtual bool FileExists(const std::string& path) = 0;

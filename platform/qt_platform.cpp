@@ -145,6 +145,15 @@ void QtPlatform::SetPrecisePositionsChosen(bool chosen) {
     QSettings().setValue(QStringLiteral("PrecisePositions"), chosen);
 }
 
+bool QtPlatform::NorthIndianChartChosen() {
+    return QSettings().value(QStringLiteral("ChartStyle")).toString() == QLatin1String("North");
+}
+
+void QtPlatform::SetNorthIndianChartChosen(bool chosen) {
+    QSettings().setValue(QStringLiteral("ChartStyle"),
+                         chosen ? QStringLiteral("North") : QStringLiteral("South"));
+}
+
 LocalTime QtPlatform::Now() {
     const QDateTime now = QDateTime::currentDateTime();
     const QDate d = now.date();

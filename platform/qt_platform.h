@@ -25,6 +25,8 @@ public:
     bool SetReminderDate(std::chrono::year_month_day date) override;
     bool PrecisePositionsChosen() override;
     void SetPrecisePositionsChosen(bool chosen) override;
+    bool NorthIndianChartChosen() override;
+    void SetNorthIndianChartChosen(bool chosen) override;
     LocalTime Now() override;
     bool FileExists(const std::string& path) override;
     std::string ProgramFolder() override;

@@ -44,6 +44,12 @@ public:
             PrecisePositions = chosen;
         }
     }
+    bool NorthIndianChartChosen() override { return NorthIndianChart; }
+    void SetNorthIndianChartChosen(bool chosen) override {
+        if (SettingsWritable) {
+            NorthIndianChart = chosen;
+        }
+    }
     LocalTime Now() override { return Clock; }
     bool FileExists(const std::string& path) override;
     std::string ProgramFolder() override { return Folder; }
@@ -72,6 +78,7 @@ public:
     // False: the settings cannot be written, as on a read-only home folder.
     bool SettingsWritable = true;
     bool PrecisePositions = false;
+    bool NorthIndianChart = false;
     LocalTime Clock{std::chrono::year_month_day{std::chrono::year(2026), std::chrono::month(12),
                                                 std::chrono::day(8)},
                     10, 30, 15, 250};

@@ -38,6 +38,8 @@ void TirovaneApp::Start() {
     state_.CrossCheckEnabled = true;
     state_.Engine = platform_.PrecisePositionsChosen() ? ChartEngineChoice::Precise
                                                        : ChartEngineChoice::Described;
+    state_.ChartStyleChoice =
+        platform_.NorthIndianChartChosen() ? ChartStyle::North : ChartStyle::South;
     RemindUpdate(platform_, links_);
     Input().show();
 }
@@ -57,6 +59,7 @@ FrameWindow& TirovaneApp::Frame() {
         // them so far, so that the pair on screen is the pair of the match.
         ResultForm& result = frame_->Result();
         result.Form_Load(state_.People);
+        result.SetChartStyle(state_.ChartStyleChoice);
         for (int person : {FirstPerson, Partner}) {
             if (const auto& chart = state_.Charts[static_cast<std::size_t>(person)]) {
                 result.WriteChart(person, *chart);
@@ -112,6 +115,15 @@ void TirovaneApp::WriteComputedPerson(int index) {
     result.WriteCrossCheck(index, state_.CrossChecks[static_cast<std::size_t>(index)]);
     result.ShowEngine(state_.LastChart);
     Frame().FitResult();
+}
+
+void TirovaneApp::SetChartStyle(ChartStyle style) {
+    state_.ChartStyleChoice = style;
+    platform_.SetNorthIndianChartChosen(style == ChartStyle::North);
+    if (frame_) {
+        frame_->Result().SetChartStyle(style);
+        frame_->FitResult();
+    }
 }
 
 void TirovaneApp::SetPrecisePositions(bool on) {

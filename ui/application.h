@@ -52,6 +52,9 @@ public:
     // show is computed again at once.
     bool PrecisePositions() const { return state_.Engine == ChartEngineChoice::Precise; }
     void SetPrecisePositions(bool on);
+    // The style the charts are drawn in, remembered in the settings.
+    ChartStyle ChartStyleChoice() const { return state_.ChartStyleChoice; }
+    void SetChartStyle(ChartStyle style);
     // The window with person's precise chart of the last cross-check.
     void ShowPreciseChart(int person);
 

@@ -243,11 +243,12 @@ void FrameWindow::BuildMenus() {
     statusBar->setCheckable(true);
     statusBar->setChecked(true);
     connect(statusBar, &QAction::triggered, this, &FrameWindow::mnuStatusBar_Click);
-    view->addSeparator()->setVisible(false);
+    view->addSeparator();
 
+    // Chart Style: the South Indian square (the default) or the North Indian
+    // diamond, remembered between runs; "Natal Indian" stays out of sight.
     QMenu* style = view->addMenu(QStringLiteral("&Chart Style"));
     style->setObjectName(QStringLiteral("mnuChartStyle"));
-    style->menuAction()->setVisible(false);
     for (const auto& [name, caption] :
          {std::pair{"mnuNorth", "&North Indian"}, std::pair{"mnuSouth", "&South Indian"},
           std::pair{"mnuNatal", "&Natal Indian"}}) {
@@ -256,7 +257,12 @@ void FrameWindow::BuildMenus() {
         chartStyles_ << a;
         connect(a, &QAction::triggered, this, [this, a] { CheckOnly(chartStyles_, a); });
     }
-    chartStyles_[1]->setChecked(true);
+    chartStyles_[2]->setVisible(false);
+    connect(chartStyles_[0], &QAction::triggered, this,
+            [this] { app_.SetChartStyle(ChartStyle::North); });
+    connect(chartStyles_[1], &QAction::triggered, this,
+            [this] { app_.SetChartStyle(ChartStyle::South); });
+    CheckOnly(chartStyles_, chartStyles_[app_.ChartStyleChoice() == ChartStyle::North ? 0 : 1]);
 
     QMenu* color = view->addMenu(QStringLiteral("Colo&r Style"));
     color->setObjectName(QStringLiteral("mnuColor"));

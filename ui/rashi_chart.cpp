@@ -1,6 +1,7 @@
 #include "ui/rashi_chart.h"
 
 #include "engine/tables.h"
+#include "output/chart_drawing.h"
 #include "ui/widgets.h"
 
 #include <QLabel>
@@ -91,26 +92,7 @@ void RashiChartWidget::FitContent(int sign) {
 
 void RashiChartWidget::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QPen(QColor(170, 60, 20), 1));
-    const int size = 4 * CellSize;
-    const int o = Margin;
-    painter.drawRect(o, o, size, size);
-    for (int k = 1; k < 4; ++k) {
-        const int at = o + k * CellSize;
-        if (k == 2) {
-            // The middle lines stop at the empty centre.
-            painter.drawLine(at, o, at, o + CellSize);
-            painter.drawLine(at, o + 3 * CellSize, at, o + size);
-            painter.drawLine(o, at, o + CellSize, at);
-            painter.drawLine(o + 3 * CellSize, at, o + size, at);
-        } else {
-            painter.drawLine(at, o, at, o + size);
-            painter.drawLine(o, at, o + size, at);
-        }
-    }
-    painter.fillRect(o + CellSize + 1, o + CellSize + 1, 2 * CellSize - 1, 2 * CellSize - 1,
-                     QColor(255, 244, 226));
+    DrawChartGrid(painter, ChartStyle::South);
 }
 
 } // namespace tirovane

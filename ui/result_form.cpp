@@ -3,6 +3,7 @@
 #include "app/result_texts.h"
 #include "ui/application.h"
 #include "ui/match_table.h"
+#include "ui/north_chart.h"
 #include "ui/rashi_chart.h"
 #include "ui/widgets.h"
 
@@ -142,6 +143,8 @@ QWidget* ResultForm::BuildPersonPage(int person) {
     vedicGrid->setRowStretch(7, 1);
 
     page.Chart = new RashiChartWidget(person, frame);
+    page.NorthChart = new NorthChartWidget(person, frame);
+    page.NorthChart->hide();
 
     // The interpretation and the effects take turns in one place.
     page.Interpretation = Group(QStringLiteral("Frame1_%1").arg(person),
@@ -245,6 +248,7 @@ QWidget* ResultForm::BuildPersonPage(int person) {
     auto* left = new QVBoxLayout;
     left->setSpacing(8);
     left->addWidget(page.Chart, 0, Qt::AlignLeft | Qt::AlignTop);
+    left->addWidget(page.NorthChart, 0, Qt::AlignLeft | Qt::AlignTop);
     left->addWidget(buttons);
     left->addStretch(1);
     auto* top = new QHBoxLayout;
@@ -328,6 +332,14 @@ void ResultForm::WriteChart(int person, const PersonChart& chart) {
         page.Vedic[k]->setText(Qt8(*vedic[k]));
     }
     page.Chart->SetCells(chart.ChartCells);
+    page.NorthChart->SetChart(chart.ChartCells, chart.AscendantSignIndex);
+}
+
+void ResultForm::SetChartStyle(ChartStyle style) {
+    for (PersonPage& page : people_) {
+        page.Chart->setVisible(style == ChartStyle::South);
+        page.NorthChart->setVisible(style == ChartStyle::North);
+    }
 }
 
 void ResultForm::WriteManglikLines(int person, const ResultLines& lines) {

@@ -21,6 +21,7 @@ namespace tirovane {
 
 class MatchTable;
 class RashiChartWidget;
+class NorthChartWidget;
 class TirovaneApp;
 
 // The finished reading on three tabs: each person's details, positions,
@@ -51,6 +52,8 @@ public:
     // Names the engine above the tabs when the positions are the precise
     // ephemeris's; nothing for the described engine.
     void ShowEngine(const PersonChart& chart);
+    // Shows both people's charts in this style.
+    void SetChartStyle(ChartStyle style);
     // The 36-point match of the pair, or "-" throughout while there is none.
     void WriteMatch(const std::optional<matching::Ashtakoota>& match);
 
@@ -77,6 +80,7 @@ private:
         // cancelled the dosha, in plain words; hidden when none did.
         std::array<QLabel*, 2> Cancellations{};
         RashiChartWidget* Chart = nullptr;
+        NorthChartWidget* NorthChart = nullptr;
         QGroupBox* Interpretation = nullptr;
         QGroupBox* Effects = nullptr;
         QTextEdit* EffectsText = nullptr;

@@ -45,6 +45,7 @@ TEST_F(FrameTest, MenusCaptionsVisibilityAndCheckMarks) {
         {"mnuStatusBar", "&Status Bar", false, true},
         {"mnuSouth", "&South Indian", true, true},
         {"mnuNorth", "&North Indian", true, false},
+        {"mnuNatal", "&Natal Indian", false, false},
         {"mnuColorOff", "O&ff", true, true},
         {"mnuChart", "&Chart", false, true},
         {"mnuSub_Dasamsa", "&D&asamsa", true, false},
@@ -63,7 +64,7 @@ TEST_F(FrameTest, MenusCaptionsVisibilityAndCheckMarks) {
     }
     EXPECT_FALSE(Action("mnuExport")->isEnabled());
     EXPECT_FALSE(Action("mnuMakeMoney")->isEnabled());
-    EXPECT_FALSE(Frame().findChild<QMenu*>("mnuChartStyle")->menuAction()->isVisible());
+    EXPECT_TRUE(Frame().findChild<QMenu*>("mnuChartStyle")->menuAction()->isVisible());
     EXPECT_FALSE(Frame().findChild<QWidget*>("cmdSaveAsJPEG")->isVisibleTo(&Frame()));
 }
 

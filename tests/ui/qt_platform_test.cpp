@@ -1,4 +1,5 @@
-// The Qt platform's settings store: a store that cannot be written says so.
+// The Qt platform's settings store: what is kept between runs, and a store
+// that cannot be written says so.
 
 #include "platform/qt_platform.h"
 
@@ -24,6 +25,14 @@ TEST(QtPlatformSettings, AStoreThatCannotBeWrittenSaysSo) {
                        QString::fromStdString(folder.string()));
     EXPECT_TRUE(platform.SetReminderDate(date));
     EXPECT_EQ(platform.ReminderDate(), date);
+
+    // The chart style: South Indian until North Indian is chosen, and kept
+    // for the next run (a platform made afresh reads the store again).
+    EXPECT_FALSE(platform.NorthIndianChartChosen());
+    platform.SetNorthIndianChartChosen(true);
+    EXPECT_TRUE(QtPlatform("").NorthIndianChartChosen());
+    platform.SetNorthIndianChartChosen(false);
+    EXPECT_FALSE(QtPlatform("").NorthIndianChartChosen());
 
     // Below a file no folder can be made, whoever runs the test (root too).
     std::ofstream(folder / "file") << "x";

@@ -8,6 +8,7 @@
 #include <QAccessible>
 #include <QDialog>
 #include <QGroupBox>
+#include <QImage>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
@@ -20,6 +21,9 @@
 #include <QTextEdit>
 #include <QToolBar>
 #include <QToolButton>
+#include <filesystem>
+#include <set>
+#include <unistd.h>
 
 namespace tirovane::test {
 namespace {
@@ -40,14 +44,36 @@ void ClickMenuEntry(QMainWindow& window, QAction* action) {
     }
     for (QAction* top : bar->actions()) {
         QMenu* menu = top->menu();
-        if (menu == nullptr || !menu->actions().contains(action)) {
+        if (menu == nullptr) {
+            continue;
+        }
+        // The entry itself, or the submenu that holds it.
+        QAction* step = nullptr;
+        QMenu* sub = nullptr;
+        for (QAction* a : menu->actions()) {
+            if (a == action) {
+                step = a;
+            } else if (a->menu() != nullptr && a->menu()->actions().contains(action)) {
+                step = a;
+                sub = a->menu();
+            }
+        }
+        if (step == nullptr) {
             continue;
         }
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(top).center());
         ASSERT_TRUE(menu->isVisible()) << top->text().toStdString();
-        const QRect entry = menu->actionGeometry(action);
-        ASSERT_FALSE(entry.isEmpty()) << action->objectName().toStdString();
+        const QRect entry = menu->actionGeometry(step);
+        ASSERT_FALSE(entry.isEmpty()) << step->objectName().toStdString();
         QTest::mouseClick(menu, Qt::LeftButton, {}, entry.center());
+        if (sub != nullptr) {
+            // A submenu opens a moment after its entry is clicked.
+            ASSERT_TRUE(QTest::qWaitFor([sub] { return sub->isVisible(); }, 2000))
+                << step->text().toStdString();
+            const QRect inner = sub->actionGeometry(action);
+            ASSERT_FALSE(inner.isEmpty()) << action->objectName().toStdString();
+            QTest::mouseClick(sub, Qt::LeftButton, {}, inner.center());
+        }
         return;
     }
     FAIL() << "no menu holds " << action->objectName().toStdString();
@@ -230,6 +256,94 @@ TEST_F(UserPathTest, GetMyRasiChartFromTheInputMenuComputesThePartner) {
     ASSERT_NE(app->ExistingFrame(), nullptr);
     EXPECT_TRUE(app->ExistingFrame()->isVisible());
     EXPECT_EQ(Label("lblName_Female"), "Name: Second");
+}
+
+std::vector<std::string> LayoutFaults(QWidget* root);
+
+// View > Chart Style > North Indian, picked with the mouse, draws both
+// people's charts as the diamond; every house holds what the South Indian
+// cell of its sign held, the first house the ascendant's sign; the choice
+// stays for the next result window, the picture and the next start.
+TEST_F(UserPathTest, TheChartStyleMenuRedrawsBothChartsAndIsRemembered) {
+    Reading(Person{}, Second());
+    const auto shows = [this](ChartStyle style) {
+        for (int person : {0, 1}) {
+            const QString n = QString::number(person);
+            // Hidden or not (only the page in front is visible).
+            EXPECT_EQ(Result(QStringLiteral("picNorthRasi_") + n)->isHidden(),
+                      style != ChartStyle::North);
+            EXPECT_EQ(Result(QStringLiteral("picSouthRasi_") + n)->isHidden(),
+                      style != ChartStyle::South);
+        }
+        EXPECT_EQ(FrameAction("mnuNorth")->isChecked(), style == ChartStyle::North);
+        EXPECT_EQ(FrameAction("mnuSouth")->isChecked(), style == ChartStyle::South);
+    };
+    shows(ChartStyle::South);
+    ClickMenuEntry(Frame(), FrameAction("mnuNorth"));
+    shows(ChartStyle::North);
+    EXPECT_TRUE(platform.NorthIndianChart);
+
+    for (const char* person : {"Male", "Female"}) {
+        SCOPED_TRACE(person);
+        int ascendantCell = -1;
+        for (int k = 0; k < 12; ++k) {
+            if (Label(QStringLiteral("lblPlanets_%1_%2").arg(person).arg(k)).rfind("Asc", 0) == 0) {
+                ascendantCell = k;
+            }
+        }
+        ASSERT_GE(ascendantCell, 0);
+        std::set<int> signs;
+        for (int h = 0; h < 12; ++h) {
+            const int sign =
+                std::stoi(Label(QStringLiteral("lblNorthSign_%1_%2").arg(person).arg(h))) - 1;
+            signs.insert(sign);
+            // Houses follow the zodiac from the ascendant's sign.
+            EXPECT_EQ(sign, (ascendantCell + h) % 12) << "house " << h + 1;
+            EXPECT_EQ(Label(QStringLiteral("lblNorthHouse_%1_%2").arg(person).arg(h)),
+                      Label(QStringLiteral("lblPlanets_%1_%2").arg(person).arg(sign)))
+                << "house " << h + 1;
+        }
+        EXPECT_EQ(signs.size(), 12u);
+    }
+    for (int page = 0; page < 3; ++page) {
+        Result<QTabBar>("TS")->setCurrentIndex(page);
+        QCoreApplication::processEvents();
+        for (const std::string& fault : LayoutFaults(&app->Result())) {
+            ADD_FAILURE() << "page " << page << ": " << fault;
+        }
+    }
+
+    // The picture shows the window as it is: the diamond's centre.
+    const auto dir = std::filesystem::temp_directory_path() /
+                     ("tirovane-chart-style-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    platform.Folder = TIROVANE_CONVERTER_DIR;
+    platform.Files.reset();
+    Result<QTabBar>("TS")->setCurrentIndex(0);
+    QCoreApplication::processEvents();
+    platform.SavePaths.push_back((dir / "north.jpg").string());
+    ClickMenuEntry(Frame(), FrameAction("mnuSaveAsJpeg"));
+    const QImage picture(QString::fromStdString((dir / "north.jpg").string()), "JPG");
+    std::filesystem::remove_all(dir);
+    ASSERT_FALSE(picture.isNull()) << LastMessage();
+    QWidget* north = Result(QStringLiteral("picNorthRasi_0"));
+    const QPoint centre = north->mapTo(&app->Result(), north->rect().center());
+    const QColor seen = picture.pixelColor(centre);
+    EXPECT_GT(seen.red(), seen.blue() + 60) << "the lines cross in the middle";
+
+    // A new result window, and the next start, draw the diamond too.
+    Click(Frame(), "cmdBack");
+    ProcessDeferredDeletes();
+    Calculate();
+    shows(ChartStyle::North);
+    app.reset();
+    app = std::make_unique<TirovaneApp>(platform, addresses);
+    app->Start();
+    Reading(Person{}, Second());
+    shows(ChartStyle::North);
+    ClickMenuEntry(Frame(), FrameAction("mnuSouth"));
+    shows(ChartStyle::South);
+    EXPECT_FALSE(platform.NorthIndianChart);
 }
 
 TEST_F(UserPathTest, ExitFromTheFrameMenuClosesEverything) {
@@ -456,6 +570,14 @@ TEST_F(UserPathTest, NoPageOverlapsOrCutsOffAnythingForAnyReading) {
             break;
         }
         Click(*app->ExistingFrame(), "cmdBack");
+        if (n == 119) {
+            // The second half in the North Indian style.
+            Calculate();
+            ClickMenuEntry(*app->ExistingFrame(),
+                           app->ExistingFrame()->findChild<QAction*>("mnuNorth"));
+            ASSERT_EQ(app->ChartStyleChoice(), ChartStyle::North);
+            Click(*app->ExistingFrame(), "cmdBack");
+        }
     }
     EXPECT_EQ(checked, 720);
 }

@@ -3,7 +3,8 @@
 //
 //   screenshots OUTPUT_FOLDER
 //
-// writes input.png, result.png, partner.png and match.png. Run it on a real
+// writes input.png, result.png, partner.png and match.png, then
+// result-north.png and partner-north.png with the North Indian charts. Run it on a real
 // display (or Xvfb) to see the platform's own window decorations.
 
 #include "platform/scripted_platform.h"
@@ -97,5 +98,11 @@ int main(int argc, char** argv) {
     Save(folder, "partner.png");
     tabs->setCurrentIndex(2);
     Save(folder, "match.png");
+    // The same reading with the charts in the North Indian style.
+    app.SetChartStyle(ChartStyle::North);
+    tabs->setCurrentIndex(0);
+    Save(folder, "result-north.png");
+    tabs->setCurrentIndex(1);
+    Save(folder, "partner-north.png");
     return platform.Messages.empty() ? 0 : 1;
 }

@@ -1,0 +1,58 @@
+#include "ui/north_chart.h"
+
+#include "engine/tables.h"
+#include "output/chart_drawing.h"
+#include "ui/widgets.h"
+
+#include <QLabel>
+#include <QPainter>
+
+namespace tirovane {
+
+NorthChartWidget::NorthChartWidget(int person, QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("picNorthRasi_%1").arg(person));
+    const int side = static_cast<int>(ChartSide);
+    setFixedSize(side, side);
+    const QString suffix = person == 0 ? QStringLiteral("Male") : QStringLiteral("Female");
+    for (int h = 0; h < 12; ++h) {
+        houses_[h] =
+            NamedLabel(QStringLiteral("lblNorthHouse_%1_%2").arg(suffix).arg(h), QString(), this);
+        numbers_[h] =
+            NamedLabel(QStringLiteral("lblNorthSign_%1_%2").arg(suffix).arg(h), QString(), this);
+        numbers_[h]->setStyleSheet(
+            QStringLiteral("color: #%1;").arg(ChartNumberColour, 6, 16, QLatin1Char('0')));
+        numbers_[h]->setAlignment(Qt::AlignCenter);
+    }
+    SetChart({}, 0);
+}
+
+void NorthChartWidget::SetChart(const ChartCellTexts& cells, int ascendantSign) {
+    const ChartLayout layout = LayOutChart(cells, ascendantSign, ChartStyle::North);
+    for (int h = 0; h < 12; ++h) {
+        const ChartPlace& place = layout.Places[static_cast<std::size_t>(h)];
+        QLabel* house = houses_[h];
+        house->setFont(place.Font);
+        house->setAlignment(place.Align);
+        house->setText(place.Text);
+        house->setGeometry(place.TextBox.toAlignedRect());
+        const std::string_view sign =
+            engine::Signs[static_cast<std::size_t>(place.Sign)].EnglishName;
+        house->setAccessibleDescription(
+            QStringLiteral("House %1, sign %2, %3")
+                .arg(h + 1)
+                .arg(place.Sign + 1)
+                .arg(QString::fromLatin1(sign.data(), static_cast<qsizetype>(sign.size()))));
+        QLabel* number = numbers_[h];
+        number->setFont(place.NumberFont);
+        number->setText(place.Number);
+        number->setGeometry(place.NumberBox.toAlignedRect());
+        number->setAccessibleDescription(QStringLiteral("Sign of house %1").arg(h + 1));
+    }
+}
+
+void NorthChartWidget::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    DrawChartGrid(painter, ChartStyle::North);
+}
+
+} // namespace tirovane
