@@ -5,7 +5,7 @@ over AT-SPI, types, chooses, clicks through the menus and reads the labels.
 
     flows.py PROGRAM CLI FLOW...
 
-FLOW is one of: reading, menus, moves, files, all. Runs under a window
+FLOW is one of: reading, menus, moves, files, charts, all. Runs under a window
 manager in an X session with a session bus (see run_flows.sh). Exits 0 when
 every check held; prints each failed check.
 """
@@ -233,9 +233,12 @@ class Program:
         env["XDG_CONFIG_HOME"] = os.path.join(home, ".config")
         env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
         # The update reminder ran today: no question at start.
+        # A second start in the same home keeps what the first one stored.
         os.makedirs(os.path.join(home, ".config", "Tirovane"), exist_ok=True)
-        with open(os.path.join(home, ".config", "Tirovane", "Tirovane.conf"), "w") as f:
-            f.write("[General]\nReminderDate=%s\n" % time.strftime("%Y-%m-%d"))
+        settings = os.path.join(home, ".config", "Tirovane", "Tirovane.conf")
+        if not os.path.exists(settings):
+            with open(settings, "w") as f:
+                f.write("[General]\nReminderDate=%s\n" % time.strftime("%Y-%m-%d"))
         wrapper = os.environ.get("FLOW_WRAPPER", "").split()
         self.process = subprocess.Popen(wrapper + [PROGRAM], env=env)
         wait_for(lambda: exists_now("push button", "Next"), "the input form", timeout=120)
@@ -445,9 +448,53 @@ def flow_files(home):
         check(program.end() == 0, "the program ends cleanly after the files")
 
 
+SIGNS = ["Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo", "Libra", "Scorpio",
+         "Sagittarius", "Capricorn", "Aquarius", "Pisces"]
+
+
+def ascendant_sign(person):
+    """The sign index of a person's ascendant, from the chart form of its
+    position ("DD Abc MM") in the command-line reading."""
+    abbreviation = person["ChartPositions"][9].split()[1]
+    return [s[:3] for s in SIGNS].index(abbreviation)
+
+
+def flow_charts(home):
+    want = expected_reading()["people"]
+    program = Program(home)
+    try:
+        do_reading()
+        first = ascendant_sign(want[0])
+        south = "Sign %d, %s" % (first + 1, SIGNS[first])
+        check(label("Asc", south) is not None, "the South Indian cell of %s holds Asc" % SIGNS[first])
+        menu_entry("View", "Chart Style", "North Indian")
+        north = "House 1, sign %d, %s" % (first + 1, SIGNS[first])
+        check(label("Asc", north) is not None, "the North Indian first house is %s" % SIGNS[first])
+        check(label("Asc", south, timeout=1) is None, "the South Indian chart is put away")
+        press(find("page tab", "Your Partner's Details"))
+        partner = ascendant_sign(want[1])
+        check(label("Asc", "House 1, sign %d, %s" % (partner + 1, SIGNS[partner])) is not None,
+              "the partner's first house is %s" % SIGNS[partner])
+        press(find("page tab", "Your Details"))
+        frame_fits_the_screen("North Indian charts")
+        menu_entry("File", "Exit")
+        check(program.process.wait(timeout=60) == 0, "File > Exit ends the program")
+    finally:
+        program.end()
+    # The next start draws the diamond again, until South Indian is chosen.
+    program = Program(home)
+    try:
+        do_reading()
+        check(label("Asc", north) is not None, "the North Indian style is remembered")
+        menu_entry("View", "Chart Style", "South Indian")
+        check(label("Asc", south) is not None, "South Indian brings the square back")
+    finally:
+        check(program.end() == 0, "the program ends cleanly after the charts")
+
+
 def main():
     flows = {"reading": flow_reading, "moves": flow_moves, "menus": flow_menus,
-             "files": flow_files}
+             "files": flow_files, "charts": flow_charts}
     chosen = list(flows) if "all" in FLOWS else FLOWS
     for name in chosen:
         home = tempfile.mkdtemp(prefix="tirovane-flow-")
