@@ -1,5 +1,7 @@
 #include "app/result_texts.h"
 
+#include "app/cross_check.h"
+
 namespace tirovane {
 
 namespace {
@@ -36,6 +38,17 @@ PersonalDetailTexts PersonalDetails(const BirthDetails& d) {
         "State: " + d.State,
         "Country: " + d.Country,
     };
+}
+
+std::string EngineNotice(const PersonChart& chart) {
+    if (chart.Engine != ChartEngineChoice::Precise) {
+        return {};
+    }
+    std::string text = "Positions from the Swiss Ephemeris (Lahiri ayanamsa).";
+    if (chart.AnalyticFallback) {
+        text += " " + std::string(AnalyticFallbackNotice);
+    }
+    return text;
 }
 
 const std::vector<TextBlock>& EffectsAndRemedies() {

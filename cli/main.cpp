@@ -4,6 +4,7 @@
 #include "cli/match_command.h"
 #include "cli/place_command.h"
 #include "cli/reading_command.h"
+#include "cli/report_command.h"
 
 #include <CLI/CLI.hpp>
 #include <cerrno>
@@ -79,6 +80,24 @@ int main(int argc, char** argv) {
         "--reading", exportReading,
         "Take the reading from this saved reading instead of standard input");
 
+    auto* report = app.add_subcommand(
+        "report", "Write the reading as an A4 PDF report: two people from standard input (JSON "
+                  "lines, the first person, then the partner), or a saved reading. Nothing is "
+                  "written to standard output.");
+    std::string reportFile;
+    std::string reportReading;
+    std::string reportStyle = "south";
+    report->add_option("OUT", reportFile, "The PDF file to write")->required();
+    auto* reportReadingOption =
+        report->add_option("--reading", reportReading,
+                           "Take the reading from this saved reading instead of standard input");
+    report
+        ->add_option("--style", reportStyle,
+                     "The charts' style: south (South Indian, the default) or north")
+        ->check(CLI::IsMember({"south", "north"}));
+    tirovane::cli::EngineOptions reportOptions;
+    AddEngineFlags(*report, reportOptions);
+
     auto* match = app.add_subcommand(
         "match", "Match one person against many: the first line of standard input is the first "
                  "person, every further line a candidate partner; one line (JSON) per candidate "
@@ -151,6 +170,11 @@ int main(int argc, char** argv) {
             status = tirovane::cli::RunMatch(std::cin, std::cout,
                                              matchPartner ? tirovane::cli::FixedSide::Partner
                                                           : tirovane::cli::FixedSide::FirstPerson);
+        } else if (report->parsed()) {
+            status = tirovane::cli::RunReport(
+                std::cin, std::cerr, reportFile, given(reportReadingOption, reportReading),
+                reportOptions,
+                reportStyle == "north" ? tirovane::ChartStyle::North : tirovane::ChartStyle::South);
         } else if (save->parsed()) {
             status = tirovane::cli::RunSave(std::cin, std::cout, saveFile);
         } else if (exportText->parsed()) {

@@ -20,45 +20,6 @@ Json PersonError(std::string_view message, int person) {
     return out;
 }
 
-struct ComputedReading {
-    ReadingState State;
-    std::array<PersonChart, 2> Charts;
-};
-
-// The first person, then the partner, as "Next" and "Get Manglik Matching
-// Reading" compute them.
-ComputedReading Compute(const std::array<BirthDetails, 2>& people,
-                        const EngineOptions& options = {}) {
-    ComputedReading reading;
-    reading.State.Engine =
-        options.Precise ? ChartEngineChoice::Precise : ChartEngineChoice::Described;
-    reading.State.CrossCheckEnabled = options.CrossCheck && !options.Precise;
-    reading.Charts[0] = ComputePerson(reading.State, FirstPerson, people[0]);
-    reading.Charts[1] = ComputePerson(reading.State, Partner, people[1]);
-    return reading;
-}
-
-PeopleOrError PeopleFrom(const std::optional<std::string>& file, std::istream& in,
-                         ResolvedPlaces* places = nullptr) {
-    return file ? PeopleFromFile(*file) : PeopleFromLines(in, places);
-}
-
-// With the precise engine chosen, a person it could not compute fails the
-// reading rather than showing the described positions under its name.
-std::optional<Json> PreciseFailure(const ComputedReading& reading, const EngineOptions& options) {
-    if (!options.Precise) {
-        return std::nullopt;
-    }
-    for (int person = 0; person < 2; ++person) {
-        if (const auto& check = reading.State.CrossChecks[static_cast<std::size_t>(person)]) {
-            Json error = ErrorJson(check->Check.Notice);
-            error["person"] = person;
-            return error;
-        }
-    }
-    return std::nullopt;
-}
-
 // The engine's additions to the reading's people.
 void AddEngineFields(Json& json, const ComputedReading& reading, const EngineOptions& options) {
     for (int person = 0; person < 2; ++person) {
@@ -114,6 +75,36 @@ std::optional<Json> UnsavableText(const std::array<BirthDetails, 2>& people) {
 }
 
 } // namespace
+
+ComputedReading ComputeReading(const std::array<BirthDetails, 2>& people,
+                               const EngineOptions& options) {
+    ComputedReading reading;
+    reading.State.Engine =
+        options.Precise ? ChartEngineChoice::Precise : ChartEngineChoice::Described;
+    reading.State.CrossCheckEnabled = options.CrossCheck && !options.Precise;
+    reading.Charts[0] = ComputePerson(reading.State, FirstPerson, people[0]);
+    reading.Charts[1] = ComputePerson(reading.State, Partner, people[1]);
+    return reading;
+}
+
+PeopleOrError PeopleFrom(const std::optional<std::string>& file, std::istream& in,
+                         ResolvedPlaces* places) {
+    return file ? PeopleFromFile(*file) : PeopleFromLines(in, places);
+}
+
+std::optional<Json> PreciseFailure(const ComputedReading& reading, const EngineOptions& options) {
+    if (!options.Precise) {
+        return std::nullopt;
+    }
+    for (int person = 0; person < 2; ++person) {
+        if (const auto& check = reading.State.CrossChecks[static_cast<std::size_t>(person)]) {
+            Json error = ErrorJson(check->Check.Notice);
+            error["person"] = person;
+            return error;
+        }
+    }
+    return std::nullopt;
+}
 
 Json ReadingToJson(const ReadingState& state, const std::array<PersonChart, 2>& charts) {
     Json out;
@@ -189,7 +180,7 @@ int RunReading(std::istream& in, std::ostream& out, const std::optional<std::str
     if (const auto* error = std::get_if<Json>(&people)) {
         return Fail(out, *error);
     }
-    const ComputedReading reading = Compute(std::get<0>(people), options);
+    const ComputedReading reading = ComputeReading(std::get<0>(people), options);
     if (const auto failed = PreciseFailure(reading, options)) {
         return Fail(out, *failed);
     }
@@ -241,7 +232,7 @@ int RunExport(std::istream& in, std::ostream& out, const std::string& target,
     if (const auto* error = std::get_if<Json>(&people)) {
         return Fail(out, *error);
     }
-    const ComputedReading computed = Compute(std::get<0>(people));
+    const ComputedReading computed = ComputeReading(std::get<0>(people));
     const std::string text = ExportChartText(
         computed.State.People.People[computed.State.LastPerson], computed.State.LastChart);
     if (const auto failure = WriteFileAtomically(target, ToWindows1252(text))) {

@@ -31,6 +31,25 @@ PeopleOrError PeopleFromLines(std::istream& in, ResolvedPlaces* places = nullptr
 // From a saved reading, as opening it in the windows fills the form.
 PeopleOrError PeopleFromFile(const std::string& path);
 
+// From the saved reading `file` when given, else from two lines of `in`.
+PeopleOrError PeopleFrom(const std::optional<std::string>& file, std::istream& in,
+                         ResolvedPlaces* places = nullptr);
+
+struct ComputedReading {
+    ReadingState State;
+    std::array<PersonChart, 2> Charts;
+};
+
+// The first person, then the partner, as "Next" and "Get Manglik Matching
+// Reading" compute them, with the chosen engine.
+ComputedReading ComputeReading(const std::array<BirthDetails, 2>& people,
+                               const EngineOptions& options = {});
+
+// With the precise engine chosen, a person it could not compute fails the
+// reading rather than showing the described positions under its name: the
+// error naming that person.
+std::optional<Json> PreciseFailure(const ComputedReading& reading, const EngineOptions& options);
+
 // `tirovane-cli reading [FILE.tvr]`: the whole reading, computed as the
 // windows compute it. Returns the exit status (1 when a person fails).
 // options as for the chart command: the whole reading from the precise

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -48,6 +49,10 @@ public:
 
     // The print dialog for `printer`; true when the user confirmed it.
     virtual bool ConfirmPrint(QPrinter& printer) = 0;
+
+    // A preview of the pages `paint` paints on `printer`, from which the
+    // user may print them (through the print dialog) or close it.
+    virtual void PreviewPrint(QPrinter& printer, std::function<void(QPrinter&)> paint) = 0;
 
     // Opens an address in the default browser.
     virtual void OpenAddress(const std::string& address) = 0;

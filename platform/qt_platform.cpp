@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QSettings>
 #include <QStringList>
@@ -102,6 +103,18 @@ bool QtPlatform::ConfirmPrint(QPrinter& printer) {
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     return dialog.exec() == QDialog::Accepted;
+}
+
+void QtPlatform::PreviewPrint(QPrinter& printer, std::function<void(QPrinter&)> paint) {
+    if (ending_) {
+        return;
+    }
+    // The preview paints the pages for itself and again for the printer
+    // when its print button is pressed and the print dialog confirmed.
+    QPrintPreviewDialog dialog(&printer, DialogParent());
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&paint](QPrinter* target) { paint(*target); });
+    dialog.exec();
 }
 
 void QtPlatform::OpenAddress(const std::string& address) {

@@ -56,6 +56,16 @@ bool ScriptedPlatform::ConfirmPrint(QPrinter& printer) {
     return true;
 }
 
+void ScriptedPlatform::PreviewPrint(QPrinter& printer, std::function<void(QPrinter&)> paint) {
+    ++PreviewRequests;
+    if (!PreviewToPdf) {
+        return;
+    }
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(*PreviewToPdf));
+    paint(printer);
+}
+
 bool ScriptedPlatform::FileExists(const std::string& path) {
     if (Files) {
         return Files->contains(path);

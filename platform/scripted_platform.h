@@ -27,6 +27,7 @@ public:
     std::optional<std::string> ChooseSaveFile(const FileDialogRequest& request) override;
     std::optional<std::string> ChooseOpenFile(const FileDialogRequest& request) override;
     bool ConfirmPrint(QPrinter& printer) override;
+    void PreviewPrint(QPrinter& printer, std::function<void(QPrinter&)> paint) override;
     void OpenAddress(const std::string& address) override { Addresses.push_back(address); }
     void SearchWeb(const std::string& phrase, const std::string& siteAddress) override {
         Searches.push_back({phrase, siteAddress});
@@ -61,6 +62,7 @@ public:
     std::vector<std::string> Addresses;
     std::vector<std::pair<std::string, std::string>> Searches;
     int PrintRequests = 0;
+    int PreviewRequests = 0;
 
     // The answers: Yes/No questions take the next queued answer (No when
     // none is queued); dialogs the next queued path (cancel when none, or
@@ -71,6 +73,10 @@ public:
     // The print dialog is confirmed when this is set: the pages go to this
     // PDF file.
     std::optional<std::string> PrintToPdf;
+    // A preview paints its pages into this PDF file when it is set, as the
+    // preview's print button would print them; otherwise it is closed
+    // without printing.
+    std::optional<std::string> PreviewToPdf;
     // Runs inside every message box, as a modal dialog would run events.
     std::function<void(const Message&)> OnMessage;
 

@@ -16,6 +16,7 @@ packages=(
   clang libclang-rt-14-dev
   tzdata iso-codes python3 openssl
   openbox dbus-daemon at-spi2-core python3-pyatspi
+  poppler-utils
 )
 
 missing=()

@@ -5,6 +5,8 @@
 #include "app/file_io.h"
 #include "app/saved_reading.h"
 #include "output/jpeg_file.h"
+#include "output/report_model.h"
+#include "output/report_pdf.h"
 #include "ui/about_box.h"
 #include "ui/frame_window.h"
 #include "ui/input_form.h"
@@ -349,6 +351,27 @@ void TirovaneApp::ExportChart() {
     const std::string text =
         ExportChartText(state_.People.People[state_.LastPerson], state_.LastChart);
     WriteChosenFile(*path, ToWindows1252(text));
+}
+
+void TirovaneApp::ExportReport() {
+    FileDialogRequest request;
+    request.Title = MessageTitle;
+    request.Filter = "PDF Report (*.pdf)|*.pdf";
+    request.DefaultExtension = "pdf";
+    request.InitialName = WithPdfExtension(state_.LastFilePath);
+    request.OverwritePrompt = true;
+    const auto path = platform_.ChooseSaveFile(request);
+    if (!path || path->empty()) {
+        return;
+    }
+    const auto bytes =
+        ReportPdfBytes(BuildReport(state_, state_.ChartStyleChoice, platform_.Now()));
+    if (!bytes) {
+        platform_.ShowMessage("The report could not be made.", MessageTitle, MessageKind::Error,
+                              MessageButtons::Ok);
+        return;
+    }
+    WriteChosenFile(*path, *bytes);
 }
 
 void TirovaneApp::CaptureResult() {

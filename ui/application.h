@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/program.h"
 #include "app/reading.h"
 #include "platform/platform.h"
 #include "system/web_links.h"
@@ -21,7 +22,6 @@ class InputForm;
 class FrameWindow;
 class ResultForm;
 
-inline constexpr const char* ProgramCaption = "Tirovane v1.15";
 // The picture converter component, looked for in the program's folder.
 inline constexpr const char* ConverterFileName = "libBmp2Jpeg.so";
 
@@ -63,6 +63,9 @@ public:
     void OpenReading();
     void SaveAsJpeg();
     void ExportChart();
+    // File > Export Report (PDF): the reading as a PDF report, to a file
+    // the user chooses.
+    void ExportReport();
     // Takes the picture of the result form that "Save As JPEG" saves.
     void CaptureResult();
     // The last picture taken; empty before the first.

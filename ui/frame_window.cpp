@@ -197,7 +197,7 @@ FrameWindow::FrameWindow(TirovaneApp& app) : app_(app) {
 }
 
 QAction* FrameWindow::Entry(QMenu* menu, const char* name, const char* caption, bool shown) {
-    QAction* action = menu->addAction(QString::fromLatin1(caption));
+    QAction* action = menu->addAction(QString::fromUtf8(caption));
     action->setObjectName(QString::fromLatin1(name));
     action->setVisible(shown);
     return action;
@@ -219,6 +219,8 @@ void FrameWindow::BuildMenus() {
             &FrameWindow::mnuSaveAsText_Click);
     connect(Entry(file, "mnuSaveAsJpeg", "Save As &JPEG"), &QAction::triggered, this,
             &FrameWindow::mnuSaveAsJpeg_Click);
+    connect(Entry(file, "mnuExportReport", "Export &Report (PDF)\u2026"), &QAction::triggered, this,
+            &FrameWindow::mnuExportReport_Click);
     file->addSeparator()->setVisible(false);
     QAction* exportEntry = Entry(file, "mnuExport", "&Export Chart As Text", false);
     exportEntry->setEnabled(false);
@@ -340,6 +342,9 @@ void FrameWindow::mnuSaveAsText_Click() {
 }
 void FrameWindow::mnuSaveAsJpeg_Click() {
     app_.SaveAsJpeg();
+}
+void FrameWindow::mnuExportReport_Click() {
+    app_.ExportReport();
 }
 void FrameWindow::mnuExport_Click() {
     app_.ExportChart();

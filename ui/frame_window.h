@@ -57,6 +57,7 @@ public slots:
     void mnuNew_Click();
     void mnuSaveAsText_Click();
     void mnuSaveAsJpeg_Click();
+    void mnuExportReport_Click();
     void mnuExport_Click();
     void mnuPrint_Click();
     void mnuBack_Click();

@@ -43,14 +43,6 @@ QLabel* ResultLabel(const QString& name, QWidget* parent) {
     return label;
 }
 
-const char* const PlanetCaptions[] = {"Surya / Sun",    "Chandra / Moon", "Budha / Mercury",
-                                      "Shukra / Venus", "Mangala / Mars", "Guru / Jupiter",
-                                      "Shani / Saturn"};
-const char* const VedicCaptions[] = {"Ayanamsa", "Lagna / Asc",     "Nakshatra",     "Pada",
-                                     "Lord",     "Rashi/Moon Sign", "Lagna Position"};
-const char* const HomePageInvitation =
-    "For detailed advice and consultation on Mangal Dosha, visit the Tirovane home page.";
-
 } // namespace
 
 ResultForm::ResultForm(TirovaneApp& app, QWidget* parent) : QWidget(parent), app_(app) {
@@ -196,10 +188,7 @@ QWidget* ResultForm::BuildPersonPage(int person) {
             [this, person] { app_.ShowPreciseChart(person); });
     interpretationLayout->addWidget(page.PreciseChart, 0, Qt::AlignLeft);
     page.Results[6] = NamedLabel(QStringLiteral("lblResult%1_6").arg(suffix),
-                                 QStringLiteral("P.S. Please consult an astrologer for further "
-                                                "detailed consultations for solving of Mangal "
-                                                "Dosha."),
-                                 page.Interpretation);
+                                 QString::fromLatin1(ConsultationAdvice), page.Interpretation);
     page.Results[6]->setWordWrap(true);
     interpretationLayout->addWidget(page.Results[6]);
     auto* home = new LinkLabel(QString::fromLatin1(HomePageInvitation), page.Interpretation);
@@ -396,13 +385,7 @@ void ResultForm::ShowEngine(const PersonChart& chart) {
         engine_->hide();
         return;
     }
-    QString text = QStringLiteral("Positions from the Swiss Ephemeris (Lahiri ayanamsa).");
-    if (chart.AnalyticFallback) {
-        text += QLatin1Char(' ') +
-                QString::fromUtf8(AnalyticFallbackNotice.data(),
-                                  static_cast<qsizetype>(AnalyticFallbackNotice.size()));
-    }
-    engine_->setText(text);
+    engine_->setText(Qt8(EngineNotice(chart)));
     engine_->show();
 }
 

@@ -1,0 +1,101 @@
+#pragma once
+
+#include "app/chart_cells.h"
+#include "app/pair_match.h"
+#include "app/reading.h"
+#include "app/result_texts.h"
+#include "platform/platform.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+// The report of a reading as plain data: every text ready to print, made
+// by the same functions that make the result window's texts, and the
+// charts' numbers. The writers (the PDF file, the print preview) only lay
+// it out.
+
+namespace tirovane {
+
+// One row of a two-column table: a caption and its value.
+struct ReportRow {
+    std::string Caption;
+    std::string Value;
+};
+
+// One evaluation's lines (from Lagna or from Chandra): the three lines the
+// result shows and, when rules cancelled the dosha, which in plain words.
+struct ReportEvaluation {
+    std::string Heading; // "Ascendant (Lagna)", "Moon Sign (Rashi)"
+    std::array<std::string, 3> Lines;
+    std::string CancelledBy;
+};
+
+struct ReportPerson {
+    std::string Heading; // "Your Details", "Your Partner's Details"
+    std::string Name;
+    // The personal details as the window shows them, then the time zone
+    // and the daylight saving the calculation used.
+    std::vector<std::string> Details;
+    // "Surya / Sun" .. "Shani / Saturn" with their chart positions, then
+    // Rahu, Ketu, the ascendant and the midheaven.
+    std::vector<ReportRow> Positions;
+    // Ayanamsa, Lagna, nakshatra, pada, lord and Moon sign.
+    std::vector<ReportRow> Vedic;
+    // The Rashi chart: the twelve cells' texts and the ascendant's sign;
+    // nothing while the person is not computed.
+    std::optional<ChartCellTexts> ChartCells;
+    int AscendantSign = 0;
+    std::array<ReportEvaluation, 2> Evaluations;
+    // What the cross-check found different; empty when it agreed.
+    std::string CrossCheckNotice;
+};
+
+// The 36-point table as shown: headings, one row per part, the total.
+struct ReportMatchTable {
+    std::array<std::string, 5> Headings;
+    std::vector<std::array<std::string, 5>> Rows;
+    std::array<std::string, 5> Total; // "Total", "", "", "23.5", "36"
+    std::string Verdict;
+    std::string NadiDosha;
+    std::string BhakootDosha;
+    std::string Roles;
+};
+
+struct ReportModel {
+    std::string Title;    // "Manglik Matching Reading"
+    std::string Subtitle; // the two names
+    ChartStyle Style = ChartStyle::South;
+    std::array<ReportPerson, 2> People;
+    // The match page: the Lagna and the Chandra interpretation, three lines
+    // each (greetings and the match line), as the window shows them.
+    std::array<std::string, 2> InterpretationHeadings;
+    std::array<std::array<std::string, 3>, 2> Interpretations;
+    ReportMatchTable Match;
+    std::string Engine; // which engine computed the positions
+    std::string Advice;
+    std::string Invitation;
+    std::string EffectsHeading;
+    std::vector<TextBlock> Effects; // lines end in CR LF
+    // The footer of every page: the program and when the report was made.
+    std::string Program; // "Tirovane v1.15"
+    std::string MadeOn;  // `path` with its file name's extension replaced by ".pdf" (added when it
+    // has none); empty stays empty.
+    std::string WithPdfExtension(const std::string& path);
+
+    // "Made on December 8, 2026 at 10:30"
+};
+
+// `path` with its file name's extension replaced by ".pdf" (added when it
+// has none); empty stays empty.
+std::string WithPdfExtension(const std::string& path);
+
+// "Made on December 8, 2026 at 10:30" (minutes with two digits).
+std::string MadeOnText(const LocalTime& made);
+
+// The report of the reading in `state` with its charts drawn in `style`,
+// made at `made`.
+ReportModel BuildReport(const ReadingState& state, ChartStyle style, const LocalTime& made);
+
+} // namespace tirovane

@@ -1,0 +1,417 @@
+#include "output/report_pdf.h"
+
+#include "output/chart_drawing.h"
+
+#include <QBuffer>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTextLayout>
+#include <algorithm>
+#include <memory>
+
+namespace tirovane {
+
+namespace {
+
+constexpr double MarginMm = 15;
+constexpr double FooterMm = 9; // the band at the foot of the page
+constexpr double ChartMm = 64; // the side of a chart on the first page
+constexpr double ColumnGapMm = 5;
+constexpr int Resolution = 300; // dots per inch of the PDF's own units
+
+const QColor Ink(0, 0, 0);
+const QColor HeadingInk(170, 60, 20);
+const QColor ResultInk(190, 85, 0);
+const QColor FooterInk(90, 90, 90);
+
+QString Qt8(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QFont ReportFont(double points, bool bold = false) {
+    // Verdana, as the windows ask for; fontconfig gives a close sans-serif
+    // face where it is not installed.
+    QFont font(QStringLiteral("Verdana"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+// Text laid out in lines of one width, measured for `device`.
+class WrappedText {
+public:
+    WrappedText(const QString& text, const QFont& font, double width, QPaintDevice* device)
+        : layout_(text, font, device) {
+        QTextOption option;
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        layout_.setTextOption(option);
+        layout_.beginLayout();
+        double y = 0;
+        for (QTextLine line = layout_.createLine(); line.isValid(); line = layout_.createLine()) {
+            line.setLineWidth(std::max(1.0, width));
+            line.setPosition(QPointF(0, y));
+            y += line.height();
+        }
+        layout_.endLayout();
+        height_ = y;
+    }
+
+    double Height() const { return height_; }
+    int LineCount() const { return layout_.lineCount(); }
+    QTextLine Line(int k) const { return layout_.lineAt(k); }
+
+    void Draw(QPainter& painter, QPointF topLeft) const { layout_.draw(&painter, topLeft); }
+
+private:
+    QTextLayout layout_;
+    double height_ = 0;
+};
+
+// Lays the report out page after page: a cursor moves down the page's text
+// area and a new page begins where the next piece does not fit. Nothing is
+// drawn outside the margins.
+class Pager {
+public:
+    Pager(QPagedPaintDevice& device, QPainter& painter, const ReportModel& report)
+        : device_(device), painter_(painter), report_(report) {
+        const QRectF paint = device.pageLayout().paintRectPixels(device.logicalDpiX());
+        page_ = QRectF(0, 0, paint.width(), paint.height());
+        area_ = page_.adjusted(0, 0, 0, -Mm(FooterMm));
+        y_ = area_.top();
+    }
+
+    double Mm(double mm) const { return mm * device_.logicalDpiX() / 25.4; }
+    double Left() const { return area_.left(); }
+    double Width() const { return area_.width(); }
+    double Y() const { return y_; }
+    void Down(double by) { y_ = std::min(y_ + by, area_.bottom()); }
+    QPaintDevice* Device() { return &device_; }
+    QPainter& Painter() { return painter_; }
+
+    // A new page unless `height` fits below the cursor (or the cursor is
+    // at the top already).
+    void Room(double height) {
+        if (y_ + height > area_.bottom() && y_ > area_.top()) {
+            NewPage();
+        }
+    }
+
+    void NewPage() {
+        Footer();
+        device_.newPage();
+        ++page_number_;
+        y_ = area_.top();
+    }
+
+    void Finish() { Footer(); }
+
+    // Wrapped text across the width from `indent`, breaking onto a new
+    // page between lines; `keep` keeps it on one page when it fits one.
+    void Paragraph(const QString& text, const QFont& font, const QColor& ink, double indent = 0,
+                   bool keep = true) {
+        const WrappedText wrapped(text, font, Width() - indent, &device_);
+        if (keep && wrapped.Height() <= area_.height()) {
+            Room(wrapped.Height());
+        }
+        painter_.setPen(ink);
+        for (int k = 0; k < wrapped.LineCount(); ++k) {
+            const QTextLine line = wrapped.Line(k);
+            Room(line.height());
+            line.draw(&painter_, QPointF(Left() + indent, y_ - line.y()));
+            y_ += line.height();
+        }
+    }
+
+    void Heading(const QString& text, double points, double spaceBefore) {
+        const WrappedText wrapped(text, ReportFont(points, true), Width(), &device_);
+        // A heading never stands alone at the foot of a page.
+        Room(Mm(spaceBefore) + wrapped.Height() + Mm(12));
+        if (y_ > area_.top()) {
+            Down(Mm(spaceBefore));
+        }
+        painter_.setPen(HeadingInk);
+        wrapped.Draw(painter_, QPointF(Left(), y_));
+        y_ += wrapped.Height() + Mm(1.2);
+    }
+
+private:
+    void Footer() {
+        painter_.save();
+        const double top = page_.bottom() - Mm(FooterMm) + Mm(3);
+        painter_.setPen(QPen(FooterInk, Mm(0.15)));
+        painter_.drawLine(QPointF(page_.left(), top), QPointF(page_.right(), top));
+        painter_.setFont(ReportFont(7.5));
+        const QRectF band(page_.left(), top + Mm(1), page_.width(), page_.bottom() - top - Mm(1));
+        painter_.drawText(band, Qt::AlignLeft | Qt::AlignVCenter, Qt8(report_.Program));
+        painter_.drawText(band, Qt::AlignHCenter | Qt::AlignVCenter, Qt8(report_.MadeOn));
+        painter_.drawText(band, Qt::AlignRight | Qt::AlignVCenter,
+                          QStringLiteral("Page %1").arg(page_number_));
+        painter_.restore();
+    }
+
+    QPagedPaintDevice& device_;
+    QPainter& painter_;
+    const ReportModel& report_;
+    QRectF page_;
+    QRectF area_;
+    double y_ = 0;
+    int page_number_ = 1;
+};
+
+// A column of caption and value rows at a fixed place: returns its height.
+// With `draw` false it only measures.
+double Rows(Pager& pager, const std::vector<ReportRow>& rows, QPointF topLeft, double width,
+            bool draw) {
+    const QFont caption = ReportFont(8);
+    const QFont value = ReportFont(8, true);
+    double captionWidth = 0;
+    const QFontMetricsF metrics(caption, pager.Device());
+    for (const ReportRow& row : rows) {
+        captionWidth = std::max(captionWidth, metrics.horizontalAdvance(Qt8(row.Caption)));
+    }
+    captionWidth = std::min(captionWidth + pager.Mm(2.5), width * 0.6);
+    double y = topLeft.y();
+    for (const ReportRow& row : rows) {
+        const WrappedText left(Qt8(row.Caption), caption, captionWidth - pager.Mm(1.5),
+                               pager.Device());
+        const WrappedText right(Qt8(row.Value), value, width - captionWidth, pager.Device());
+        if (draw) {
+            pager.Painter().setPen(Ink);
+            left.Draw(pager.Painter(), QPointF(topLeft.x(), y));
+            right.Draw(pager.Painter(), QPointF(topLeft.x() + captionWidth, y));
+        }
+        y += std::max(left.Height(), right.Height()) + pager.Mm(0.4);
+    }
+    return y - topLeft.y();
+}
+
+// Lines of text, one under the other, at a fixed place; returns the height.
+double Lines(Pager& pager, const std::vector<std::string>& lines, QPointF topLeft, double width,
+             bool draw) {
+    const QFont font = ReportFont(8);
+    double y = topLeft.y();
+    for (const std::string& line : lines) {
+        const WrappedText text(Qt8(line), font, width, pager.Device());
+        if (draw) {
+            pager.Painter().setPen(Ink);
+            text.Draw(pager.Painter(), QPointF(topLeft.x(), y));
+        }
+        y += text.Height() + pager.Mm(0.4);
+    }
+    return y - topLeft.y();
+}
+
+double Caption(Pager& pager, const QString& text, QPointF topLeft, double width, bool draw) {
+    const WrappedText caption(text, ReportFont(8.5, true), width, pager.Device());
+    if (draw) {
+        pager.Painter().setPen(HeadingInk);
+        caption.Draw(pager.Painter(), topLeft);
+    }
+    return caption.Height() + pager.Mm(0.8);
+}
+
+// One person's block of the first page: the chart on the left, the
+// details beside it, the positions and the Vedic details on the right.
+void PersonBlock(Pager& pager, const ReportPerson& person, ChartStyle style) {
+    pager.Heading(Qt8(person.Heading), 12, 4);
+    const double chart = pager.Mm(ChartMm);
+    const double gap = pager.Mm(ColumnGapMm);
+    const double textWidth = pager.Width() - chart - gap;
+    const double detailsWidth = (textWidth - gap) * 0.52;
+    const double tableWidth = textWidth - gap - detailsWidth;
+    const double detailsLeft = pager.Left() + chart + gap;
+    const double tableLeft = detailsLeft + detailsWidth + gap;
+
+    const auto layOut = [&](double top, bool draw) {
+        double details = Caption(pager, QStringLiteral("Personal Details"),
+                                 QPointF(detailsLeft, top), detailsWidth, draw);
+        details +=
+            Lines(pager, person.Details, QPointF(detailsLeft, top + details), detailsWidth, draw);
+        double table = Caption(pager, QStringLiteral("Vedic Planetary Position"),
+                               QPointF(tableLeft, top), tableWidth, draw);
+        table += Rows(pager, person.Positions, QPointF(tableLeft, top + table), tableWidth, draw);
+        table += pager.Mm(1.5);
+        table += Caption(pager, QStringLiteral("Other Vedic Details"),
+                         QPointF(tableLeft, top + table), tableWidth, draw);
+        table += Rows(pager, person.Vedic, QPointF(tableLeft, top + table), tableWidth, draw);
+        return std::max({chart, details, table});
+    };
+    const double height = layOut(pager.Y(), false);
+    pager.Room(height);
+    const double top = pager.Y();
+    layOut(top, true);
+    const QRectF square(pager.Left(), top, chart, chart);
+    if (person.ChartCells) {
+        pager.Painter().save();
+        DrawRashiChart(pager.Painter(), square, *person.ChartCells, person.AscendantSign, style);
+        pager.Painter().restore();
+    } else {
+        pager.Painter().setPen(QPen(HeadingInk, pager.Mm(0.2)));
+        pager.Painter().drawRect(square);
+    }
+    pager.Down(height);
+}
+
+void Evaluation(Pager& pager, const ReportEvaluation& evaluation) {
+    pager.Paragraph(Qt8(evaluation.Heading), ReportFont(9, true), HeadingInk, pager.Mm(3));
+    const QFont line = ReportFont(9, true);
+    for (std::size_t k = 0; k < evaluation.Lines.size(); ++k) {
+        pager.Paragraph(Qt8(evaluation.Lines[k]), line, ResultInk, pager.Mm(6));
+        // Which rules cancelled the dosha follows the cancellation line.
+        if (k == 1 && !evaluation.CancelledBy.empty()) {
+            pager.Paragraph(Qt8(evaluation.CancelledBy), ReportFont(8.5), Ink, pager.Mm(6));
+        }
+    }
+    pager.Down(pager.Mm(1.5));
+}
+
+// The 36-point table: five columns, the total in bold, then the verdict,
+// the doshas and which person stands on which side.
+void MatchTable(Pager& pager, const ReportMatchTable& table) {
+    pager.Heading(QStringLiteral("36-Point Match"), 11, 3);
+    const std::array<double, 5> share = {0.22, 0.27, 0.27, 0.12, 0.12};
+    const auto row = [&](const std::array<std::string, 5>& cells, bool bold) {
+        const QFont font = ReportFont(8.5, bold);
+        std::vector<std::unique_ptr<WrappedText>> texts;
+        double height = 0;
+        for (std::size_t c = 0; c < cells.size(); ++c) {
+            texts.push_back(std::make_unique<WrappedText>(
+                Qt8(cells[c]), font, pager.Width() * share[c] - pager.Mm(2), pager.Device()));
+            height = std::max(height, texts.back()->Height());
+        }
+        pager.Room(height);
+        double x = pager.Left();
+        pager.Painter().setPen(Ink);
+        for (std::size_t c = 0; c < cells.size(); ++c) {
+            // The points and the maxima stand right-aligned, as numbers do.
+            const double cellWidth = pager.Width() * share[c] - pager.Mm(2);
+            double shift = 0;
+            if (c >= 3 && texts[c]->LineCount() == 1) {
+                shift = cellWidth - texts[c]->Line(0).naturalTextWidth();
+            }
+            texts[c]->Draw(pager.Painter(), QPointF(x + shift, pager.Y()));
+            x += pager.Width() * share[c];
+        }
+        pager.Down(height + pager.Mm(0.6));
+    };
+    row(table.Headings, true);
+    pager.Painter().setPen(QPen(FooterInk, pager.Mm(0.15)));
+    pager.Painter().drawLine(QPointF(pager.Left(), pager.Y()),
+                             QPointF(pager.Left() + pager.Width(), pager.Y()));
+    pager.Down(pager.Mm(0.8));
+    for (const auto& cells : table.Rows) {
+        row(cells, false);
+    }
+    pager.Painter().setPen(QPen(FooterInk, pager.Mm(0.15)));
+    pager.Painter().drawLine(QPointF(pager.Left(), pager.Y()),
+                             QPointF(pager.Left() + pager.Width(), pager.Y()));
+    pager.Down(pager.Mm(0.8));
+    row(table.Total, true);
+    pager.Down(pager.Mm(1.5));
+    pager.Paragraph(Qt8(table.Verdict), ReportFont(9.5, true), Ink);
+    pager.Paragraph(Qt8(table.NadiDosha), ReportFont(9), Ink);
+    pager.Paragraph(Qt8(table.BhakootDosha), ReportFont(9), Ink);
+    pager.Paragraph(Qt8(table.Roles), ReportFont(8.5), Ink);
+}
+
+void Effects(Pager& pager, const ReportModel& report) {
+    pager.Heading(Qt8(report.EffectsHeading), 14, 0);
+    for (const TextBlock& block : report.Effects) {
+        const QFont font = ReportFont(9.5, block.Bold);
+        QString text = Qt8(block.Text);
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        if (text.endsWith(QLatin1Char('\n'))) {
+            text.chop(1);
+        }
+        for (const QString& line : text.split(QLatin1Char('\n'))) {
+            if (line.trimmed().isEmpty()) {
+                pager.Down(pager.Mm(2));
+                continue;
+            }
+            pager.Paragraph(line, font, Ink, 0, false);
+        }
+    }
+}
+
+} // namespace
+
+void SetReportPageLayout(QPagedPaintDevice& device) {
+    device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                     QMarginsF(MarginMm, MarginMm, MarginMm, MarginMm),
+                                     QPageLayout::Millimeter));
+}
+
+bool PaintReport(QPagedPaintDevice& device, const ReportModel& report) {
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        return false;
+    }
+    painter.setRenderHint(QPainter::Antialiasing);
+    Pager pager(device, painter, report);
+
+    // The first page: who, where and when, the positions and the charts.
+    pager.Paragraph(Qt8(report.Title), ReportFont(18, true), HeadingInk);
+    pager.Paragraph(Qt8(report.Subtitle), ReportFont(11), Ink);
+    for (const ReportPerson& person : report.People) {
+        PersonBlock(pager, person, report.Style);
+    }
+
+    // The second page: the Manglik lines of both people and the match.
+    pager.NewPage();
+    pager.Paragraph(QStringLiteral("Manglik Interpretation"), ReportFont(14, true), HeadingInk);
+    for (const ReportPerson& person : report.People) {
+        pager.Heading(Qt8(person.Name), 11, 3);
+        for (const ReportEvaluation& evaluation : person.Evaluations) {
+            Evaluation(pager, evaluation);
+        }
+        if (!person.CrossCheckNotice.empty()) {
+            pager.Paragraph(Qt8(person.CrossCheckNotice), ReportFont(8.5, true), Ink, pager.Mm(3));
+        }
+    }
+    pager.Down(pager.Mm(1));
+    pager.Paragraph(Qt8(report.Advice), ReportFont(8.5), Ink);
+    pager.Heading(QStringLiteral("Manglik Matching"), 12, 4);
+    for (std::size_t g = 0; g < report.Interpretations.size(); ++g) {
+        pager.Paragraph(Qt8(report.InterpretationHeadings[g]), ReportFont(9, true), HeadingInk,
+                        pager.Mm(3));
+        for (const std::string& line : report.Interpretations[g]) {
+            pager.Paragraph(Qt8(line), ReportFont(9, true), ResultInk, pager.Mm(6));
+        }
+        pager.Down(pager.Mm(1.5));
+    }
+    MatchTable(pager, report.Match);
+    pager.Down(pager.Mm(2));
+    pager.Paragraph(Qt8(report.Engine), ReportFont(8.5), Ink);
+    pager.Paragraph(Qt8(report.Invitation), ReportFont(8.5), Ink);
+
+    // Then the effects of Mangal dosha and its remedies.
+    pager.NewPage();
+    Effects(pager, report);
+    pager.Finish();
+    return painter.end();
+}
+
+std::optional<std::string> ReportPdfBytes(const ReportModel& report) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly)) {
+        return std::nullopt;
+    }
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(Resolution);
+        writer.setTitle(Qt8(report.Title + ": " + report.Subtitle));
+        writer.setCreator(Qt8(report.Program));
+        SetReportPageLayout(writer);
+        if (!PaintReport(writer, report)) {
+            return std::nullopt;
+        }
+    }
+    buffer.close();
+    return bytes.toStdString();
+}
+
+} // namespace tirovane
