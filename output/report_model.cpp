@@ -51,11 +51,13 @@ ReportPerson PersonOf(const ReadingState& state, int person) {
             {FurtherPositionCaptions[k],
              chart ? chart->ChartPositions[PlanetCaptions.size() + k] : Unknown});
     }
-    const std::array<const std::string*, 6> vedic =
-        chart ? std::array<const std::string*, 6>{&chart->AyanamsaDisplay, &chart->LagnaName,
+    // The last, "Lagna Position", is the ascendant's position in full.
+    const std::array<const std::string*, 7> vedic =
+        chart ? std::array<const std::string*, 7>{&chart->AyanamsaDisplay, &chart->LagnaName,
                                                   &chart->MoonNakshatra,   &chart->PadaCount,
-                                                  &chart->NakshatraLord,   &chart->MoonSignName}
-              : std::array<const std::string*, 6>{};
+                                                  &chart->NakshatraLord,   &chart->MoonSignName,
+                                                  &chart->AscendantText}
+              : std::array<const std::string*, 7>{};
     for (std::size_t k = 0; k < vedic.size(); ++k) {
         out.Vedic.push_back({VedicCaptions[k], vedic[k] ? *vedic[k] : Unknown});
     }

@@ -41,7 +41,8 @@ struct ReportPerson {
     // "Surya / Sun" .. "Shani / Saturn" with their chart positions, then
     // Rahu, Ketu, the ascendant and the midheaven.
     std::vector<ReportRow> Positions;
-    // Ayanamsa, Lagna, nakshatra, pada, lord and Moon sign.
+    // Ayanamsa, Lagna, nakshatra, pada, lord, Moon sign and the Lagna's
+    // position.
     std::vector<ReportRow> Vedic;
     // The Rashi chart: the twelve cells' texts and the ascendant's sign;
     // nothing while the person is not computed.

@@ -35,6 +35,9 @@ QFont ReportFont(double points, bool bold = false) {
     // face where it is not installed.
     QFont font(QStringLiteral("Verdana"));
     font.setStyleHint(QFont::SansSerif);
+    // No ligatures: "ff" stays two letters, so that the text is found by
+    // searching and copied as it is written.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;

@@ -14,7 +14,11 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QRadioButton>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -36,6 +40,52 @@ struct Person {
     bool Dst = false;
     std::string City = "London", State = "England", Country = "United Kingdom";
 };
+
+// Opens the menu that holds `action` from the window's menu bar and clicks
+// the entry, as a user does with the mouse.
+inline void ClickMenuEntry(QMainWindow& window, QAction* action) {
+    QMenuBar* bar = window.menuBar();
+    ASSERT_NE(action, nullptr);
+    if (bar->actions().contains(action)) {
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(action).center());
+        return;
+    }
+    for (QAction* top : bar->actions()) {
+        QMenu* menu = top->menu();
+        if (menu == nullptr) {
+            continue;
+        }
+        // The entry itself, or the submenu that holds it.
+        QAction* step = nullptr;
+        QMenu* sub = nullptr;
+        for (QAction* a : menu->actions()) {
+            if (a == action) {
+                step = a;
+            } else if (a->menu() != nullptr && a->menu()->actions().contains(action)) {
+                step = a;
+                sub = a->menu();
+            }
+        }
+        if (step == nullptr) {
+            continue;
+        }
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(top).center());
+        ASSERT_TRUE(menu->isVisible()) << top->text().toStdString();
+        const QRect entry = menu->actionGeometry(step);
+        ASSERT_FALSE(entry.isEmpty()) << step->objectName().toStdString();
+        QTest::mouseClick(menu, Qt::LeftButton, {}, entry.center());
+        if (sub != nullptr) {
+            // A submenu opens a moment after its entry is clicked.
+            ASSERT_TRUE(QTest::qWaitFor([sub] { return sub->isVisible(); }, 2000))
+                << step->text().toStdString();
+            const QRect inner = sub->actionGeometry(action);
+            ASSERT_FALSE(inner.isEmpty()) << action->objectName().toStdString();
+            QTest::mouseClick(sub, Qt::LeftButton, {}, inner.center());
+        }
+        return;
+    }
+    FAIL() << "no menu holds " << action->objectName().toStdString();
+}
 
 class UiTest : public ::testing::Test {
 protected:

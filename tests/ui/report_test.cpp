@@ -1,0 +1,336 @@
+// The PDF report from the windows: File > Export Report (PDF) picked with
+// the mouse, the file read back with poppler's tools (pdftotext, pdffonts,
+// pdfinfo), so what the report holds is compared with what the result
+// window itself shows, by a path that shares nothing with the report code.
+
+#include "app/result_texts.h"
+#include "output/report_model.h"
+#include "tests/ui/ui_fixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <sys/stat.h>
+
+namespace tirovane::test {
+namespace {
+
+// The standard output of one of poppler's tools; the test fails when the
+// tool is missing or fails.
+QString Poppler(const QString& tool, const QStringList& arguments) {
+    QProcess process;
+    process.start(tool, arguments);
+    EXPECT_TRUE(process.waitForFinished(60000)) << tool.toStdString();
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 0)
+        << tool.toStdString() << ": " << process.readAllStandardError().toStdString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QString PdfText(const QString& pdf) {
+    return Poppler(QStringLiteral("pdftotext"),
+                   {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")})
+        .simplified();
+}
+
+// The fonts pdffonts lists, each with whether it is embedded.
+std::vector<std::pair<QString, bool>> PdfFonts(const QString& pdf) {
+    std::vector<std::pair<QString, bool>> fonts;
+    const QStringList lines = Poppler(QStringLiteral("pdffonts"), {pdf}).split(QLatin1Char('\n'));
+    // Two heading lines; then name, type, encoding, then "emb sub uni" and
+    // the object number: the embedding column is the fifth from the end.
+    for (qsizetype k = 2; k < lines.size(); ++k) {
+        const QStringList columns = lines[k].split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (columns.size() >= 6) {
+            fonts.emplace_back(columns.front(),
+                               columns[columns.size() - 5] == QLatin1String("yes"));
+        }
+    }
+    return fonts;
+}
+
+int PdfPages(const QString& pdf) {
+    const QString info = Poppler(QStringLiteral("pdfinfo"), {pdf});
+    const QRegularExpressionMatch pages =
+        QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info);
+    return pages.hasMatch() ? pages.captured(1).toInt() : 0;
+}
+
+QString PdfPageSize(const QString& pdf) {
+    const QString info = Poppler(QStringLiteral("pdfinfo"), {pdf});
+    const QRegularExpressionMatch size =
+        QRegularExpression(QStringLiteral("Page size:\\s+([^\\n]+)")).match(info);
+    return size.captured(1).trimmed();
+}
+
+QString Qt8(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// London, 20 December 1972, 12:24 GMT: the described engine and the
+// precise ephemeris disagree on Mars, so the window shows the cross-check
+// notice.
+Person Boundary() {
+    Person p;
+    p.Name = "Boundary";
+    p.Day = 20;
+    p.Month = "December";
+    p.Year = 1972;
+    p.Hour = 12;
+    p.Minute = 24;
+    return p;
+}
+
+Person Mumbai() {
+    Person p;
+    p.Name = "Second";
+    p.Day = 3;
+    p.Month = "February";
+    p.Year = 1983;
+    p.Hour = 22;
+    p.Minute = 10;
+    p.ZoneRow = 34;
+    p.LatDeg = "19";
+    p.LatMin = "4";
+    p.LonDeg = "72";
+    p.LonMin = "52";
+    p.East = true;
+    p.Dst = true;
+    p.City = "Mumbai";
+    p.State = "Maharashtra";
+    p.Country = "India";
+    return p;
+}
+
+class ReportTest : public UiTest {
+protected:
+    FrameWindow& Frame() { return *app->ExistingFrame(); }
+    QAction* FrameAction(const char* name) {
+        return Frame().findChild<QAction*>(QString::fromLatin1(name));
+    }
+
+    // File > Export Report (PDF), picked with the mouse, answered with
+    // `path` (nothing: cancelled).
+    void ExportReport(std::optional<std::string> path) {
+        platform.SavePaths.push_back(std::move(path));
+        ClickMenuEntry(Frame(), FrameAction("mnuExportReport"));
+    }
+
+    // Every text a label shows on the result form's three pages (and the
+    // engine above them), whitespace made single blanks.
+    QStringList ShownLabelTexts() {
+        QStringList texts;
+        ResultForm& form = app->Result();
+        auto* pages = form.findChild<QStackedWidget*>(QStringLiteral("fraFrames"));
+        EXPECT_NE(pages, nullptr);
+        QList<QPair<QWidget*, QList<QLabel*>>> groups;
+        for (int k = 0; k < pages->count(); ++k) {
+            groups.append({pages->widget(k), pages->widget(k)->findChildren<QLabel*>()});
+        }
+        groups.append({&form, {form.findChild<QLabel*>(QStringLiteral("lblEngine"))}});
+        for (const auto& [page, labels] : groups) {
+            for (QLabel* label : labels) {
+                if (label == nullptr || !label->isVisibleTo(page)) {
+                    continue;
+                }
+                const QString text = label->text().simplified();
+                if (!text.isEmpty()) {
+                    texts << text;
+                }
+            }
+        }
+        return texts;
+    }
+
+    QTemporaryDir dir;
+};
+
+// For readings that show cancellations, a cross-check notice, the precise
+// engine and daylight saving, in either chart style: every label of the
+// window is found in the report's text.
+TEST_F(ReportTest, TheReportHoldsEveryTextTheResultWindowShows) {
+    struct Case {
+        const char* Name;
+        Person First;
+        Person Partner;
+        bool Precise;
+        ChartStyle Style;
+        // A label that must be among those shown, so that the case covers
+        // what it is meant to cover.
+        const char* MustShow;
+    };
+    const Case cases[] = {
+        {"worked example and Mumbai, south", Person{}, Mumbai(), false, ChartStyle::South,
+         "lblCancelledBy_Male_0"},
+        {"worked example and Mumbai, north", Person{}, Mumbai(), false, ChartStyle::North,
+         "lblCancelledBy_Male_1"},
+        {"engines disagree", Boundary(), Person{}, false, ChartStyle::South, "lblCrossCheck_Male"},
+        {"precise engine", Boundary(), Mumbai(), true, ChartStyle::North, "lblEngine"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        platform.PrecisePositions = c.Precise;
+        app = std::make_unique<TirovaneApp>(platform, addresses);
+        app->Start();
+        Reading(c.First, c.Partner);
+        ASSERT_NE(app->ExistingFrame(), nullptr);
+        app->State().ChartStyleChoice = c.Style;
+        auto* mustShow = app->Result().findChild<QLabel*>(QString::fromLatin1(c.MustShow));
+        ASSERT_NE(mustShow, nullptr);
+        ASSERT_TRUE(mustShow->isVisibleTo(&app->Result()));
+
+        const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
+        ExportReport(pdf.toStdString());
+        ASSERT_TRUE(platform.Messages.empty()) << LastMessage();
+        const QString text = PdfText(pdf);
+        const QStringList labels = ShownLabelTexts();
+        EXPECT_GT(labels.size(), 100);
+        for (const QString& label : labels) {
+            EXPECT_TRUE(text.contains(label)) << "missing: " << label.toStdString();
+        }
+        // The window's tab of effects and remedies, line by line, and the
+        // time zone and daylight saving the calculation used.
+        for (const TextBlock& block : EffectsAndRemedies()) {
+            for (const QString& line : Qt8(block.Text).split(QStringLiteral("\r\n"))) {
+                EXPECT_TRUE(text.contains(line.simplified())) << line.toStdString();
+            }
+        }
+        EXPECT_TRUE(text.contains(QStringLiteral("Time Zone: Greenwich Mean Time,GMT,0.0")));
+        EXPECT_EQ(text.contains(QStringLiteral("Daylight Saving: Yes")),
+                  c.Partner.Dst || c.First.Dst);
+    }
+}
+
+// The file itself: A4 pages, two to four of them, the program and the date
+// made at the foot of each, every font embedded, well under a megabyte.
+TEST_F(ReportTest, AnA4FileWithEmbeddedFontsAndAFooterOnEveryPage) {
+    Reading(Person{}, Mumbai());
+    platform.Clock.Date = std::chrono::year_month_day{std::chrono::year(2027),
+                                                      std::chrono::month(3), std::chrono::day(9)};
+    platform.Clock.Hour = 7;
+    platform.Clock.Minute = 5;
+    const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
+    ExportReport(pdf.toStdString());
+    ASSERT_TRUE(QFile::exists(pdf));
+    EXPECT_LT(QFileInfo(pdf).size(), 1024 * 1024);
+    EXPECT_TRUE(PdfPageSize(pdf).endsWith(QStringLiteral("(A4)")))
+        << PdfPageSize(pdf).toStdString();
+    const int pages = PdfPages(pdf);
+    EXPECT_GE(pages, 2);
+    EXPECT_LE(pages, 4);
+    for (int page = 1; page <= pages; ++page) {
+        const QString text =
+            Poppler(QStringLiteral("pdftotext"),
+                    {QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
+                     QString::number(page), pdf, QStringLiteral("-")})
+                .simplified();
+        EXPECT_TRUE(text.contains(QStringLiteral("Tirovane v1.15"))) << page;
+        EXPECT_TRUE(text.contains(QStringLiteral("Made on March 9, 2027 at 07:05"))) << page;
+    }
+    const auto fonts = PdfFonts(pdf);
+    ASSERT_FALSE(fonts.empty());
+    for (const auto& [name, embedded] : fonts) {
+        EXPECT_TRUE(embedded) << name.toStdString();
+    }
+    // The bold blocks of the effects are set in a bold face.
+    EXPECT_TRUE(std::any_of(fonts.begin(), fonts.end(),
+                            [](const auto& font) { return font.first.contains("Bold"); }));
+}
+
+// The dialog is asked for a PDF named after the last reading file; a
+// cancelled dialog writes nothing.
+TEST_F(ReportTest, TheSaveDialogProposesAPdfBesideTheLastFile) {
+    Reading(Person{}, Mumbai());
+    app->State().LastFilePath = "/home/asha/pair.tvr";
+    ExportReport(std::nullopt);
+    ASSERT_EQ(platform.SaveRequests.size(), 1u);
+    const FileDialogRequest& request = platform.SaveRequests.back();
+    EXPECT_EQ(request.Filter, "PDF Report (*.pdf)|*.pdf");
+    EXPECT_EQ(request.DefaultExtension, "pdf");
+    EXPECT_EQ(request.InitialName, "/home/asha/pair.pdf");
+    EXPECT_TRUE(request.OverwritePrompt);
+    EXPECT_TRUE(platform.Messages.empty());
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+    // The last file stays the reading's: saving it again proposes it.
+    EXPECT_EQ(app->State().LastFilePath, "/home/asha/pair.tvr");
+}
+
+TEST(ReportFileName, TheExtensionBecomesPdf) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"", ""},
+        {"/home/asha/pair.tvr", "/home/asha/pair.pdf"},
+        {"pair", "pair.pdf"},
+        {"/home/asha.d/pair", "/home/asha.d/pair.pdf"},
+        {"/home/asha/.pair", "/home/asha/.pair.pdf"},
+        {"a.b.tvr", "a.b.pdf"},
+    };
+    for (const auto& [path, expected] : cases) {
+        EXPECT_EQ(WithPdfExtension(path), expected) << path;
+    }
+}
+
+// A report that cannot be written is told, and leaves neither a part of
+// itself nor a temporary file, and an existing file as it was.
+TEST_F(ReportTest, AFailedWriteLeavesNothingAndIsTold) {
+    Reading(Person{}, Mumbai());
+    struct Case {
+        const char* Name;
+        QString Path;
+        std::function<void()> Prepare;
+    };
+    const QString folder = dir.filePath(QStringLiteral("locked"));
+    const QString kept = dir.filePath(QStringLiteral("kept.pdf"));
+    const Case cases[] = {
+        {"a folder that does not exist", dir.filePath(QStringLiteral("none/report.pdf")), [] {}},
+        {"a folder that cannot be written", folder + QStringLiteral("/report.pdf"),
+         [&] {
+             QDir().mkdir(folder);
+             ::chmod(folder.toLocal8Bit().constData(), 0500);
+         }},
+        {"a read-only file", kept,
+         [&] {
+             QFile file(kept);
+             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+             file.write("a user's own file");
+             file.close();
+             file.setPermissions(QFileDevice::ReadOwner);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        c.Prepare();
+        if (::geteuid() == 0 && c.Path.startsWith(folder)) {
+            // The superuser writes into any folder: nothing to refuse.
+            continue;
+        }
+        platform.Messages.clear();
+        const QStringList before =
+            QDir(dir.path())
+                .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System);
+        ExportReport(c.Path.toStdString());
+        ASSERT_EQ(platform.Messages.size(), 1u);
+        const auto& message = platform.Messages.back();
+        EXPECT_EQ(
+            message.Text.rfind("The file " + c.Path.toStdString() + " could not be written: ", 0),
+            0u)
+            << message.Text;
+        EXPECT_EQ(message.Kind, MessageKind::Error);
+        EXPECT_EQ(
+            QDir(dir.path())
+                .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System),
+            before);
+        EXPECT_TRUE(QDir(folder).isEmpty());
+    }
+    QFile file(kept);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("a user's own file"));
+    ::chmod(folder.toLocal8Bit().constData(), 0700);
+}
+
+} // namespace
+} // namespace tirovane::test
