@@ -47,11 +47,9 @@ public:
     virtual std::optional<std::string> ChooseSaveFile(const FileDialogRequest& request) = 0;
     virtual std::optional<std::string> ChooseOpenFile(const FileDialogRequest& request) = 0;
 
-    // The print dialog for `printer`; true when the user confirmed it.
-    virtual bool ConfirmPrint(QPrinter& printer) = 0;
-
     // A preview of the pages `paint` paints on `printer`, from which the
-    // user may print them (through the print dialog) or close it.
+    // user prints them (the preview's print button brings the print dialog)
+    // or closes it.
     virtual void PreviewPrint(QPrinter& printer, std::function<void(QPrinter&)> paint) = 0;
 
     // Opens an address in the default browser.

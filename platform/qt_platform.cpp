@@ -7,7 +7,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QSettings>
@@ -93,16 +92,6 @@ std::optional<std::string> QtPlatform::ChooseOpenFile(const FileDialogRequest& r
         return std::nullopt;
     }
     return RunFileDialog(request, QFileDialog::AcceptOpen);
-}
-
-bool QtPlatform::ConfirmPrint(QPrinter& printer) {
-    if (ending_) {
-        return false;
-    }
-    QPrintDialog dialog(&printer, DialogParent());
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-    return dialog.exec() == QDialog::Accepted;
 }
 
 void QtPlatform::PreviewPrint(QPrinter& printer, std::function<void(QPrinter&)> paint) {

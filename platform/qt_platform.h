@@ -18,7 +18,6 @@ public:
                               MessageButtons buttons) override;
     std::optional<std::string> ChooseSaveFile(const FileDialogRequest& request) override;
     std::optional<std::string> ChooseOpenFile(const FileDialogRequest& request) override;
-    bool ConfirmPrint(QPrinter& printer) override;
     void PreviewPrint(QPrinter& printer, std::function<void(QPrinter&)> paint) override;
     void OpenAddress(const std::string& address) override;
     void SearchWeb(const std::string& phrase, const std::string& siteAddress) override;

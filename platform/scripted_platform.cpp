@@ -46,16 +46,6 @@ std::optional<std::string> ScriptedPlatform::ChooseOpenFile(const FileDialogRequ
     return Next(OpenPaths);
 }
 
-bool ScriptedPlatform::ConfirmPrint(QPrinter& printer) {
-    ++PrintRequests;
-    if (!PrintToPdf) {
-        return false;
-    }
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(QString::fromStdString(*PrintToPdf));
-    return true;
-}
-
 void ScriptedPlatform::PreviewPrint(QPrinter& printer, std::function<void(QPrinter&)> paint) {
     ++PreviewRequests;
     if (!PreviewToPdf) {

@@ -26,7 +26,6 @@ public:
                               MessageButtons buttons) override;
     std::optional<std::string> ChooseSaveFile(const FileDialogRequest& request) override;
     std::optional<std::string> ChooseOpenFile(const FileDialogRequest& request) override;
-    bool ConfirmPrint(QPrinter& printer) override;
     void PreviewPrint(QPrinter& printer, std::function<void(QPrinter&)> paint) override;
     void OpenAddress(const std::string& address) override { Addresses.push_back(address); }
     void SearchWeb(const std::string& phrase, const std::string& siteAddress) override {
@@ -61,7 +60,6 @@ public:
     std::vector<FileDialogRequest> OpenRequests;
     std::vector<std::string> Addresses;
     std::vector<std::pair<std::string, std::string>> Searches;
-    int PrintRequests = 0;
     int PreviewRequests = 0;
 
     // The answers: Yes/No questions take the next queued answer (No when
@@ -70,9 +68,6 @@ public:
     std::deque<MessageAnswer> Answers;
     std::deque<std::optional<std::string>> SavePaths;
     std::deque<std::optional<std::string>> OpenPaths;
-    // The print dialog is confirmed when this is set: the pages go to this
-    // PDF file.
-    std::optional<std::string> PrintToPdf;
     // A preview paints its pages into this PDF file when it is set, as the
     // preview's print button would print them; otherwise it is closed
     // without printing.

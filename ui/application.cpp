@@ -17,7 +17,6 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPrinter>
 #include <QScreen>
 
@@ -191,34 +190,20 @@ void TirovaneApp::CloseFrame() {
 }
 
 void TirovaneApp::Print() {
+    // The report's pages, shown in a preview from which the user prints
+    // them through the print dialog.
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QString::fromLatin1(ProgramCaption));
-    if (!platform_.ConfirmPrint(printer)) {
-        return;
-    }
-    QPainter painter;
-    if (!painter.begin(&printer)) {
+    SetReportPageLayout(printer);
+    const ReportModel report = BuildReport(state_, state_.ChartStyleChoice, platform_.Now());
+    bool painted = true;
+    platform_.PreviewPrint(printer, [&report, &painted](QPrinter& target) {
+        painted = PaintReport(target, report) && painted;
+    });
+    if (!painted) {
         platform_.ShowMessage("The printer could not be started.", MessageTitle, MessageKind::Error,
                               MessageButtons::Ok);
-        return;
     }
-    ResultForm& result = Result();
-    for (int page = 0; page < 3; ++page) {
-        if (page > 0) {
-            printer.newPage();
-        }
-        // One tab a page, scaled to the page and kept in proportion.
-        const QPixmap picture = result.PagePicture(page);
-        const QRect area = painter.viewport();
-        QSize size = picture.size();
-        size.scale(area.size(), Qt::KeepAspectRatio);
-        painter.setViewport(area.x(), area.y(), size.width(), size.height());
-        painter.setWindow(picture.rect());
-        painter.drawPixmap(0, 0, picture);
-        painter.setViewport(area);
-        painter.setWindow(area);
-    }
-    painter.end();
 }
 
 void TirovaneApp::AddHelpMenus(QMenuBar* bar, const QString& donateCaption) {

@@ -397,14 +397,6 @@ void ResultForm::WriteMatch(const std::optional<matching::Ashtakoota>& match) {
     }
 }
 
-QPixmap ResultForm::PagePicture(int page) {
-    const int shown = pages_->currentIndex();
-    pages_->setCurrentIndex(page);
-    QPixmap picture = pages_->currentWidget()->grab();
-    pages_->setCurrentIndex(shown);
-    return picture;
-}
-
 int ResultForm::PageInFront() const {
     return pages_->currentIndex();
 }

@@ -57,9 +57,6 @@ public:
     // The 36-point match of the pair, or "-" throughout while there is none.
     void WriteMatch(const std::optional<matching::Ashtakoota>& match);
 
-    // A picture of one page (0, 1 or 2) as it shows on screen.
-    QPixmap PagePicture(int page);
-
     int PageInFront() const;
 
 public slots:

@@ -190,24 +190,6 @@ TEST_F(FrameTest, TheAboutBoxIsModalAndClosesWithOk) {
     EXPECT_FALSE(about->isVisible());
 }
 
-TEST_F(FrameTest, PrintingPrintsOnePagePerTabAndCancellingNothing) {
-    QTemporaryDir dir;
-    const QString pdf = dir.filePath(QStringLiteral("reading.pdf"));
-    Action("mnuPrint")->trigger();
-    EXPECT_EQ(platform.PrintRequests, 1);
-    EXPECT_FALSE(QFile::exists(pdf));
-
-    platform.PrintToPdf = pdf.toStdString();
-    Frame().findChild<QToolBar*>("TB")->actions()[2]->trigger();
-    EXPECT_EQ(platform.PrintRequests, 2);
-    QFile file(pdf);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
-    EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") +
-                  bytes.count("/Type /Page "),
-              3);
-}
-
 TEST_F(FrameTest, TheResultFitsA1280By720WorkAreaWithATitleBar) {
     // Every page, with the longest texts of this reading, beside the bands
     // above it; a window manager's title bar takes up to 30 pixels.

@@ -237,6 +237,13 @@ TEST_F(ReportTest, AnA4FileWithEmbeddedFontsAndAFooterOnEveryPage) {
     for (const auto& [name, embedded] : fonts) {
         EXPECT_TRUE(embedded) << name.toStdString();
     }
+    // Real text and lines: no picture at all (pdfimages lists its two
+    // heading lines only).
+    EXPECT_EQ(Poppler(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf})
+                  .trimmed()
+                  .split(QLatin1Char('\n'))
+                  .size(),
+              2);
     // The bold blocks of the effects are set in a bold face.
     EXPECT_TRUE(std::any_of(fonts.begin(), fonts.end(),
                             [](const auto& font) { return font.first.contains("Bold"); }));
@@ -258,6 +265,40 @@ TEST_F(ReportTest, TheSaveDialogProposesAPdfBesideTheLastFile) {
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
     // The last file stays the reading's: saving it again proposes it.
     EXPECT_EQ(app->State().LastFilePath, "/home/asha/pair.tvr");
+}
+
+// File > Print and the toolbar's Print button show the report's pages in a
+// preview, which prints those pages, text and lines rather than pictures.
+TEST_F(ReportTest, PrintPreviewsTheReportPagesFromTheMenuAndTheToolbar) {
+    Reading(Person{}, Mumbai());
+    ClickMenuEntry(Frame(), FrameAction("mnuPrint"));
+    EXPECT_EQ(platform.PreviewRequests, 1);
+    EXPECT_TRUE(QDir(dir.path()).isEmpty()) << "a preview closed prints nothing";
+
+    const QString printed = dir.filePath(QStringLiteral("printed.pdf"));
+    platform.PreviewToPdf = printed.toStdString();
+    auto* toolBar = Frame().findChild<QToolBar*>(QStringLiteral("TB"));
+    ASSERT_NE(toolBar, nullptr);
+    QTest::mouseClick(toolBar->widgetForAction(FrameAction("TB_Print")), Qt::LeftButton);
+    EXPECT_EQ(platform.PreviewRequests, 2);
+    EXPECT_TRUE(platform.Messages.empty()) << LastMessage();
+    ASSERT_TRUE(QFile::exists(printed));
+
+    const QString exported = dir.filePath(QStringLiteral("exported.pdf"));
+    ExportReport(exported.toStdString());
+    EXPECT_EQ(PdfPages(printed), PdfPages(exported));
+    EXPECT_TRUE(PdfPageSize(printed).endsWith(QStringLiteral("(A4)")));
+    const QString text = PdfText(printed);
+    for (const char* expected : {"Name: Example", "Name: Second", "36-Point Match",
+                                 "Remedies for Manglik", "Tirovane v1.15"}) {
+        EXPECT_TRUE(text.contains(QLatin1String(expected))) << expected;
+    }
+    // No picture of a window: pdfimages lists its two heading lines only.
+    EXPECT_EQ(Poppler(QStringLiteral("pdfimages"), {QStringLiteral("-list"), printed})
+                  .trimmed()
+                  .split(QLatin1Char('\n'))
+                  .size(),
+              2);
 }
 
 TEST(ReportFileName, TheExtensionBecomesPdf) {

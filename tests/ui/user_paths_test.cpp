@@ -144,7 +144,7 @@ TEST_F(UserPathTest, EveryMenuEntryAndToolbarButtonWorksFromTheMouse) {
         {"mnuSaveAsText", [this] { EXPECT_EQ(platform.SaveRequests.size(), 1u); }},
         {"mnuSaveAsJpeg", [this] { EXPECT_EQ(platform.SaveRequests.size(), 1u); }},
         {"mnuExportReport", [this] { EXPECT_EQ(platform.SaveRequests.size(), 1u); }},
-        {"mnuPrint", [this] { EXPECT_EQ(platform.PrintRequests, 1); }},
+        {"mnuPrint", [this] { EXPECT_EQ(platform.PreviewRequests, 1); }},
         {"mnuToolBar",
          [this] { EXPECT_FALSE(Frame().findChild<QToolBar*>("TB")->isVisibleTo(&Frame())); }},
         {"mnuOnline", [this] { EXPECT_EQ(platform.Addresses, std::vector<std::string>{"help:"}); }},
@@ -161,14 +161,14 @@ TEST_F(UserPathTest, EveryMenuEntryAndToolbarButtonWorksFromTheMouse) {
              about->findChild<QAbstractButton*>("cmdOK")->click();
          }},
         {"TB_Save", [this] { EXPECT_EQ(platform.SaveRequests.size(), 1u); }},
-        {"TB_Print", [this] { EXPECT_EQ(platform.PrintRequests, 1); }},
+        {"TB_Print", [this] { EXPECT_EQ(platform.PreviewRequests, 1); }},
         {"TB_Help", [this] { EXPECT_EQ(platform.Addresses, std::vector<std::string>{"help:"}); }},
     };
     for (const Case& c : frameCases) {
         SCOPED_TRACE(c.Name);
         Reading(Person{}, Second());
         platform.SaveRequests.clear();
-        platform.PrintRequests = 0;
+        platform.PreviewRequests = 0;
         platform.Addresses.clear();
         QAction* action = FrameAction(c.Name);
         ASSERT_NE(action, nullptr);

@@ -379,10 +379,14 @@ def flow_menus(home):
         do_reading()
         for path, dialog_button in ((("File", "Save As"), "Cancel"),
                                     (("File", "Save As JPEG"), "Cancel"),
-                                    (("File", "Print"), "Cancel"),
+                                    (("File", "Export Report (PDF)\u2026"), "Cancel"),
+                                    (("File", "Print"), None),
                                     (("Help", "About Software"), "OK")):
             menu_entry(*path)
-            answer_dialog(dialog_button)
+            if dialog_button:
+                answer_dialog(dialog_button)
+            else:
+                close_print_preview(" > ".join(path))
             check(exists_now("page tab", "Your Details") is not None,
                   "the result is still shown after %s" % " > ".join(path))
         menu_entry("View", "Toolbar")
@@ -393,9 +397,10 @@ def flow_menus(home):
                      ("Help", "Check for Software Update")):
             menu_entry(*path)
         menu_entry("Donate")
-        for button in ("Save", "Print"):
-            press(find("push button", button, within=find("tool bar")))
-            answer_dialog("Cancel")
+        press(find("push button", "Save", within=find("tool bar")))
+        answer_dialog("Cancel")
+        press(find("push button", "Print", within=find("tool bar")))
+        close_print_preview("the toolbar's Print")
         press(find("push button", "Help", within=find("tool bar")))
         time.sleep(1)
         with open(opened) as f:
@@ -407,6 +412,53 @@ def flow_menus(home):
         check(program.process.wait(timeout=60) == 0, "File > Exit ends the program with status 0")
     finally:
         program.end()
+
+
+def print_preview():
+    """The print preview's window ("Print Preview: " and the document's
+    name), or None while none is shown."""
+    app = application()
+    for k in range(app.childCount):
+        window = app.getChildAtIndex(k)
+        try:
+            if (window.getRoleName() == "dialog" and window.name.startswith("Print Preview") and
+                    showing(window)):
+                return window
+        except Exception:
+            continue
+    return None
+
+
+def close_print_preview(what):
+    """Print shows the report's pages in a preview; Escape closes it
+    without printing."""
+    try:
+        wait_for(print_preview, "the print preview")
+    except AssertionError:
+        check(False, what + " shows the print preview")
+        return
+    key("Escape")
+    end = time.time() + TIMEOUT
+    while print_preview() is not None and time.time() < end:
+        time.sleep(0.1)
+    check(print_preview() is None, what + ": the preview closes")
+
+
+def export_report(home):
+    """File > Export Report (PDF)..., the file dialog answered: the report
+    holds both people and the match, as text a PDF reader finds."""
+    report = os.path.join(home, "pair.pdf")
+    menu_entry("File", "Export Report (PDF)\u2026")
+    save_dialog(report)
+    end = time.time() + TIMEOUT
+    while not os.path.exists(report) and time.time() < end:
+        time.sleep(0.1)
+    if not check(os.path.exists(report), "the report was written"):
+        return
+    text = " ".join(subprocess.run(["pdftotext", report, "-"], capture_output=True, text=True,
+                                   check=False).stdout.split())
+    for expected in ("Name: Asha", "Name: Ravi", "36-Point Match", "Remedies for Manglik"):
+        check(expected in text, "the report holds %r" % expected)
 
 
 def save_dialog(path):
@@ -435,6 +487,7 @@ def flow_files(home):
         check(os.path.exists(picture) and open(picture, "rb").read(2) == b"\xff\xd8",
               "the picture was saved as a JPEG")
         check(open(keep, "rb").read() == b"a user's own picture", "the user's BMP is untouched")
+        export_report(home)
         menu_entry("File", "New")
         press(find("push button", "Back", description="Back to your personal details"))
         type_text(find("text", "Name"), "Someone")
