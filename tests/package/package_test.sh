@@ -29,6 +29,11 @@ dpkg-deb -f "$deb" Depends | grep -q swe-basic-data
 # The tool from the package charts the worked example.
 example='{"Name":"Example","Day":12,"Month":4,"Year":1992,"Hour":0,"Minute":0,"ZoneRow":29,"LatitudeDegrees":51,"LatitudeMinutes":30,"South":false,"LongitudeDegrees":0,"LongitudeMinutes":0,"East":false,"DaylightSaving":false,"City":"London","State":"England","Country":"United Kingdom"}'
 echo "$example" | "$root/bin/tirovane-cli" chart | grep -q "\"AscendantText\":\"25° 23' 31\\\\\" Sco\""
+# ... and writes its PDF report without a display.
+printf '%s\n%s\n' "$example" "$example" |
+  env -u DISPLAY -u WAYLAND_DISPLAY "$root/bin/tirovane-cli" report "$scratch/report.pdf"
+pdftotext "$scratch/report.pdf" "$scratch/report.txt"
+grep -q 'Position of Mars from Lagna is 4' "$scratch/report.txt"
 
 # The atlas lies beside the program, and the tool from the package finds a
 # town by its old name with the zone row of a date.
