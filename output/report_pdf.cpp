@@ -26,6 +26,8 @@ const QColor HeadingInk(170, 60, 20);
 const QColor ResultInk(190, 85, 0);
 const QColor FooterInk(90, 90, 90);
 
+constexpr double HeadingPoints = 12; // a person's heading on the first page
+
 QString Qt8(const std::string& text) {
     return QString::fromStdString(text);
 }
@@ -41,6 +43,10 @@ QFont ReportFont(double points, bool bold = false) {
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;
+}
+
+QFont HeadingFont() {
+    return ReportFont(HeadingPoints, true);
 }
 
 // Text laid out in lines of one width, measured for `device`.
@@ -89,6 +95,7 @@ public:
     double Mm(double mm) const { return mm * device_.logicalDpiX() / 25.4; }
     double Left() const { return area_.left(); }
     double Width() const { return area_.width(); }
+    double AreaHeight() const { return area_.height(); }
     double Y() const { return y_; }
     void Down(double by) { y_ = std::min(y_ + by, area_.bottom()); }
     QPaintDevice* Device() { return &device_; }
@@ -216,10 +223,46 @@ double Caption(Pager& pager, const QString& text, QPointF topLeft, double width,
     return caption.Height() + pager.Mm(0.8);
 }
 
+void Chart(Pager& pager, const ReportPerson& person, ChartStyle style, QPointF topLeft) {
+    const QRectF square(topLeft, QSizeF(pager.Mm(ChartMm), pager.Mm(ChartMm)));
+    if (person.ChartCells) {
+        pager.Painter().save();
+        DrawRashiChart(pager.Painter(), square, *person.ChartCells, person.AscendantSign, style);
+        pager.Painter().restore();
+    } else {
+        pager.Painter().setPen(QPen(HeadingInk, pager.Mm(0.2)));
+        pager.Painter().drawRect(square);
+    }
+}
+
+// A person whose details do not fit one page beside the chart (names of
+// thousands of letters): the chart, then everything else one piece under
+// the other, running onto as many pages as it takes.
+void FlowingPersonBlock(Pager& pager, const ReportPerson& person, ChartStyle style) {
+    pager.Room(pager.Mm(ChartMm));
+    Chart(pager, person, style, QPointF(pager.Left(), pager.Y()));
+    pager.Down(pager.Mm(ChartMm + 3));
+    const auto caption = [&](const char* text) {
+        pager.Paragraph(QString::fromLatin1(text), ReportFont(8.5, true), HeadingInk);
+    };
+    caption("Personal Details");
+    for (const std::string& line : person.Details) {
+        pager.Paragraph(Qt8(line), ReportFont(8), Ink, 0, false);
+    }
+    const auto rows = [&](const std::vector<ReportRow>& table) {
+        for (const ReportRow& row : table) {
+            pager.Paragraph(Qt8(row.Caption + "  " + row.Value), ReportFont(8), Ink, 0, false);
+        }
+    };
+    caption("Vedic Planetary Position");
+    rows(person.Positions);
+    caption("Other Vedic Details");
+    rows(person.Vedic);
+}
+
 // One person's block of the first page: the chart on the left, the
 // details beside it, the positions and the Vedic details on the right.
 void PersonBlock(Pager& pager, const ReportPerson& person, ChartStyle style) {
-    pager.Heading(Qt8(person.Heading), 12, 4);
     const double chart = pager.Mm(ChartMm);
     const double gap = pager.Mm(ColumnGapMm);
     const double textWidth = pager.Width() - chart - gap;
@@ -242,19 +285,23 @@ void PersonBlock(Pager& pager, const ReportPerson& person, ChartStyle style) {
         table += Rows(pager, person.Vedic, QPointF(tableLeft, top + table), tableWidth, draw);
         return std::max({chart, details, table});
     };
-    const double height = layOut(pager.Y(), false);
-    pager.Room(height);
+    const double height = layOut(0, false);
+    const double heading =
+        pager.Mm(4) +
+        WrappedText(Qt8(person.Heading), HeadingFont(), pager.Width(), pager.Device()).Height();
+    if (heading + height > pager.AreaHeight()) {
+        pager.Room(heading + chart);
+        pager.Heading(Qt8(person.Heading), HeadingPoints, 4);
+        FlowingPersonBlock(pager, person, style);
+        return;
+    }
+    // The heading goes with its block onto the next page when both do not
+    // fit here.
+    pager.Room(heading + height + pager.Mm(2));
+    pager.Heading(Qt8(person.Heading), HeadingPoints, 4);
     const double top = pager.Y();
     layOut(top, true);
-    const QRectF square(pager.Left(), top, chart, chart);
-    if (person.ChartCells) {
-        pager.Painter().save();
-        DrawRashiChart(pager.Painter(), square, *person.ChartCells, person.AscendantSign, style);
-        pager.Painter().restore();
-    } else {
-        pager.Painter().setPen(QPen(HeadingInk, pager.Mm(0.2)));
-        pager.Painter().drawRect(square);
-    }
+    Chart(pager, person, style, QPointF(pager.Left(), top));
     pager.Down(height);
 }
 

@@ -154,6 +154,56 @@ TEST_F(ReportCommand, FromASavedReadingWithoutADisplay) {
     EXPECT_EQ(chartStatus, 0) << chart;
 }
 
+// Names and places of thousands of letters run onto further pages, yet no
+// word is set outside the page's margins of 15 mm (42.5 pt), the footer
+// band included.
+TEST_F(ReportCommand, LongTextsStayWithinTheMargins) {
+    json person = WorkedExamplePerson();
+    std::string name;
+    for (int k = 0; k < 300; ++k) {
+        name += "Abcdefghij";
+    }
+    person["Name"] = name;
+    std::string city;
+    for (int k = 0; k < 80; ++k) {
+        city += "Longcity ";
+    }
+    person["City"] = city;
+    std::ofstream(folder / "long.jsonl") << person.dump() << "\n" << person.dump() << "\n";
+    const ShellRun run = RunCliShell("report " + In("long.pdf") + " < " + In("long.jsonl"));
+    ASSERT_EQ(run.ExitStatus, 0) << run.Err;
+    const auto [boxes, status] = Shell("pdftotext -bbox " + In("long.pdf") + " -");
+    ASSERT_EQ(status, 0);
+    const std::regex page(R"re(<page width="([0-9.]+)" height="([0-9.]+)">)re");
+    const std::regex word(
+        R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" yMax="([0-9.]+)">)re");
+    constexpr double Margin = 42.5;
+    constexpr double Slack = 1; // a glyph's box may reach a little past its line
+    int pages = 0;
+    int words = 0;
+    double width = 0;
+    double height = 0;
+    std::istringstream lines(boxes);
+    for (std::string line; std::getline(lines, line);) {
+        std::smatch m;
+        if (std::regex_search(line, m, page)) {
+            ++pages;
+            width = std::stod(m[1]);
+            height = std::stod(m[2]);
+        } else if (std::regex_search(line, m, word)) {
+            ++words;
+            const double xMin = std::stod(m[1]), yMin = std::stod(m[2]);
+            const double xMax = std::stod(m[3]), yMax = std::stod(m[4]);
+            EXPECT_GE(xMin, Margin - Slack) << line;
+            EXPECT_GE(yMin, Margin - Slack) << line;
+            EXPECT_LE(xMax, width - Margin + Slack) << line;
+            EXPECT_LE(yMax, height - Margin + Slack) << line;
+        }
+    }
+    EXPECT_GT(pages, 3);
+    EXPECT_GT(words, 500);
+}
+
 // A report that cannot be made or written is told on standard error, with
 // status 1, and leaves nothing behind: no part of a file, no temporary
 // file, an existing file as it was.
