@@ -249,6 +249,31 @@ TEST_F(ReportTest, AnA4FileWithEmbeddedFontsAndAFooterOnEveryPage) {
                             [](const auto& font) { return font.first.contains("Bold"); }));
 }
 
+// The entry stands in the File menu right after Save As JPEG, with R as its
+// access key and its caption's ellipsis (U+2026) promising a dialog; a
+// screen reader hears it without the ampersand.
+TEST_F(ReportTest, TheFileMenuEntryFollowsSaveAsJpeg) {
+    Reading(Person{}, Mumbai());
+    QAction* entry = FrameAction("mnuExportReport");
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(entry->text(), QStringLiteral("Export &Report (PDF)\u2026"));
+    EXPECT_TRUE(entry->isVisible());
+    EXPECT_TRUE(entry->isEnabled());
+    auto* file = Frame().findChild<QMenu*>(QStringLiteral("mnuFile"));
+    ASSERT_NE(file, nullptr);
+    const QList<QAction*> entries = file->actions();
+    const qsizetype jpeg = entries.indexOf(FrameAction("mnuSaveAsJpeg"));
+    ASSERT_GE(jpeg, 0);
+    EXPECT_EQ(entries.indexOf(entry), jpeg + 1);
+    // No other visible entry of the menu takes the same access key.
+    for (QAction* other : entries) {
+        if (other != entry && other->isVisible()) {
+            EXPECT_FALSE(other->text().contains(QStringLiteral("&R"), Qt::CaseInsensitive))
+                << other->text().toStdString();
+        }
+    }
+}
+
 // The dialog is asked for a PDF named after the last reading file; a
 // cancelled dialog writes nothing.
 TEST_F(ReportTest, TheSaveDialogProposesAPdfBesideTheLastFile) {
