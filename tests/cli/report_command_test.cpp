@@ -154,6 +154,38 @@ TEST_F(ReportCommand, FromASavedReadingWithoutADisplay) {
     EXPECT_EQ(chartStatus, 0) << chart;
 }
 
+// The engine the positions came from is named, and with --cross-check the
+// notice of what the precise ephemeris places differently is printed (20
+// December 1972, 12:24 GMT, London: the engines disagree on Mars).
+TEST_F(ReportCommand, TheEngineAndTheCrossCheckNotice) {
+    json boundary = WorkedExamplePerson();
+    boundary["Name"] = "Boundary";
+    boundary["Day"] = 20;
+    boundary["Month"] = 12;
+    boundary["Year"] = 1972;
+    boundary["Hour"] = 12;
+    boundary["Minute"] = 24;
+    std::ofstream(folder / "boundary.jsonl") << boundary.dump() << "\n"
+                                             << WorkedExamplePerson().dump() << "\n";
+    struct Case {
+        const char* Options;
+        const char* Engine;
+        bool Notice;
+    };
+    for (const Case& c :
+         {Case{"", "Positions from Tirovane's own ephemeris", false},
+          Case{" --precise", "Positions from the Swiss Ephemeris", false},
+          Case{" --cross-check", "Positions from Tirovane's own ephemeris", true}}) {
+        SCOPED_TRACE(c.Options);
+        const ShellRun run =
+            RunCliShell("report " + In("b.pdf") + c.Options + " < " + In("boundary.jsonl"));
+        ASSERT_EQ(run.ExitStatus, 0) << run.Err;
+        const std::string text = PdfText(folder / "b.pdf");
+        EXPECT_NE(text.find(c.Engine), std::string::npos);
+        EXPECT_EQ(text.find("A precise ephemeris places ") != std::string::npos, c.Notice);
+    }
+}
+
 // Names and places of thousands of letters run onto further pages, yet no
 // word is set outside the page's margins of 15 mm (42.5 pt), the footer
 // band included.
