@@ -5,6 +5,7 @@
 
 #include "app/result_texts.h"
 #include "output/report_model.h"
+#include "output/report_pdf.h"
 #include "tests/ui/ui_fixture.h"
 
 #include <QDir>
@@ -179,7 +180,10 @@ TEST_F(ReportTest, TheReportHoldsEveryTextTheResultWindowShows) {
         app->Start();
         Reading(c.First, c.Partner);
         ASSERT_NE(app->ExistingFrame(), nullptr);
-        app->State().ChartStyleChoice = c.Style;
+        // View > Chart Style, picked with the mouse.
+        ClickMenuEntry(Frame(),
+                       FrameAction(c.Style == ChartStyle::North ? "mnuNorth" : "mnuSouth"));
+        ASSERT_EQ(app->State().ChartStyleChoice, c.Style);
         auto* mustShow = app->Result().findChild<QLabel*>(QString::fromLatin1(c.MustShow));
         ASSERT_NE(mustShow, nullptr);
         ASSERT_TRUE(mustShow->isVisibleTo(&app->Result()));
@@ -247,6 +251,29 @@ TEST_F(ReportTest, AnA4FileWithEmbeddedFontsAndAFooterOnEveryPage) {
     // The bold blocks of the effects are set in a bold face.
     EXPECT_TRUE(std::any_of(fonts.begin(), fonts.end(),
                             [](const auto& font) { return font.first.contains("Bold"); }));
+}
+
+// The report draws the charts in the style chosen in View > Chart Style.
+TEST_F(ReportTest, TheChartsFollowTheChosenStyle) {
+    Reading(Person{}, Mumbai());
+    const auto firstPage = [this](const char* entry, const QString& name) {
+        ClickMenuEntry(Frame(), FrameAction(entry));
+        const QString pdf = dir.filePath(name);
+        ExportReport(pdf.toStdString());
+        QProcess raster;
+        raster.start(QStringLiteral("pdftoppm"),
+                     {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+                      QStringLiteral("1"), QStringLiteral("-r"), QStringLiteral("30"),
+                      QStringLiteral("-gray"), pdf});
+        EXPECT_TRUE(raster.waitForFinished(60000));
+        return raster.readAllStandardOutput();
+    };
+    const QByteArray north = firstPage("mnuNorth", QStringLiteral("north.pdf"));
+    const QByteArray south = firstPage("mnuSouth", QStringLiteral("south.pdf"));
+    EXPECT_FALSE(north.isEmpty());
+    EXPECT_TRUE(north != south) << "the first page is the same in both styles";
+    EXPECT_EQ(PdfText(dir.filePath(QStringLiteral("north.pdf"))).size(),
+              PdfText(dir.filePath(QStringLiteral("south.pdf"))).size());
 }
 
 // The entry stands in the File menu right after Save As JPEG, with R as its
@@ -324,6 +351,51 @@ TEST_F(ReportTest, PrintPreviewsTheReportPagesFromTheMenuAndTheToolbar) {
                   .split(QLatin1Char('\n'))
                   .size(),
               2);
+}
+
+TEST(ReportDate, TheFooterSaysWhenTheReportWasMade) {
+    using namespace std::chrono;
+    struct Case {
+        year_month_day Date;
+        int Hour;
+        int Minute;
+        const char* Expected;
+    };
+    const Case cases[] = {
+        {year(2026) / December / 8, 10, 30, "Made on December 8, 2026 at 10:30"},
+        {year(2027) / January / 1, 0, 5, "Made on January 1, 2027 at 00:05"},
+        {year(2028) / February / 29, 23, 59, "Made on February 29, 2028 at 23:59"},
+    };
+    for (const Case& c : cases) {
+        LocalTime made;
+        made.Date = c.Date;
+        made.Hour = c.Hour;
+        made.Minute = c.Minute;
+        EXPECT_EQ(MadeOnText(made), c.Expected);
+    }
+}
+
+// A report of a reading with the partner not yet computed shows dashes
+// where the partner's values and the match go, as the window does, and no
+// chart for the partner.
+TEST_F(ReportTest, APartnerNotYetComputedShowsDashes) {
+    Fill(0, Person{});
+    Next();
+    const ReportModel report = BuildReport(app->State(), ChartStyle::South, platform.Clock);
+    EXPECT_TRUE(report.People[0].ChartCells.has_value());
+    EXPECT_FALSE(report.People[1].ChartCells.has_value());
+    for (const ReportRow& row : report.People[1].Positions) {
+        EXPECT_EQ(row.Value, "-") << row.Caption;
+    }
+    ASSERT_EQ(report.Match.Rows.size(), 8u);
+    EXPECT_EQ(report.Match.Rows[0][3], "-");
+    EXPECT_EQ(report.Match.Rows[7][4], "8"); // Nadi's maximum
+    EXPECT_EQ(report.Match.Total[3], "-");
+    EXPECT_EQ(report.Match.Verdict, "-");
+    // The pages are still made.
+    const auto pdf = ReportPdfBytes(report);
+    ASSERT_TRUE(pdf.has_value());
+    EXPECT_EQ(pdf->rfind("%PDF-", 0), 0u);
 }
 
 TEST(ReportFileName, TheExtensionBecomesPdf) {
