@@ -112,7 +112,7 @@ public:
     void NewPage() {
         Footer();
         device_.newPage();
-        ++page_number_;
+        ++pageNumber_;
         y_ = area_.top();
     }
 
@@ -158,7 +158,7 @@ private:
         painter_.drawText(band, Qt::AlignLeft | Qt::AlignVCenter, Qt8(report_.Program));
         painter_.drawText(band, Qt::AlignHCenter | Qt::AlignVCenter, Qt8(report_.MadeOn));
         painter_.drawText(band, Qt::AlignRight | Qt::AlignVCenter,
-                          QStringLiteral("Page %1").arg(page_number_));
+                          QStringLiteral("Page %1").arg(pageNumber_));
         painter_.restore();
     }
 
@@ -168,7 +168,7 @@ private:
     QRectF page_;
     QRectF area_;
     double y_ = 0;
-    int page_number_ = 1;
+    int pageNumber_ = 1;
 };
 
 // A column of caption and value rows at a fixed place: returns its height.
