@@ -81,11 +81,7 @@ struct ReportModel {
     std::vector<TextBlock> Effects; // lines end in CR LF
     // The footer of every page: the program and when the report was made.
     std::string Program; // "Tirovane v1.15"
-    std::string MadeOn;  // `path` with its file name's extension replaced by ".pdf" (added when it
-    // has none); empty stays empty.
-    std::string WithPdfExtension(const std::string& path);
-
-    // "Made on December 8, 2026 at 10:30"
+    std::string MadeOn;  // "Made on December 8, 2026 at 10:30"
 };
 
 // `path` with its file name's extension replaced by ".pdf" (added when it

@@ -6,9 +6,11 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QSettings>
 #include <QStringList>
 #include <QUrl>
@@ -100,7 +102,13 @@ void QtPlatform::PreviewPrint(QPrinter& printer, std::function<void(QPrinter&)> 
     }
     // The preview paints the pages for itself and again for the printer
     // when its print button is pressed and the print dialog confirmed.
-    QPrintPreviewDialog dialog(&printer, DialogParent());
+    QWidget* parent = DialogParent();
+    QPrintPreviewDialog dialog(&printer, parent);
+    // Qt opens the preview small; a page is read at most of the screen.
+    if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen()) {
+        const QRect room = screen->availableGeometry();
+        dialog.resize(room.width() * 4 / 5, room.height() * 9 / 10);
+    }
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&paint](QPrinter* target) { paint(*target); });
     dialog.exec();
