@@ -17,20 +17,6 @@
 namespace tirovane::test {
 namespace {
 
-// London, 20 December 1972, 12:24 GMT: Mars at the end of Libra in the
-// precise ephemeris and in Scorpio in the described engine (found by running
-// births through both; the test needs only that they differ).
-Person Boundary() {
-    Person p;
-    p.Name = "Boundary";
-    p.Day = 20;
-    p.Month = "December";
-    p.Year = 1972;
-    p.Hour = 12;
-    p.Minute = 24;
-    return p;
-}
-
 class PrecisePositionsTest : public UiTest {
 protected:
     QAction* PreciseEntry() {
@@ -46,7 +32,7 @@ protected:
 };
 
 TEST_F(PrecisePositionsTest, NoticeWhereTheEnginesDisagreeAndNoneWhereTheyAgree) {
-    Reading(Boundary(), Person{});
+    Reading(EnginesDisagree(), Person{});
     const CrossCheck expected =
         CompareCharts(Chart(0, ChartEngineChoice::Described), Chart(0, ChartEngineChoice::Precise));
     ASSERT_FALSE(expected.Agrees);
@@ -82,7 +68,7 @@ TEST_F(PrecisePositionsTest, NoticeWhereTheEnginesDisagreeAndNoneWhereTheyAgree)
 }
 
 TEST_F(PrecisePositionsTest, ViewEntrySwitchesTheReadingAndIsRemembered) {
-    Reading(Boundary(), Person{});
+    Reading(EnginesDisagree(), Person{});
     QAction* entry = PreciseEntry();
     ASSERT_TRUE(entry->isCheckable());
     EXPECT_EQ(entry->text(), "&Precise Positions (Swiss Ephemeris)");
@@ -118,7 +104,7 @@ TEST_F(PrecisePositionsTest, ChosenEngineComesBackAtTheNextStart) {
     platform.PrecisePositions = true;
     app = std::make_unique<TirovaneApp>(platform, addresses);
     app->Start();
-    Reading(Boundary(), Person{});
+    Reading(EnginesDisagree(), Person{});
     EXPECT_TRUE(PreciseEntry()->isChecked());
     EXPECT_EQ(Label("Planet_Male_4"), Chart(0, ChartEngineChoice::Precise).ChartPositions[4]);
     EXPECT_TRUE(Shown("lblEngine")->isVisibleTo(&app->Result()));
@@ -127,7 +113,7 @@ TEST_F(PrecisePositionsTest, ChosenEngineComesBackAtTheNextStart) {
 // On a 1280x720 screen the notice and its button lie inside the
 // interpretation frame, over nothing else, with room for the whole text.
 TEST_F(PrecisePositionsTest, NoticeFitsBesideTheManglikLines) {
-    Person first = Boundary();
+    Person first = EnginesDisagree();
     first.Name = "Bartholomew Featherstonehaugh-Cholmondeley";
     Reading(first, Person{});
     FrameWindow* frame = app->ExistingFrame();

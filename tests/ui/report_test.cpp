@@ -73,38 +73,11 @@ QString Qt8(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// London, 20 December 1972, 12:24 GMT: the described engine and the
-// precise ephemeris disagree on Mars, so the window shows the cross-check
-// notice.
-Person Boundary() {
-    Person p;
-    p.Name = "Boundary";
-    p.Day = 20;
-    p.Month = "December";
-    p.Year = 1972;
-    p.Hour = 12;
-    p.Minute = 24;
-    return p;
-}
-
+// The Mumbai birth with daylight saving, so that the report's "Daylight
+// Saving: Yes" is checked too.
 Person Mumbai() {
-    Person p;
-    p.Name = "Second";
-    p.Day = 3;
-    p.Month = "February";
-    p.Year = 1983;
-    p.Hour = 22;
-    p.Minute = 10;
-    p.ZoneRow = 34;
-    p.LatDeg = "19";
-    p.LatMin = "4";
-    p.LonDeg = "72";
-    p.LonMin = "52";
-    p.East = true;
+    Person p = MumbaiPerson();
     p.Dst = true;
-    p.City = "Mumbai";
-    p.State = "Maharashtra";
-    p.Country = "India";
     return p;
 }
 
@@ -170,8 +143,9 @@ TEST_F(ReportTest, TheReportHoldsEveryTextTheResultWindowShows) {
          "lblCancelledBy_Male_0"},
         {"worked example and Mumbai, north", Person{}, Mumbai(), false, ChartStyle::North,
          "lblCancelledBy_Male_1"},
-        {"engines disagree", Boundary(), Person{}, false, ChartStyle::South, "lblCrossCheck_Male"},
-        {"precise engine", Boundary(), Mumbai(), true, ChartStyle::North, "lblEngine"},
+        {"engines disagree", EnginesDisagree(), Person{}, false, ChartStyle::South,
+         "lblCrossCheck_Male"},
+        {"precise engine", EnginesDisagree(), Mumbai(), true, ChartStyle::North, "lblEngine"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);

@@ -87,6 +87,43 @@ inline void ClickMenuEntry(QMainWindow& window, QAction* action) {
     FAIL() << "no menu holds " << action->objectName().toStdString();
 }
 
+// A second birth, for the partner: Mumbai 19°04' N 72°52' E, 3 February
+// 1983 at 22:10 Indian Time.
+inline Person MumbaiPerson() {
+    Person p;
+    p.Name = "Second";
+    p.Day = 3;
+    p.Month = "February";
+    p.Year = 1983;
+    p.Hour = 22;
+    p.Minute = 10;
+    p.ZoneRow = 34;
+    p.LatDeg = "19";
+    p.LatMin = "4";
+    p.LonDeg = "72";
+    p.LonMin = "52";
+    p.East = true;
+    p.City = "Mumbai";
+    p.State = "Maharashtra";
+    p.Country = "India";
+    return p;
+}
+
+// London, 20 December 1972, 12:24 GMT: Mars at the end of Libra in the
+// precise ephemeris and in Scorpio in the described engine (found by running
+// births through both; the tests need only that they differ), so the window
+// shows the cross-check notice.
+inline Person EnginesDisagree() {
+    Person p;
+    p.Name = "Boundary";
+    p.Day = 20;
+    p.Month = "December";
+    p.Year = 1972;
+    p.Hour = 12;
+    p.Minute = 24;
+    return p;
+}
+
 class UiTest : public ::testing::Test {
 protected:
     void SetUp() override {

@@ -39,25 +39,6 @@ protected:
     QAction* FrameAction(const char* name) {
         return Frame().findChild<QAction*>(QString::fromLatin1(name));
     }
-    Person Second() {
-        Person p;
-        p.Name = "Second";
-        p.Day = 3;
-        p.Month = "February";
-        p.Year = 1983;
-        p.Hour = 22;
-        p.Minute = 10;
-        p.ZoneRow = 34;
-        p.LatDeg = "19";
-        p.LatMin = "4";
-        p.LonDeg = "72";
-        p.LonMin = "52";
-        p.East = true;
-        p.City = "Mumbai";
-        p.State = "Maharashtra";
-        p.Country = "India";
-        return p;
-    }
 };
 
 // New and Back from the frame's own menu (and New from its toolbar) close
@@ -69,7 +50,7 @@ TEST_F(UserPathTest, NewAndBackFromTheMenuAndToolbarNeverDeleteTheWindowInItsOwn
     };
     for (const Path path : {Path{"mnuNew", false}, Path{"mnuBack", false}, Path{"TB_New", true}}) {
         SCOPED_TRACE(path.Name);
-        Reading(Person{}, Second());
+        Reading(Person{}, MumbaiPerson());
         QPointer<FrameWindow> frame = app->ExistingFrame();
         ASSERT_NE(frame, nullptr);
         bool destroyedInClick = false;
@@ -100,7 +81,7 @@ TEST_F(UserPathTest, NewAndBackFromTheMenuAndToolbarNeverDeleteTheWindowInItsOwn
 // After New or the Back menu the result is made afresh: the pair on screen
 // must still be the pair the match lines speak of.
 TEST_F(UserPathTest, AFreshResultWindowShowsTheFirstPersonAsComputed) {
-    Reading(Person{}, Second());
+    Reading(Person{}, MumbaiPerson());
     const char* const labels[] = {
         "lblName_Male",      "Planet_Male_4",       "lblLagna_Male",
         "lblNakshatra_Male", "lblResult_Male_0",    "lblResult_Male_5",
@@ -166,7 +147,7 @@ TEST_F(UserPathTest, EveryMenuEntryAndToolbarButtonWorksFromTheMouse) {
     };
     for (const Case& c : frameCases) {
         SCOPED_TRACE(c.Name);
-        Reading(Person{}, Second());
+        Reading(Person{}, MumbaiPerson());
         platform.SaveRequests.clear();
         platform.PreviewRequests = 0;
         platform.Addresses.clear();
@@ -206,7 +187,7 @@ TEST_F(UserPathTest, EveryMenuEntryAndToolbarButtonWorksFromTheMouse) {
 TEST_F(UserPathTest, GetMyRasiChartFromTheInputMenuComputesThePartner) {
     Fill(0, Person{});
     Next();
-    Fill(1, Second());
+    Fill(1, MumbaiPerson());
     ClickMenuEntry(Input(), Input().findChild<QAction*>("mnuCalculate"));
     ASSERT_NE(app->ExistingFrame(), nullptr);
     EXPECT_TRUE(app->ExistingFrame()->isVisible());
@@ -220,7 +201,7 @@ std::vector<std::string> LayoutFaults(QWidget* root);
 // cell of its sign held, the first house the ascendant's sign; the choice
 // stays for the next result window, the picture and the next start.
 TEST_F(UserPathTest, TheChartStyleMenuRedrawsBothChartsAndIsRemembered) {
-    Reading(Person{}, Second());
+    Reading(Person{}, MumbaiPerson());
     const auto shows = [this](ChartStyle style) {
         for (int person : {0, 1}) {
             const QString n = QString::number(person);
@@ -294,7 +275,7 @@ TEST_F(UserPathTest, TheChartStyleMenuRedrawsBothChartsAndIsRemembered) {
     app.reset();
     app = std::make_unique<TirovaneApp>(platform, addresses);
     app->Start();
-    Reading(Person{}, Second());
+    Reading(Person{}, MumbaiPerson());
     shows(ChartStyle::North);
     ClickMenuEntry(Frame(), FrameAction("mnuSouth"));
     shows(ChartStyle::South);
@@ -302,7 +283,7 @@ TEST_F(UserPathTest, TheChartStyleMenuRedrawsBothChartsAndIsRemembered) {
 }
 
 TEST_F(UserPathTest, ExitFromTheFrameMenuClosesEverything) {
-    Reading(Person{}, Second());
+    Reading(Person{}, MumbaiPerson());
     QPointer<FrameWindow> frame = app->ExistingFrame();
     ClickMenuEntry(*frame, FrameAction("mnuExit"));
     ProcessDeferredDeletes();
@@ -340,7 +321,7 @@ TEST_F(UserPathTest, TabFollowsTheFormAndEnterPressesTheFocusedButton) {
 // What a screen reader is told: panels by their own captions, values by
 // their text with a description of what they are.
 TEST_F(UserPathTest, ScreenReadersHearEachPanelAndValueByWhatItIs) {
-    Reading(Person{}, Second());
+    Reading(Person{}, MumbaiPerson());
     const auto accessible = [](QWidget* w, QAccessible::Text which) {
         QAccessibleInterface* face = QAccessible::queryAccessibleInterface(w);
         return face ? face->text(which).toStdString() : std::string("<none>");
@@ -396,7 +377,7 @@ TEST_F(UserPathTest, ScreenReadersHearEachPanelAndValueByWhatItIs) {
 }
 
 TEST_F(UserPathTest, EffectsAndRemediesOpensAtItsFirstHeading) {
-    Reading(Person{}, Second());
+    Reading(Person{}, MumbaiPerson());
     ResultForm& result = app->Result();
     result.resize(result.width(), 420);
     Click(result, "Command4");
