@@ -1,9 +1,11 @@
 #include "matching/attributes.h"
 
 #include "engine/sidereal_chart.h"
+#include "engine/tables.h"
 
 #include <array>
 #include <cmath>
+#include <stdexcept>
 
 namespace tirovane::matching {
 
@@ -15,10 +17,28 @@ constexpr std::array<Varna, 12> VarnaBySign = {
     Varna::Kshatriya, Varna::Vaishya, Varna::Shudra, Varna::Brahmin,
 };
 
-constexpr std::array<Planet, 12> LordBySign = {
-    Planet::Mars,  Planet::Venus, Planet::Mercury, Planet::Moon,   Planet::Sun,    Planet::Mercury,
-    Planet::Venus, Planet::Mars,  Planet::Jupiter, Planet::Saturn, Planet::Saturn, Planet::Jupiter,
-};
+// The engine's sign table names each sign's lord as a chart body; the
+// match speaks of the same seven planets.
+Planet PlanetOf(engine::ChartBody body) {
+    switch (body) {
+    case engine::Sun:
+        return Planet::Sun;
+    case engine::Moon:
+        return Planet::Moon;
+    case engine::Mercury:
+        return Planet::Mercury;
+    case engine::Venus:
+        return Planet::Venus;
+    case engine::Mars:
+        return Planet::Mars;
+    case engine::Jupiter:
+        return Planet::Jupiter;
+    case engine::Saturn:
+        return Planet::Saturn;
+    default:
+        throw std::logic_error("a sign lord is one of the seven planets");
+    }
+}
 
 constexpr std::array<Yoni, 27> YoniByNakshatra = {
     Yoni::Horse,   Yoni::Elephant, Yoni::Sheep,    Yoni::Serpent, Yoni::Serpent, Yoni::Dog,
@@ -95,7 +115,7 @@ int MoonNakshatraIndex(double longitude) {
 }
 
 Planet SignLordOf(int sign) {
-    return LordBySign.at(static_cast<std::size_t>(sign));
+    return PlanetOf(engine::Signs.at(static_cast<std::size_t>(sign)).Lord);
 }
 
 MoonAttributes AttributesOfMoon(double siderealLongitude) {
@@ -108,7 +128,7 @@ MoonAttributes AttributesOfMoon(double siderealLongitude) {
     a.VarnaClass = VarnaBySign[s];
     a.VashyaClass = VashyaOf(a.Sign, a.Longitude - 30.0 * a.Sign);
     a.Animal = YoniByNakshatra[n];
-    a.SignLord = LordBySign[s];
+    a.SignLord = SignLordOf(a.Sign);
     a.GanaClass = GanaByNakshatra[n];
     a.NadiClass = NadiByNakshatra[n];
     return a;
