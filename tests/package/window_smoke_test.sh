@@ -17,18 +17,8 @@ trap cleanup EXIT
 DESTDIR=$scratch/root cmake --install "$build" --prefix /usr >/dev/null
 
 # A display of our own.
-for n in $(seq 90 140); do
-  if [[ ! -e /tmp/.X11-unix/X$n && ! -e /tmp/.X$n-lock ]]; then
-    display=:$n
-    break
-  fi
-done
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 50); do
-  xdpyinfo -display "$display" >/dev/null 2>&1 && break
-  sleep 0.1
-done
+source "$(dirname "$0")/../own_display.sh"
+start_own_display 90 140
 
 export DISPLAY=$display HOME=$scratch/home XDG_CONFIG_HOME=$scratch/home/.config
 unset QT_QPA_PLATFORM
