@@ -1,5 +1,6 @@
 #include "app/calculation.h"
 #include "app/reference_tables.h"
+#include "tests/printed_names.h"
 
 #include <cstdio>
 #include <gtest/gtest.h>
@@ -160,33 +161,7 @@ TEST(EqualInstants, RandomZonesAndDaylightSavingGiveEqualCharts) {
 // mansions and signs by whole arc-seconds: a nakshatra spans 48000", a sign
 // 108000".
 TEST(MoonAtBoundaries, NakshatraAndSignOneArcSecondEitherSide) {
-    const char* nakshatras[27] = {"Aswini",
-                                  "Bharani",
-                                  "Krittika",
-                                  "Rohini",
-                                  "Mrigsira",
-                                  "Ardra",
-                                  "Punarvasu",
-                                  "Pushya",
-                                  "Aslesha",
-                                  "Magha",
-                                  "Purbha Phalguni",
-                                  "Uttara Phalguni",
-                                  "Hasta",
-                                  "Chitra",
-                                  "Swati",
-                                  "Vishakha",
-                                  "Anuradha",
-                                  "Jyeshtha",
-                                  "Mula",
-                                  "Purva Ashadha",
-                                  "Uttara Ashadha",
-                                  "Shravana",
-                                  "Dhanishtha",
-                                  "Shatbisha",
-                                  "Poorva Bhadrapada",
-                                  "Uttara Bhadrapada",
-                                  "Revati"};
+    const auto& nakshatras = test::PrintedNakshatraNames;
     const char* lords[9] = {"Ketu", "Venus",   "Sun",    "Moon",   "Mars",
                             "Rahu", "Jupiter", "Saturn", "Mercury"};
     const char* rashis[12] = {"Mesha", "Vrishabha", "Mithuna", "Kataka", "Simha",  "Kanya",

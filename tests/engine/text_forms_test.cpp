@@ -1,5 +1,6 @@
 #include "engine/tables.h"
 #include "engine/text_forms.h"
+#include "tests/printed_names.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -117,33 +118,7 @@ TEST(Tables, SignsWithTheirNamesAndLords) {
 }
 
 TEST(Tables, NakshatrasWithTheirLords) {
-    const char* names[27] = {"Aswini",
-                             "Bharani",
-                             "Krittika",
-                             "Rohini",
-                             "Mrigsira",
-                             "Ardra",
-                             "Punarvasu",
-                             "Pushya",
-                             "Aslesha",
-                             "Magha",
-                             "Purbha Phalguni",
-                             "Uttara Phalguni",
-                             "Hasta",
-                             "Chitra",
-                             "Swati",
-                             "Vishakha",
-                             "Anuradha",
-                             "Jyeshtha",
-                             "Mula",
-                             "Purva Ashadha",
-                             "Uttara Ashadha",
-                             "Shravana",
-                             "Dhanishtha",
-                             "Shatbisha",
-                             "Poorva Bhadrapada",
-                             "Uttara Bhadrapada",
-                             "Revati"};
+    const auto& names = test::PrintedNakshatraNames;
     // Vimshottari order of the lords, three times round.
     const ChartBody lords[9] = {Ketu, Venus, Sun, Moon, Mars, Rahu, Jupiter, Saturn, Mercury};
     for (int k = 0; k < 27; ++k) {
