@@ -17,12 +17,7 @@ protected:
         Reading(Person{}, Person{});
         ASSERT_NE(app->ExistingFrame(), nullptr);
     }
-    FrameWindow& Frame() { return *app->ExistingFrame(); }
-    QAction* Action(const char* name) {
-        auto* action = Frame().findChild<QAction*>(QString::fromLatin1(name));
-        EXPECT_NE(action, nullptr) << name;
-        return action;
-    }
+    QAction* Action(const char* name) { return FrameAction(name); }
 };
 
 TEST_F(FrameTest, MenusCaptionsVisibilityAndCheckMarks) {

@@ -83,11 +83,6 @@ Person Mumbai() {
 
 class ReportTest : public UiTest {
 protected:
-    FrameWindow& Frame() { return *app->ExistingFrame(); }
-    QAction* FrameAction(const char* name) {
-        return Frame().findChild<QAction*>(QString::fromLatin1(name));
-    }
-
     // File > Export Report (PDF), picked with the mouse, answered with
     // `path` (nothing: cancelled).
     void ExportReport(std::optional<std::string> path) {

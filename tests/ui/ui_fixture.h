@@ -137,6 +137,13 @@ protected:
     void TearDown() override { app.reset(); }
 
     InputForm& Input() { return app->Input(); }
+    // The result's frame window (there must be one) and its menu entries.
+    FrameWindow& Frame() { return *app->ExistingFrame(); }
+    QAction* FrameAction(const char* name) {
+        QAction* action = Frame().findChild<QAction*>(QString::fromLatin1(name));
+        EXPECT_NE(action, nullptr) << name;
+        return action;
+    }
 
     template <typename T = QWidget> T* In(QWidget& window, const QString& name) {
         T* w = window.findChild<T*>(name);

@@ -33,13 +33,7 @@ void ProcessDeferredDeletes() {
     QCoreApplication::processEvents();
 }
 
-class UserPathTest : public UiTest {
-protected:
-    FrameWindow& Frame() { return *app->ExistingFrame(); }
-    QAction* FrameAction(const char* name) {
-        return Frame().findChild<QAction*>(QString::fromLatin1(name));
-    }
-};
+class UserPathTest : public UiTest {};
 
 // New and Back from the frame's own menu (and New from its toolbar) close
 // the window that is handling the click: it must outlive that click.
