@@ -23,11 +23,28 @@ NorthChartWidget::NorthChartWidget(int person, QWidget* parent) : QWidget(parent
             QStringLiteral("color: #%1;").arg(ChartNumberColour, 6, 16, QLatin1Char('0')));
         numbers_[h]->setAlignment(Qt::AlignCenter);
     }
-    SetChart({}, 0);
+    LayOut();
 }
 
 void NorthChartWidget::SetChart(const ChartCellTexts& cells, int ascendantSign) {
-    const ChartLayout layout = LayOutChart(cells, ascendantSign, ChartStyle::North);
+    cells_ = cells;
+    ascendantSign_ = ascendantSign;
+    laidOut_ = false;
+    if (!isHidden()) {
+        LayOut();
+    }
+}
+
+void NorthChartWidget::setVisible(bool visible) {
+    if (visible && !laidOut_) {
+        LayOut();
+    }
+    QWidget::setVisible(visible);
+}
+
+void NorthChartWidget::LayOut() {
+    laidOut_ = true;
+    const ChartLayout layout = LayOutChart(cells_, ascendantSign_, ChartStyle::North);
     for (int h = 0; h < 12; ++h) {
         const ChartPlace& place = layout.Places[static_cast<std::size_t>(h)];
         QLabel* house = houses_[h];

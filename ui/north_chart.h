@@ -21,7 +21,10 @@ public:
     NorthChartWidget(int person, QWidget* parent = nullptr);
 
     // The cells of the twelve signs (Aries first) and the ascendant's sign.
+    // While the chart is hidden (the South Indian style is chosen) they are
+    // kept and laid out when it is shown.
     void SetChart(const ChartCellTexts& cells, int ascendantSign);
+    void setVisible(bool visible) override;
 
     QSize sizeHint() const override { return size(); }
     QSize minimumSizeHint() const override { return size(); }
@@ -30,6 +33,11 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void LayOut();
+
+    ChartCellTexts cells_{};
+    int ascendantSign_ = 0;
+    bool laidOut_ = false;
     std::array<QLabel*, 12> houses_{};
     std::array<QLabel*, 12> numbers_{};
 };
