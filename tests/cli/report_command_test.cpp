@@ -6,11 +6,12 @@
 #include "tests/cli/cli_runner.h"
 
 #include <algorithm>
+#include <cctype>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <regex>
 #include <sstream>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -38,7 +39,26 @@ std::pair<std::string, int> Shell(const std::string& command) {
 
 // Whitespace runs made single blanks, as a search in a PDF viewer sees text.
 std::string Simplified(const std::string& text) {
-    return std::regex_replace(text, std::regex("\\s+"), " ");
+    std::string out;
+    bool blank = false;
+    for (const char c : text) {
+        const bool space = std::isspace(static_cast<unsigned char>(c)) != 0;
+        if (!space) {
+            out += c;
+        } else if (!blank) {
+            out += ' ';
+        }
+        blank = space;
+    }
+    return out;
+}
+
+// The number in the attribute `name="..."` of one line of pdftotext's
+// -bbox output.
+double Attribute(const std::string& line, const std::string& name) {
+    const std::string key = " " + name + "=\"";
+    const std::size_t at = line.find(key);
+    return at == std::string::npos ? std::nan("") : std::stod(line.substr(at + key.size()));
 }
 
 std::string PdfText(const fs::path& pdf) {
@@ -206,9 +226,6 @@ TEST_F(ReportCommand, LongTextsStayWithinTheMargins) {
     ASSERT_EQ(run.ExitStatus, 0) << run.Err;
     const auto [boxes, status] = Shell("pdftotext -bbox " + In("long.pdf") + " -");
     ASSERT_EQ(status, 0);
-    const std::regex page(R"re(<page width="([0-9.]+)" height="([0-9.]+)">)re");
-    const std::regex word(
-        R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" yMax="([0-9.]+)">)re");
     constexpr double Margin = 42.5;
     constexpr double Slack = 1; // a glyph's box may reach a little past its line
     int pages = 0;
@@ -217,15 +234,18 @@ TEST_F(ReportCommand, LongTextsStayWithinTheMargins) {
     double height = 0;
     std::istringstream lines(boxes);
     for (std::string line; std::getline(lines, line);) {
-        std::smatch m;
-        if (std::regex_search(line, m, page)) {
+        const std::size_t start = line.find_first_not_of(' ');
+        if (start == std::string::npos) {
+            continue;
+        }
+        if (line.compare(start, 6, "<page ") == 0) {
             ++pages;
-            width = std::stod(m[1]);
-            height = std::stod(m[2]);
-        } else if (std::regex_search(line, m, word)) {
+            width = Attribute(line, "width");
+            height = Attribute(line, "height");
+        } else if (line.compare(start, 6, "<word ") == 0) {
             ++words;
-            const double xMin = std::stod(m[1]), yMin = std::stod(m[2]);
-            const double xMax = std::stod(m[3]), yMax = std::stod(m[4]);
+            const double xMin = Attribute(line, "xMin"), yMin = Attribute(line, "yMin");
+            const double xMax = Attribute(line, "xMax"), yMax = Attribute(line, "yMax");
             EXPECT_GE(xMin, Margin - Slack) << line;
             EXPECT_GE(yMin, Margin - Slack) << line;
             EXPECT_LE(xMax, width - Margin + Slack) << line;
