@@ -1,5 +1,6 @@
 #include "app/export_text.h"
 
+#include "app/codepage.h"
 #include "app/result_texts.h"
 #include "engine/sidereal_chart.h"
 #include "engine/tables.h"
@@ -48,6 +49,13 @@ std::string ExportChartText(const BirthDetails& d, const PersonChart& chart) {
              std::string(engine::ChartBodyNames[sign.Lord]));
     }
     return text;
+}
+
+std::string ExportFileBytes(std::string_view text) {
+    if (auto bytes = ToWindows1252(text)) {
+        return std::move(*bytes);
+    }
+    return "\xEF\xBB\xBF" + std::string(text);
 }
 
 } // namespace tirovane

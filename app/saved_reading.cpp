@@ -4,6 +4,7 @@
 #include "app/reference_tables.h"
 #include "engine/text_forms.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -23,11 +24,30 @@ std::string Flag(bool value) {
     return value ? "True" : "False";
 }
 
-// The file's lines, at most 34: missing ones read as empty. `present`
-// receives how many the file really has.
+// The first line of a reading written in UTF-8. A file in the described
+// form cannot start with it: every byte of its lines is 85 or more, and "T"
+// is 84.
+constexpr std::string_view Utf8Marker = "Tirovane reading, UTF-8";
+
+// True when the file starts with the marker line.
+bool IsUtf8Form(std::string_view file) {
+    if (!file.starts_with(Utf8Marker)) {
+        return false;
+    }
+    const std::string_view rest = file.substr(Utf8Marker.size());
+    return rest.empty() || rest.starts_with("\r\n") || rest.starts_with("\n");
+}
+
+// The file's lines, at most 34 after the marker line of the UTF-8 form:
+// missing ones read as empty. `present` receives how many the file really
+// has. Lines after the 34th are for additions of later versions.
 std::vector<std::string> Lines(std::string_view file, std::size_t* present = nullptr) {
     std::vector<std::string> lines;
     std::size_t start = 0;
+    if (IsUtf8Form(file)) {
+        const std::size_t end = file.find('\n');
+        start = end == std::string_view::npos ? file.size() : end + 1;
+    }
     while (lines.size() < 2 * LinesPerPerson && start < file.size()) {
         std::size_t end = file.find('\n', start);
         if (end == std::string_view::npos) {
@@ -152,6 +172,21 @@ const std::array<SelectingLine, 9> SelectingLines = {{
     {13, "True or False", [](const std::string& l) { return Truth(l).has_value(); }},
 }};
 
+// A field's text from its line: as it stands in the UTF-8 form, unscrambled
+// from Windows-1252 in the described form.
+std::string FieldText(const std::string& line, bool utf8) {
+    return utf8 ? line : FromWindows1252(Unscramble(line));
+}
+
+// True when the described form keeps the text whole: every character has a
+// Windows-1252 code that the shift by 85 keeps (0 to 170).
+bool FitsDescribedForm(std::string_view text) {
+    const auto bytes = ToWindows1252(text);
+    return bytes && std::all_of(bytes->begin(), bytes->end(), [](char c) {
+               return static_cast<std::uint8_t>(c) <= 170;
+           });
+}
+
 } // namespace
 
 std::string Scramble(std::string_view bytes) {
@@ -180,7 +215,8 @@ std::string Unscramble(std::string_view bytes) {
 
 std::string ReadingFileBytes(const std::array<BirthDetails, 2>& people,
                              const std::array<int, 2>& zoneRows) {
-    std::string file;
+    std::vector<std::string> texts;
+    texts.reserve(2 * LinesPerPerson);
     for (int i = 0; i < 2; ++i) {
         const BirthDetails& p = people[i];
         const std::string fields[LinesPerPerson] = {
@@ -203,9 +239,20 @@ std::string ReadingFileBytes(const std::array<BirthDetails, 2>& people,
             p.Country,
         };
         for (const std::string& field : fields) {
-            file += Scramble(ToWindows1252(engine::TrimBlanks(field), 0));
-            file += "\r\n";
+            texts.push_back(Trimmed(field));
         }
+    }
+    // The described form whenever it keeps every character, byte for byte
+    // as it has always been written; the UTF-8 form otherwise.
+    const bool described = std::all_of(texts.begin(), texts.end(), FitsDescribedForm);
+    std::string file;
+    if (!described) {
+        file += Utf8Marker;
+        file += "\r\n";
+    }
+    for (const std::string& text : texts) {
+        file += described ? Scramble(*ToWindows1252(text)) : text;
+        file += "\r\n";
     }
     return file;
 }
@@ -213,11 +260,11 @@ std::string ReadingFileBytes(const std::array<BirthDetails, 2>& people,
 std::array<PersonForm, 2> ApplyReadingFile(std::string_view file,
                                            const std::array<PersonForm, 2>& current) {
     const std::vector<std::string> lines = Lines(file);
+    const bool utf8 = IsUtf8Form(file);
     std::array<PersonForm, 2> forms = current;
     for (int i = 0; i < 2; ++i) {
         const auto line = [&](int k) {
-            return FromWindows1252(
-                Unscramble(lines[static_cast<std::size_t>(i * LinesPerPerson + k)]));
+            return FieldText(lines[static_cast<std::size_t>(i * LinesPerPerson + k)], utf8);
         };
         PersonForm& f = forms[i];
         f.Name = line(0);
@@ -254,16 +301,26 @@ std::array<PersonForm, 2> ApplyReadingFile(std::string_view file,
 std::optional<UnreadableLine> FindUnreadableLine(std::string_view file) {
     std::size_t present = 0;
     const std::vector<std::string> lines = Lines(file, &present);
+    const bool utf8 = IsUtf8Form(file);
+    // The marker line comes before the 34 lines of the UTF-8 form; a line is
+    // named by its number in the file.
+    const int first = utf8 ? 2 : 1;
     if (present < lines.size()) {
-        return UnreadableLine{static_cast<int>(present) + 1, "is missing"};
+        return UnreadableLine{static_cast<int>(present) + first, "is missing"};
+    }
+    if (utf8) {
+        for (std::size_t k = 0; k < lines.size(); ++k) {
+            if (!IsValidUtf8(lines[k])) {
+                return UnreadableLine{static_cast<int>(k) + first, "is not UTF-8 text"};
+            }
+        }
     }
     for (int i = 0; i < 2; ++i) {
         for (const SelectingLine& selecting : SelectingLines) {
             const int number = i * LinesPerPerson + selecting.Index;
-            const std::string text =
-                FromWindows1252(Unscramble(lines[static_cast<std::size_t>(number)]));
+            const std::string text = FieldText(lines[static_cast<std::size_t>(number)], utf8);
             if (!selecting.Readable(text)) {
-                return UnreadableLine{number + 1,
+                return UnreadableLine{number + first,
                                       std::string("does not hold ") + selecting.Expected};
             }
         }

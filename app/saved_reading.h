@@ -8,8 +8,11 @@
 #include <string>
 #include <string_view>
 
-// The saved-reading file (".tvr"): 34 lines of Windows-1252 text ended by
-// CR LF, 17 per person, each line reversed and shifted by 85 per byte.
+// The saved-reading file (".tvr"): 34 lines ended by CR LF, 17 per person.
+// A reading whose texts all have Windows-1252 codes 0 to 170 is written as
+// it always was, each line reversed and shifted by 85 per byte; any other
+// reading is written whole in UTF-8 after the line "Tirovane reading,
+// UTF-8" (docs/reading-file.md). Opening tells the two apart.
 
 namespace tirovane {
 
@@ -24,7 +27,8 @@ std::string Unscramble(std::string_view bytes);
 inline constexpr int LinesPerPerson = 17;
 
 // The file of a reading: both people's birth details, each with the zone
-// row given (the one selected on the input form when saving).
+// row given (the one selected on the input form when saving). The texts
+// hold no line break (the validation refuses them).
 std::string ReadingFileBytes(const std::array<BirthDetails, 2>& people,
                              const std::array<int, 2>& zoneRows);
 
@@ -35,8 +39,10 @@ std::string ReadingFileBytes(const std::array<BirthDetails, 2>& people,
 std::array<PersonForm, 2> ApplyReadingFile(std::string_view file,
                                            const std::array<PersonForm, 2>& current);
 
-// A line of a saved reading that opening it cannot use: its number (1 to
-// 34) and what is wrong ("is missing", "does not hold a month from 1 to 12").
+// A line of a saved reading that opening it cannot use: its number in the
+// file (1 to 34, or 2 to 35 after the marker line of the UTF-8 form) and
+// what is wrong ("is missing", "does not hold a month from 1 to 12", "is
+// not UTF-8 text").
 struct UnreadableLine {
     int Line;
     std::string Problem;

@@ -1,5 +1,7 @@
 #include "app/validation.h"
 
+#include "app/name_text.h"
+
 #include <array>
 
 namespace tirovane {
@@ -69,6 +71,19 @@ std::optional<ValidationFailure> ValidateInput(const PersonForm& fields, bool co
     for (const EmptyCheck& check : EmptyChecks) {
         if ((fields.*check.Text).empty()) {
             return ValidationFailure{check.Field, check.Message, MessageIcon::Error};
+        }
+    }
+    // The texts the key filter guards, checked again for what reached the
+    // form another way (a saved reading, a line of the command-line tool).
+    const std::array<std::pair<std::string PersonForm::*, InputField>, 4> names = {{
+        {&PersonForm::Name, InputField::Name},
+        {&PersonForm::City, InputField::City},
+        {&PersonForm::State, InputField::State},
+        {&PersonForm::Country, InputField::Country},
+    }};
+    for (const auto& [text, field] : names) {
+        if (!IsNameText(fields.*text)) {
+            return ValidationFailure{field, OnlyLettersMessage, MessageIcon::Error};
         }
     }
     if (!fields.South.has_value()) {

@@ -30,6 +30,10 @@ enum class InputField {
 
 enum class MessageIcon { Error, Information };
 
+// The message of a name, city, state or country holding a character that
+// is no letter, mark, blank, full stop, apostrophe or hyphen.
+inline constexpr std::string_view OnlyLettersMessage = "Please enter only letters";
+
 struct ValidationFailure {
     InputField Field;
     std::string_view Message;

@@ -44,9 +44,9 @@ Json WrongExtension() {
                      "like \"reading.tvr\".");
 }
 
-// The text boxes of the input form take letters and blanks only, which is
-// also what a saved reading keeps whole; a box holds 32767 characters at
-// the most, which keeps a saved reading far below what opening reads.
+// A text box of the input form holds 32767 characters at the most, which
+// keeps a saved reading far below what opening reads. (What the texts may
+// hold is checked with every line, as the form checks it.)
 constexpr std::size_t LongestText = 32767;
 
 std::optional<Json> UnsavableText(const std::array<BirthDetails, 2>& people) {
@@ -55,18 +55,14 @@ std::optional<Json> UnsavableText(const std::array<BirthDetails, 2>& people) {
         const std::pair<const char*, const std::string*> texts[] = {
             {"Name", &p.Name}, {"City", &p.City}, {"State", &p.State}, {"Country", &p.Country}};
         for (const auto& [name, text] : texts) {
-            const bool letters = std::all_of(text->begin(), text->end(), [](char c) {
-                return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == ' ';
+            // Characters, not bytes: a letter of an Indian script takes three.
+            const auto characters = std::count_if(text->begin(), text->end(), [](char c) {
+                return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
             });
-            std::optional<Json> error;
-            if (!letters) {
-                error = PersonError("Please enter only letters", person);
-            } else if (text->size() > LongestText) {
-                error = PersonError(
+            if (static_cast<std::size_t>(characters) > LongestText) {
+                Json error = PersonError(
                     "Please enter at most " + std::to_string(LongestText) + " letters", person);
-            }
-            if (error) {
-                (*error)["field"] = name;
+                error["field"] = name;
                 return error;
             }
         }
@@ -235,7 +231,7 @@ int RunExport(std::istream& in, std::ostream& out, const std::string& target,
     const ComputedReading computed = ComputeReading(std::get<0>(people));
     const std::string text = ExportChartText(
         computed.State.People.People[computed.State.LastPerson], computed.State.LastChart);
-    if (const auto failure = WriteFileAtomically(target, ToWindows1252(text))) {
+    if (const auto failure = WriteFileAtomically(target, ExportFileBytes(text))) {
         return Fail(out,
                     ErrorJson("The file " + target + " could not be written: " + *failure + "."));
     }

@@ -1,5 +1,7 @@
 #include "output/chart_drawing.h"
 
+#include "output/text_fonts.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QStringList>
@@ -21,8 +23,7 @@ constexpr int SmallestTextPixels = 3;
 constexpr int NumberPixels = 9;
 
 QFont ChartFont(int pixels) {
-    QFont font(QStringLiteral("Verdana"));
-    font.setStyleHint(QFont::SansSerif);
+    QFont font = TextFont();
     font.setPixelSize(pixels);
     // Unhinted, the text measures in proportion to its size, so a chart laid
     // out in chart units keeps its fit when it is scaled onto paper.

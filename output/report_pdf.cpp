@@ -1,6 +1,7 @@
 #include "output/report_pdf.h"
 
 #include "output/chart_drawing.h"
+#include "output/text_fonts.h"
 
 #include <QBuffer>
 #include <QPageLayout>
@@ -33,11 +34,10 @@ QString Qt8(const std::string& text) {
 }
 
 QFont ReportFont(double points, bool bold = false) {
-    // Verdana, as the windows ask for; fontconfig gives a close sans-serif
-    // face where it is not installed.
-    QFont font(QStringLiteral("Verdana"));
-    font.setStyleHint(QFont::SansSerif);
-    // No ligatures: "ff" stays two letters, so that the text is found by
+    // The faces of the windows, a face for each Indian script among them.
+    QFont font = TextFont();
+    // No ligatures in Latin text (Indian scripts are shaped all the same,
+    // as they must be to be read): "ff" stays two letters, so that the text is found by
     // searching and copied as it is written.
     font.setStyleStrategy(QFont::PreferNoShaping);
     font.setPointSizeF(points);

@@ -5,12 +5,12 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev libqt6svg6
+  qt6-base-dev libqt6svg6 libicu-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev
   libswe-dev swe-basic-data
   libturbojpeg0-dev
-  fonts-dejavu-core xvfb xauth
+  fonts-dejavu-core fonts-noto-core xvfb xauth
   dpkg-dev desktop-file-utils appstream
   xdotool x11-utils libx11-dev imagemagick valgrind
   clang libclang-rt-14-dev

@@ -335,7 +335,7 @@ void TirovaneApp::ExportChart() {
     // The person computed last: after a whole reading, the partner.
     const std::string text =
         ExportChartText(state_.People.People[state_.LastPerson], state_.LastChart);
-    WriteChosenFile(*path, ToWindows1252(text));
+    WriteChosenFile(*path, ExportFileBytes(text));
 }
 
 void TirovaneApp::ExportReport() {

@@ -1,5 +1,8 @@
 #include "ui/widgets.h"
 
+#include "app/name_text.h"
+#include "output/text_fonts.h"
+
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMouseEvent>
@@ -46,15 +49,14 @@ FilteredLineEdit::FilteredLineEdit(Kind kind, std::function<void(FilteredLineEdi
     connect(this, &QLineEdit::textEdited, this, &FilteredLineEdit::FilterEditedText);
 }
 
-bool FilteredLineEdit::Accepts(Kind kind, QChar c) {
-    const char16_t code = c.unicode();
+bool FilteredLineEdit::Accepts(Kind kind, char32_t code) {
     if (code == 8 || code == 127) {
         return true;
     }
     if (kind == Kind::Digits) {
-        return code >= u'0' && code <= u'9';
+        return code >= U'0' && code <= U'9';
     }
-    return (code >= u'A' && code <= u'Z') || (code >= u'a' && code <= u'z') || code == u' ';
+    return IsNameCharacter(code);
 }
 
 void FilteredLineEdit::keyPressEvent(QKeyEvent* event) {
@@ -62,7 +64,7 @@ void FilteredLineEdit::keyPressEvent(QKeyEvent* event) {
     const bool shortcut = event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier);
     const QString text = event->text();
     if (!shortcut && !text.isEmpty()) {
-        for (const QChar c : text) {
+        for (const char32_t c : text.toUcs4()) {
             if (!Accepts(kind_, c)) {
                 event->accept();
                 report_(*this);
@@ -77,12 +79,20 @@ void FilteredLineEdit::FilterEditedText(const QString& text) {
     QString kept;
     kept.reserve(text.size());
     int cursor = cursorPosition();
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (Accepts(kind_, text[i])) {
-            kept += text[i];
+    // Character by character: a letter beyond the first plane is two
+    // UTF-16 units, kept or dropped together.
+    for (qsizetype i = 0; i < text.size();) {
+        const bool pair = text[i].isHighSurrogate() && i + 1 < text.size() &&
+                          text[i + 1].isLowSurrogate();
+        const qsizetype units = pair ? 2 : 1;
+        const bool lone = !pair && text[i].isSurrogate();
+        const char32_t c = pair ? QChar::surrogateToUcs4(text[i], text[i + 1]) : text[i].unicode();
+        if (!lone && Accepts(kind_, c)) {
+            kept += text.mid(i, units);
         } else if (i < cursorPosition()) {
-            --cursor;
+            cursor -= static_cast<int>(units);
         }
+        i += units;
     }
     if (kept.size() == text.size()) {
         return;
@@ -93,8 +103,8 @@ void FilteredLineEdit::FilterEditedText(const QString& text) {
 }
 
 QFont WindowFont(int pointSize, bool bold) {
-    QFont font(QStringLiteral("Verdana"), pointSize);
-    font.setStyleHint(QFont::SansSerif);
+    QFont font = TextFont();
+    font.setPointSize(pointSize);
     font.setBold(bold);
     return font;
 }

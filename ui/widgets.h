@@ -36,8 +36,9 @@ public:
 
     Kind FilterKind() const { return kind_; }
 
-    // True when the character may be typed into a box of this kind.
-    static bool Accepts(Kind kind, QChar c);
+    // True when the character may be typed into a box of this kind: a
+    // digit, or what a name or place may hold (the validation's own rule).
+    static bool Accepts(Kind kind, char32_t c);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -49,8 +50,8 @@ private:
     std::function<void(FilteredLineEdit&)> report_;
 };
 
-// The window font of every text: Verdana, which fontconfig replaces by a
-// close sans-serif face where it is not installed.
+// The window font of every text: the program's faces (a Latin face, then one
+// for each Indian script) in the given size.
 QFont WindowFont(int pointSize = 9, bool bold = false);
 
 // Sets the text of a word-wrapped label and keeps its longest word whole:

@@ -78,6 +78,16 @@ TEST(ExportChartText, TheFortyOneLinesByteForByte) {
                                  "11th House: Virgo, lord Mercury\r\n"
                                  "12th House: Libra, lord Venus\r\n";
     EXPECT_EQ(ToWindows1252(ExportChartText(d, c)), expected);
+    EXPECT_EQ(ExportFileBytes(ExportChartText(d, c)), expected);
+}
+
+TEST(ExportFileBytes, Windows1252WhenEveryCharacterHasACodeUtf8Otherwise) {
+    EXPECT_EQ(ExportFileBytes("City: K\u00F6ln\r\n"), "City: K\xF6ln\r\n");
+    EXPECT_EQ(ExportFileBytes("\u20AC"), "\x80");
+    EXPECT_EQ(ExportFileBytes("City: \u0141\u00F3d\u017A\r\n"),
+              "\xEF\xBB\xBF"
+              "City: \xC5\x81\xC3\xB3\x64\xC5\xBA\r\n");
+    EXPECT_EQ(ExportFileBytes("\u0906"), "\xEF\xBB\xBF\xE0\xA4\x86");
 }
 
 } // namespace

@@ -112,11 +112,88 @@ TEST(ReadingFile, OpeningRestoresTheForm) {
     EXPECT_EQ(forms[1].Name, "Ravi Kumar");
 }
 
-TEST(ReadingFile, AnAccentedLetterIsLostOnSaving) {
-    const auto forms =
-        ApplyReadingFile(ReadingFileBytes({Person("Jos\u00E9"), Person("Ren\u00E9e")}, {0, 0}), {});
-    EXPECT_EQ(forms[0].Name, "Jos");
-    EXPECT_EQ(forms[1].Name, "Rene");
+// Texts in several scripts, as users write their names and places.
+struct ScriptCase {
+    const char* What;
+    const char* Name;
+    const char* City;
+};
+
+const ScriptCase ScriptCases[] = {
+    {"accented Latin", "Jos\u00E9 \u00D6zt\u00FCrk", "\u0141\u00F3d\u017A"},
+    {"Devanagari", "\u0906\u0936\u093E \u0936\u0930\u094D\u092E\u093E",
+     "\u0926\u093F\u0932\u094D\u0932\u0940"},
+    {"Tamil", "\u0B95\u0BBE\u0BB0\u0BCD\u0BA4\u0BCD\u0BA4\u0BBF\u0B95\u0BCD",
+     "\u0B9A\u0BC6\u0BA9\u0BCD\u0BA9\u0BC8"},
+    {"Telugu", "\u0C38\u0C40\u0C24", "\u0C35\u0C3F\u0C1C\u0C2F\u0C35\u0C3E\u0C21"},
+    // Malayalam's chillu written with the zero-width joiner.
+    {"Malayalam", "\u0D05\u0D30\u0D41\u0D23\u0D4D\u200D", "Koch\u0113"},
+    {"typographic apostrophe", "O\u2019Brien", "Saint-Denis"},
+};
+
+TEST(ReadingFile, ATextOutsideTheShiftableCodesIsSavedWholeInUtf8) {
+    for (const ScriptCase& c : ScriptCases) {
+        BirthDetails first = Person(c.Name);
+        first.City = c.City;
+        BirthDetails partner = Person("Ravi");
+        partner.Country = "K\u00F6ln";
+        const std::string file = ReadingFileBytes({first, partner}, {34, 29});
+        const std::vector<std::string> lines = Lines(file);
+        ASSERT_EQ(lines.size(), 35u) << c.What;
+        EXPECT_EQ(lines[0], "Tirovane reading, UTF-8") << c.What;
+        EXPECT_EQ(lines[1], c.Name) << c.What << ": the lines are plain UTF-8";
+        EXPECT_EQ(lines[2], "3");
+        EXPECT_EQ(lines[15], c.City);
+        EXPECT_EQ(lines[34], "K\u00F6ln");
+        EXPECT_FALSE(FindUnreadableLine(file).has_value()) << c.What;
+
+        const auto forms = ApplyReadingFile(file, {});
+        EXPECT_EQ(forms[0].Name, c.Name) << c.What;
+        EXPECT_EQ(forms[0].City, c.City) << c.What;
+        EXPECT_EQ(forms[0].ZoneRow, 34);
+        EXPECT_EQ(forms[0].MonthIndex, 2);
+        EXPECT_EQ(forms[0].South, true);
+        EXPECT_EQ(forms[1].Name, "Ravi");
+        EXPECT_EQ(forms[1].ZoneRow, 29);
+        EXPECT_EQ(forms[1].Country, "K\u00F6ln") << c.What;
+    }
+}
+
+TEST(ReadingFile, TheDescribedFormIsKeptWhileEveryCodeIsAtMost170) {
+    // U+00AA has code 170, the last one the shift keeps; U+00AB is 171.
+    const std::string kept = ReadingFileBytes({Person("A\u00AA"), Person("B")}, {0, 0});
+    EXPECT_EQ(Lines(kept).size(), 34u);
+    EXPECT_EQ(Lines(kept)[0], "\xFF\x96") << "170 + 85 = 255, then 'A' + 85";
+    EXPECT_EQ(ApplyReadingFile(kept, {})[0].Name, "A\u00AA");
+
+    const std::string whole = ReadingFileBytes({Person("A\u00AB"), Person("B")}, {0, 0});
+    EXPECT_EQ(Lines(whole).size(), 35u);
+    EXPECT_EQ(ApplyReadingFile(whole, {})[0].Name, "A\u00AB");
+    // The euro sign has a code (128) below 171 in Windows-1252.
+    EXPECT_EQ(Lines(ReadingFileBytes({Person("\u20AC"), Person("B")}, {0, 0})).size(), 34u);
+}
+
+TEST(ReadingFile, DamageInTheUtf8FormIsNamedByItsLineInTheFile) {
+    std::string file = ReadingFileBytes({Person("\u0906\u0936\u093E"), Person("B")}, {0, 0});
+    // Line 3 of the file is the first person's month.
+    std::string wrongMonth = file;
+    wrongMonth.replace(wrongMonth.find("\r\n3\r\n"), 5, "\r\n13\r\n");
+    const auto month = FindUnreadableLine(wrongMonth);
+    ASSERT_TRUE(month.has_value());
+    EXPECT_EQ(month->Line, 3);
+    EXPECT_EQ(month->Problem, "does not hold a month from 1 to 12");
+
+    const auto shortFile = FindUnreadableLine(file.substr(0, file.find("\r\n1980\r\n") + 2));
+    ASSERT_TRUE(shortFile.has_value());
+    EXPECT_EQ(shortFile->Line, 5) << "marker, name, month and day are there";
+    EXPECT_EQ(shortFile->Problem, "is missing");
+
+    std::string broken = file;
+    broken.replace(broken.find("Delhi"), 1, "\xC3(");
+    const auto notText = FindUnreadableLine(broken);
+    ASSERT_TRUE(notText.has_value());
+    EXPECT_EQ(notText->Line, 16);
+    EXPECT_EQ(notText->Problem, "is not UTF-8 text");
 }
 
 // The file's lines, unscrambled texts given, as the program would write them.
@@ -194,8 +271,9 @@ TEST(ReadingFile, OnlyALowerCaseExtensionIsAccepted) {
 TEST(Windows1252, TheDegreeSignAndTypographicQuotes) {
     EXPECT_EQ(ToWindows1252("23\u00B0 45'"), "23\xB0 45'");
     EXPECT_EQ(ToWindows1252("fianc\u00E9\u2019s \u20AC"), "fianc\xE9\x92s \x80");
-    EXPECT_EQ(ToWindows1252("\u0905x"), "?x");
-    EXPECT_EQ(ToWindows1252("\u0905x", 0), "x");
+    EXPECT_FALSE(ToWindows1252("\u0905x").has_value()) << "nothing is replaced or dropped";
+    EXPECT_FALSE(ToWindows1252("\u0141\u00F3d\u017A").has_value()) << "no \"L\" with stroke";
+    EXPECT_FALSE(ToWindows1252("a\xC3").has_value()) << "broken UTF-8";
     EXPECT_EQ(FromWindows1252("fianc\xE9\x92s \x80\xB0"), "fianc\u00E9\u2019s \u20AC\u00B0");
 }
 

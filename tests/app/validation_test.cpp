@@ -1,5 +1,7 @@
 #include "app/validation.h"
 
+#include "app/name_text.h"
+
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -61,6 +63,41 @@ TEST(ValidateInput, ChecksInOrderWithTheirMessages) {
          E},
         {"country", [](PersonForm& f) { f.Country.clear(); }, true, "Please Enter Country name",
          F::Country, E},
+        {"Devanagari name and Tamil city pass",
+         [](PersonForm& f) {
+             f.Name = "\u0906\u0936\u093E \u0936\u0930\u094D\u092E\u093E";
+             f.City = "\u0B9A\u0BC6\u0BA9\u0BCD\u0BA9\u0BC8";
+         },
+         true, nullptr, F::Name, E},
+        {"K. Karthik, O'Brien, Saint-Denis, \u0141\u00F3d\u017A pass",
+         [](PersonForm& f) {
+             f.Name = "K. Karthik O'Brien";
+             f.City = "Saint-Denis";
+             f.State = "\u0141\u00F3d\u017A";
+         },
+         true, nullptr, F::Name, E},
+        {"a digit in the name", [](PersonForm& f) { f.Name = "Asha2"; }, true,
+         "Please enter only letters", F::Name, E},
+        {"an empty city before a wrong name",
+         [](PersonForm& f) {
+             f.Name = "Asha!";
+             f.City.clear();
+         },
+         true, "Please Enter City name", F::City, E},
+        {"a comma in the state", [](PersonForm& f) { f.State = "Delhi, NCR"; }, true,
+         "Please enter only letters", F::State, E},
+        {"a Devanagari digit in the country", [](PersonForm& f) { f.Country = "\u092D\u0967"; },
+         true, "Please enter only letters", F::Country, E},
+        {"a tab in the city", [](PersonForm& f) { f.City = "Del\thi"; }, true,
+         "Please enter only letters", F::City, E},
+        {"broken UTF-8 in the name", [](PersonForm& f) { f.Name = "As\xE0ha"; }, true,
+         "Please enter only letters", F::Name, E},
+        {"letters before directions",
+         [](PersonForm& f) {
+             f.Country = "India1";
+             f.South.reset();
+         },
+         true, "Please enter only letters", F::Country, E},
         {"no latitude direction", [](PersonForm& f) { f.South.reset(); }, true,
          "Please Select Direction For The Latitude", F::LatitudeDirection, E},
         {"no longitude direction", [](PersonForm& f) { f.East.reset(); }, true,
@@ -193,6 +230,42 @@ TEST(ValidateInput, ChecksInOrderWithTheirMessages) {
         EXPECT_EQ(failure->Field, c.Field) << c.What;
         EXPECT_EQ(failure->Icon, c.Icon) << c.What;
     }
+}
+
+// What a name may hold, character by character: letters and marks of any
+// script, the joiners, and the few signs of real names.
+TEST(NameText, LettersMarksJoinersAndTheSignsOfNames) {
+    const char32_t accepted[] = {
+        U'a', U'Z', U' ', U'.', U'\'', U'-', U'\u2019', U'\u00E9', U'\u0141',
+        U'\u0915',          // Devanagari KA
+        U'\u093E',          // Devanagari vowel sign AA (a spacing mark)
+        U'\u094D',          // Devanagari virama (a non-spacing mark)
+        U'\u0B95', U'\u0BCD', U'\u0C15', U'\u0C95', U'\u0D15', U'\u0995',
+        U'\u09BC',          // Bengali nukta
+        U'\u200C', U'\u200D', // the zero-width non-joiner and joiner
+        U'\u4E2D',          // a Han letter
+        U'\U00020000',      // a letter beyond the first plane
+    };
+    for (const char32_t c : accepted) {
+        EXPECT_TRUE(IsNameCharacter(c)) << std::hex << static_cast<unsigned>(c);
+    }
+    const char32_t refused[] = {
+        U'0', U'9', U'\u0966', U'\u0BE7', // digits, Western and Indian
+        U',', U'!', U'?', U'(', U'@', U'_', U'\t', U'\r', U'\n', U'\0',
+        U'\u00A0', // no-break space: not the blank of the form
+        U'\u0964', // Devanagari danda, a punctuation mark
+        U'\u200B', // zero-width space
+        U'\u2010', U'\u2013', // typographic hyphen and dash
+        U'\U0001F600', // an emoji
+        char32_t{0x110000}, // beyond Unicode
+    };
+    for (const char32_t c : refused) {
+        EXPECT_FALSE(IsNameCharacter(c)) << std::hex << static_cast<unsigned>(c);
+    }
+    EXPECT_TRUE(IsNameText(""));
+    EXPECT_TRUE(IsNameText("\u0D05\u0D30\u0D41\u0D23\u0D4D\u200D"));
+    EXPECT_FALSE(IsNameText("\xED\xA0\x80")) << "an encoded surrogate is no character";
+    EXPECT_FALSE(IsNameText("\xC0\xAE")) << "an overlong full stop";
 }
 
 } // namespace

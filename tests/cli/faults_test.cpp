@@ -244,10 +244,8 @@ TEST_F(CliFaults, SaveWritesOnlyWhatCanBeReadBack) {
         std::string Error;
     };
     const Case cases[] = {
-        {"City", "K\u00F6ln", "Please enter only letters"},
-        {"Name", "R2D2", "Please enter only letters"},
-        {"Country", "\u0CAD\u0CBE\u0CB0\u0CA4", "Please enter only letters"},
         {"Name", std::string(32768, 'a'), "Please enter at most 32767 letters"},
+        {"City", std::string(32768, 'a'), "Please enter at most 32767 letters"},
         {"State", std::string(600000, 'b'), "Please enter at most 32767 letters"},
     };
     for (const Case& c : cases) {

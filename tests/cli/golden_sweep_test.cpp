@@ -68,16 +68,53 @@ void CheckAndDropCancelledBy(nlohmann::ordered_json& chart, std::size_t i) {
     }
 }
 
+// The recorded births are named "Person 12", "City 12": names with digits,
+// which the input form never took and the tool now refuses as it does. The
+// digits become letters (0 "a" .. 9 "j") in the births and in the recorded
+// greeting lines that repeat the names.
+std::string DigitsAsLetters(std::string text) {
+    for (char& c : text) {
+        if (c >= '0' && c <= '9') {
+            c = static_cast<char>('a' + (c - '0'));
+        }
+    }
+    return text;
+}
+
+std::string WithLetterNames(const std::string& birth) {
+    nlohmann::ordered_json person = nlohmann::ordered_json::parse(birth);
+    for (const char* field : {"Name", "City", "State", "Country"}) {
+        person[field] = DigitsAsLetters(person[field].get<std::string>());
+    }
+    return person.dump();
+}
+
+std::string WithLetterNamesInGreetings(std::string reading) {
+    const std::string person = "Person ";
+    for (std::size_t at = reading.find(person); at != std::string::npos;
+         at = reading.find(person, at + 1)) {
+        for (std::size_t k = at + person.size(); k < reading.size() && reading[k] >= '0' &&
+                                                  reading[k] <= '9';
+             ++k) {
+            reading[k] = static_cast<char>('a' + (reading[k] - '0'));
+        }
+    }
+    return reading;
+}
+
 class GoldenSweep : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         const std::vector<std::string> chart =
             GzipLines(std::string(TIROVANE_GOLDEN_DIR) + "/chart_sweep.txt.gz");
         for (std::size_t i = 0; i + 1 < chart.size(); i += 2) {
-            Inputs().push_back(chart[i]);
+            Inputs().push_back(WithLetterNames(chart[i]));
             ChartOutputs().push_back(chart[i + 1]);
         }
         ReadingOutputs() = GzipLines(std::string(TIROVANE_GOLDEN_DIR) + "/reading_sweep.txt.gz");
+        for (std::string& reading : ReadingOutputs()) {
+            reading = WithLetterNamesInGreetings(reading);
+        }
     }
     static std::vector<std::string>& Inputs() {
         static std::vector<std::string> lines;

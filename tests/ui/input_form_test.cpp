@@ -132,7 +132,7 @@ TEST_F(UiTest, PastedTextGoesThroughTheSameFilter) {
     auto* city = Form<QLineEdit>("txtCity_0");
     city->setText("Ne");
     city->setCursorPosition(2);
-    QApplication::clipboard()->setText(QStringLiteral("w Delhi-110001"));
+    QApplication::clipboard()->setText(QStringLiteral("w Del1,h2i"));
     city->paste();
     EXPECT_EQ(city->text(), "New Delhi");
     ASSERT_EQ(platform.Messages.size(), 1u) << "the message is shown once";
@@ -145,6 +145,58 @@ TEST_F(UiTest, PastedTextGoesThroughTheSameFilter) {
     EXPECT_EQ(degrees->text(), "77");
     ASSERT_EQ(platform.Messages.size(), 1u);
     EXPECT_EQ(platform.Messages[0].Text, "Please enter only numbers");
+}
+
+// Types a text character by character as a keyboard (or an input method
+// sending one character a key) does: QTest's key clicks know ASCII only.
+void TypeText(QWidget* box, const QString& text) {
+    for (const char32_t c : text.toUcs4()) {
+        const QString character = QString::fromUcs4(&c, 1);
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, character);
+        QApplication::sendEvent(box, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, character);
+        QApplication::sendEvent(box, &release);
+    }
+}
+
+// Names and places in every script go in key by key and by pasting, with
+// the full stop, apostrophe and hyphen of real names; digits and other
+// signs stay out, whatever the script.
+TEST_F(UiTest, NamesInEveryScriptAreTypedAndPasted) {
+    struct Case {
+        const char* Box;
+        QString Typed;
+        QString Kept;
+    };
+    const Case cases[] = {
+        {"txtName_0", QStringLiteral(u"\u0906\u0936\u093E \u0936\u0930\u094D\u092E\u093E"),
+         QStringLiteral(u"\u0906\u0936\u093E \u0936\u0930\u094D\u092E\u093E")},
+        {"txtName_0", QStringLiteral(u"K. Karthik O'Brien"), QStringLiteral(u"K. Karthik O'Brien")},
+        {"txtCity_0", QStringLiteral(u"\u0B9A\u0BC6\u0BA9\u0BCD\u0BA9\u0BC8"),
+         QStringLiteral(u"\u0B9A\u0BC6\u0BA9\u0BCD\u0BA9\u0BC8")},
+        {"txtState_0", QStringLiteral(u"\u0C24\u0C46\u0C32\u0C02\u0C17\u0C3E\u0C23"),
+         QStringLiteral(u"\u0C24\u0C46\u0C32\u0C02\u0C17\u0C3E\u0C23")},
+        {"txtCountry_0", QStringLiteral(u"Saint-Denis \u0141\u00F3d\u017A"),
+         QStringLiteral(u"Saint-Denis \u0141\u00F3d\u017A")},
+        // A Devanagari digit and the danda are no letters.
+        {"txtCity_1", QStringLiteral(u"\u092D\u0967\u0964\u0930"), QStringLiteral(u"\u092D\u0930")},
+    };
+    for (const Case& c : cases) {
+        platform.Messages.clear();
+        auto* box = Form<QLineEdit>(c.Box);
+        box->clear();
+        TypeText(box, c.Typed);
+        EXPECT_EQ(box->text(), c.Kept) << c.Box;
+        EXPECT_EQ(platform.Messages.size(), c.Typed == c.Kept ? 0u : 2u) << c.Box;
+    }
+    // Malayalam's chillu with the zero-width joiner, pasted.
+    platform.Messages.clear();
+    auto* name = Form<QLineEdit>("txtName_0");
+    name->clear();
+    QApplication::clipboard()->setText(QStringLiteral(u"\u0D05\u0D30\u0D41\u0D23\u0D4D\u200D"));
+    name->paste();
+    EXPECT_EQ(name->text(), QStringLiteral(u"\u0D05\u0D30\u0D41\u0D23\u0D4D\u200D"));
+    EXPECT_TRUE(platform.Messages.empty());
 }
 
 TEST_F(UiTest, PlaceLookUpChecksThePlaceThenSearches) {

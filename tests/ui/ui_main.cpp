@@ -1,5 +1,7 @@
 // The UI tests run the real windows offscreen, one QApplication for all.
 
+#include "ui/widgets.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -8,6 +10,10 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("TirovaneTests"));
     QApplication::setApplicationName(QStringLiteral("TirovaneTests"));
+    // The program's own faces, as its start sets them: the machine's default
+    // sans-serif face (whatever fontconfig picks) would lay the windows out
+    // with other line heights.
+    QApplication::setFont(tirovane::WindowFont());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,38 @@
+#include "app/name_text.h"
+
+#include "app/codepage.h"
+
+#include <unicode/uchar.h>
+
+namespace tirovane {
+
+bool IsNameCharacter(char32_t c) {
+    switch (c) {
+    case U' ':
+    case U'.':
+    case U'\'':
+    case U'\u2019': // right single quotation mark, the typographic apostrophe
+    case U'-':
+    case U'\u200C': // zero-width non-joiner
+    case U'\u200D': // zero-width joiner
+        return true;
+    default:
+        break;
+    }
+    if (c > 0x10FFFF) {
+        return false;
+    }
+    return (U_GET_GC_MASK(static_cast<UChar32>(c)) & (U_GC_L_MASK | U_GC_M_MASK)) != 0;
+}
+
+bool IsNameText(std::string_view utf8) {
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto c = NextCodePoint(utf8, i);
+        if (!c || !IsNameCharacter(*c)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace tirovane
