@@ -62,13 +62,35 @@ FrameWindow& TirovaneApp::Frame() {
         result.Form_Load(state_.People);
         result.SetChartStyle(state_.ChartStyleChoice);
         for (int person : {FirstPerson, Partner}) {
-            if (const auto& chart = state_.Charts[static_cast<std::size_t>(person)]) {
-                result.WriteChart(person, *chart);
-                result.WriteManglikLines(person, state_.Lines);
-            }
+            WritePersonPage(result, person);
+        }
+        result.WriteMatch(ReadingMatch(state_));
+        if (state_.Charts[FirstPerson] || state_.Charts[Partner]) {
+            result.ShowEngine(state_.LastChart);
         }
     }
     return *frame_;
+}
+
+void TirovaneApp::WritePersonPage(ResultForm& result, int index) {
+    const auto person = static_cast<std::size_t>(index);
+    result.WritePersonalDetails(index, state_.People.People[person]);
+    const auto& chart = state_.Charts[person];
+    if (!chart) {
+        return;
+    }
+    result.WriteChart(index, *chart);
+    result.WriteManglikLines(index, state_.Lines);
+    // The explanations belong to the Manglik lines: none while the lines
+    // are reset (after Back) and the person's flag is unset.
+    const auto& flags = state_.LagnaMatchFlags;
+    const bool linesShown = index == FirstPerson ? flags.FirstPerson.has_value()
+                                                 : flags.Partner.has_value();
+    const double mars = chart->Sidereal.Longitudes[engine::Mars];
+    result.WriteCancellations(
+        index, linesShown ? manglik::ExplainCancellation(chart->LagnaChart, mars) : std::string(),
+        linesShown ? manglik::ExplainCancellation(chart->RashiChart, mars) : std::string());
+    result.WriteCrossCheck(index, state_.CrossChecks[person]);
 }
 
 ResultForm& TirovaneApp::Result() {
@@ -105,15 +127,8 @@ void TirovaneApp::CalculatePerson(int index) {
 
 void TirovaneApp::WriteComputedPerson(int index) {
     ResultForm& result = Result();
-    result.WritePersonalDetails(index, state_.People.People[index]);
-    result.WriteChart(index, state_.LastChart);
-    result.WriteManglikLines(index, state_.Lines);
-    const PersonChart& chart = state_.LastChart;
-    const double mars = chart.Sidereal.Longitudes[engine::Mars];
-    result.WriteCancellations(index, manglik::ExplainCancellation(chart.LagnaChart, mars),
-                              manglik::ExplainCancellation(chart.RashiChart, mars));
+    WritePersonPage(result, index);
     result.WriteMatch(ReadingMatch(state_));
-    result.WriteCrossCheck(index, state_.CrossChecks[static_cast<std::size_t>(index)]);
     result.ShowEngine(state_.LastChart);
     Frame().FitResult();
 }

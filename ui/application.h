@@ -94,6 +94,11 @@ private:
     // Writes a file the user chose; a failure is reported.
     bool WriteChosenFile(const std::string& path, const std::string& bytes);
     void WriteComputedPerson(int index);
+    // Writes everything of one person's page from the reading: the personal
+    // details and, once computed, the chart, the Manglik lines with their
+    // cancellations and the cross-check notice. The one writer of a page,
+    // whether the window was made afresh or the person just computed.
+    void WritePersonPage(ResultForm& result, int index);
 
     Platform& platform_;
     WebLinks links_;

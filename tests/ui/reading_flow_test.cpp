@@ -8,6 +8,7 @@
 #include "tests/ui/ui_fixture.h"
 
 #include <QStackedWidget>
+#include <map>
 #include <QTabBar>
 #include <QTextEdit>
 
@@ -151,6 +152,44 @@ TEST_F(UiTest, MenuBackClosesTheFrameAndTheNextResultStartsFresh) {
     EXPECT_EQ(Label("lblResult_Female_0"), "Position of Mars from Lagna is 4");
     EXPECT_EQ(Label("lblInterpretation_2"), "You do not have Manglik Dosha.");
     EXPECT_EQ(Label("lblInterpretation_5"), "You do not have Manglik Dosha.");
+}
+
+// What the result pages show: every named label's text and whether it is
+// hidden, by name.
+std::map<QString, std::pair<QString, bool>> PagesShown(QWidget& result) {
+    std::map<QString, std::pair<QString, bool>> shown;
+    for (const QLabel* label : result.findChildren<QLabel*>()) {
+        if (!label->objectName().isEmpty()) {
+            shown[label->objectName()] = {label->text(), label->isHidden()};
+        }
+    }
+    return shown;
+}
+
+// A window made afresh after File > Back or File > New shows the first
+// person's page as the window that computed it did: the cancellations under
+// the Manglik lines and the cross-check notice included.
+TEST_F(UiTest, EveryPathShowsTheSamePages) {
+    // The worked example's Mars in Aquarius is cancelled by its sign; the
+    // second birth is one on which the engines disagree.
+    for (const Person& first : {Person{}, EnginesDisagree()}) {
+        Reading(first, MumbaiPerson());
+        const auto before = PagesShown(app->Result());
+        ASSERT_FALSE(Label("lblCancelledBy_Male_0").empty() &&
+                     Label("lblCrossCheck_Male").empty())
+            << "each reading shows an explanation or a notice";
+        for (const char* entry : {"mnuBack", "mnuNew"}) {
+            SCOPED_TRACE(entry);
+            ClickMenuEntry(Frame(), FrameAction(entry));
+            QApplication::processEvents();
+            ASSERT_EQ(app->ExistingFrame(), nullptr);
+            Calculate();
+            const auto after = PagesShown(app->Result());
+            for (const auto& [name, text] : before) {
+                EXPECT_EQ(after.at(name), text) << name.toStdString();
+            }
+        }
+    }
 }
 
 TEST_F(UiTest, NewShowsTheInputFormAndKeepsTheFrameInFront) {
