@@ -6,9 +6,11 @@ namespace tirovane {
 
 ChartCellTexts
 FillRashiChart(const std::array<double, engine::ChartBodyCount>& longitudes,
-               const std::array<std::string, engine::ChartBodyCount>& sanskritNames) {
+               const std::array<std::string, engine::ChartBodyCount>& sanskritNames,
+               std::string_view ascendantMark) {
     ChartCellTexts cells;
-    cells[static_cast<std::size_t>(engine::SignIndexOf(longitudes[engine::Ascendant]))] = "Asc";
+    cells[static_cast<std::size_t>(engine::SignIndexOf(longitudes[engine::Ascendant]))] =
+        ascendantMark;
     for (int b = engine::Sun; b <= engine::Ketu; ++b) {
         std::string& cell = cells[static_cast<std::size_t>(engine::SignIndexOf(longitudes[b]))];
         if (!cell.empty()) {

@@ -22,11 +22,13 @@ enum class ChartStyle { South, North };
 // A North Indian chart shows in each house that sign's number and cell.
 int HouseSign(int ascendantSign, int house);
 
-// Cell k (0 Aries .. 11 Pisces) lists "Asc" first when the ascendant is in
-// sign k, then the names of the bodies Sun to Ketu standing there, in chart
-// order, one per line (lines joined by CR LF). The signs come from the
-// sidereal longitudes (chart order); the names are shown as given.
+// Cell k (0 Aries .. 11 Pisces) lists the ascendant's mark ("Asc") first
+// when the ascendant is in sign k, then the names of the bodies Sun to Ketu
+// standing there, in chart order, one per line (lines joined by CR LF). The
+// signs come from the sidereal longitudes (chart order); the names and the
+// mark are shown as given.
 ChartCellTexts FillRashiChart(const std::array<double, engine::ChartBodyCount>& longitudes,
-                              const std::array<std::string, engine::ChartBodyCount>& sanskritNames);
+                              const std::array<std::string, engine::ChartBodyCount>& sanskritNames,
+                              std::string_view ascendantMark = "Asc");
 
 } // namespace tirovane

@@ -125,4 +125,11 @@ std::string FromWindows1252(std::string_view bytes) {
     return out;
 }
 
+std::string ExportFileBytes(std::string_view text) {
+    if (auto bytes = ToWindows1252(text)) {
+        return std::move(*bytes);
+    }
+    return "\xEF\xBB\xBF" + std::string(text);
+}
+
 } // namespace tirovane

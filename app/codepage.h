@@ -28,4 +28,10 @@ bool IsValidUtf8(std::string_view text);
 // Appends the UTF-8 form of a code point.
 void AppendUtf8(std::string& out, char32_t c);
 
+// The bytes of a text file the program exports: Windows-1252 when every
+// character has a code there, as the export has always been written;
+// otherwise UTF-8 after a byte-order mark, so that nothing is lost and
+// editors know the encoding.
+std::string ExportFileBytes(std::string_view text);
+
 } // namespace tirovane

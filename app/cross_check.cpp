@@ -12,12 +12,14 @@ namespace tirovane {
 namespace {
 
 // The verdict's last words, as the notice says what the person would be.
-std::string_view VerdictWords(std::string_view verdict) {
-    if (verdict == manglik::ManglikVerdict) {
+std::string_view VerdictWords(manglik::Verdict verdict) {
+    switch (verdict) {
+    case manglik::Verdict::Manglik:
         return "Manglik";
-    }
-    if (verdict == manglik::CancelledVerdict) {
+    case manglik::Verdict::Cancelled:
         return "Non Manglik, the dosha being cancelled";
+    case manglik::Verdict::NotManglik:
+        break;
     }
     return "Not Manglik";
 }
@@ -36,7 +38,7 @@ void AddSentence(std::string& notice, const std::string& sentence) {
 // The sentence about Mars from one reference, when its house or verdict
 // differs.
 std::string MarsSentence(double mars, int house, std::string_view reference,
-                         std::string_view describedVerdict, std::string_view preciseVerdict) {
+                         manglik::Verdict describedVerdict, manglik::Verdict preciseVerdict) {
     std::string sentence = "A precise ephemeris places Mars at " + NoticePosition(mars) +
                            ", in house " + std::to_string(house) + " from " +
                            std::string(reference) + ": ";
@@ -59,9 +61,13 @@ std::string_view CheckedItemName(CheckedItem item) {
 }
 
 CheckedValues CheckedValuesOf(const PersonChart& chart) {
-    return {chart.AscendantSign,     chart.MoonSignName,       chart.MoonNakshatra,
-            chart.LagnaChart.House,  chart.LagnaChart.Verdict, chart.RashiChart.House,
-            chart.RashiChart.Verdict};
+    return {chart.AscendantSign,
+            chart.MoonSignName,
+            chart.MoonNakshatra,
+            chart.LagnaChart.House,
+            manglik::VerdictOf(chart.LagnaChart),
+            chart.RashiChart.House,
+            manglik::VerdictOf(chart.RashiChart)};
 }
 
 std::string NoticePosition(double longitude) {
@@ -70,30 +76,6 @@ std::string NoticePosition(double longitude) {
     const int minutes = static_cast<int>(engine::Int(60 * (within - degrees)));
     return std::to_string(engine::WholeDegreesInSign(within)) + "\u00B0" + std::to_string(minutes) +
            "\u2032 " + std::string(EnglishSignOf(within));
-}
-
-std::string PreciseChartText(const PersonChart& chart) {
-    std::string text = "Swiss Ephemeris, Lahiri ayanamsa, apparent positions";
-    if (chart.AnalyticFallback) {
-        text += "\n" + std::string(AnalyticFallbackNotice);
-    }
-    text += "\n\n";
-    for (int body = 0; body < engine::ChartBodyCount; ++body) {
-        std::string name = chart.ChartBodySanskritNames[static_cast<std::size_t>(body)];
-        name += " / " + std::string(engine::ChartBodyNames[static_cast<std::size_t>(body)]);
-        name.resize(std::max<std::size_t>(name.size() + 1, 28), ' ');
-        text += name + engine::FormatSignPosition(chart.Sidereal.Longitudes[body]) + "\n";
-    }
-    text += "\nAyanamsa: " + chart.AyanamsaDisplay;
-    text += "\nLagna / Asc: " + chart.AscendantSign + " (" + chart.LagnaName + ")";
-    text += "\nNakshatra: " + chart.MoonNakshatra + ", pada " + chart.PadaCount + ", lord " +
-            chart.NakshatraLord;
-    text += "\nRashi/Moon Sign: " + chart.MoonSignName;
-    text += "\n\nPosition of Mars from Lagna is " + std::to_string(chart.LagnaChart.House) + ": " +
-            chart.LagnaChart.Verdict;
-    text += "\nPosition of Mars from Chandra is " + std::to_string(chart.RashiChart.House) + ": " +
-            chart.RashiChart.Verdict + "\n";
-    return text;
 }
 
 std::string PreciseFailureNotice(std::string_view why) {

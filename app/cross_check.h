@@ -35,9 +35,9 @@ struct CheckedValues {
     std::string MoonSignName;  // Sanskrit name, "Simha"
     std::string MoonNakshatra;
     int LagnaHouse = 1;
-    std::string LagnaVerdict;
+    manglik::Verdict LagnaVerdict = manglik::Verdict::NotManglik;
     int RashiHouse = 1;
-    std::string RashiVerdict;
+    manglik::Verdict RashiVerdict = manglik::Verdict::NotManglik;
 
     friend bool operator==(const CheckedValues&, const CheckedValues&) = default;
 };
@@ -69,11 +69,6 @@ std::string NoticePosition(double longitude);
 // library's analytic theory.
 inline constexpr std::string_view AnalyticFallbackNotice =
     "The Swiss Ephemeris files were not found, so its less precise analytic theory was used.";
-
-// A chart from the precise ephemeris as lines of text, for the window that
-// shows it beside the result: the engine, the positions of the eleven
-// bodies, the other Vedic details and both Manglik verdicts.
-std::string PreciseChartText(const PersonChart& chart);
 
 // "The precise ephemeris could not compute this chart: <why>."
 std::string PreciseFailureNotice(std::string_view why);

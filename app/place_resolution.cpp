@@ -19,13 +19,6 @@ int RowOffsetSeconds(const ZoneRow& row) {
     return -(row.WestHours * 3600 + row.WestMinutes * 60);
 }
 
-// Standard-time rows: the label names no daylight, summer or war time.
-bool IsStandardRow(std::string_view label) {
-    return label.find("Daylight") == std::string_view::npos &&
-           label.find("Summer") == std::string_view::npos &&
-           label.find("War") == std::string_view::npos;
-}
-
 // Rows whose names the people of a place know: Indian Time in India, the
 // China Coast in China, New Zealand's rows in New Zealand ...
 bool IsKnownRow(int row, std::string_view countryCode, std::string_view timeZone) {
@@ -121,7 +114,7 @@ ZoneRowChoice ChooseZoneRow(int offsetSeconds, int standardOffsetSeconds, bool d
     // rows the place knows, then the table's order; for a total offset that
     // includes daylight saving, the rows the place knows come first.
     const auto rank = [&](int row, bool knownFirst) {
-        const int standard = IsStandardRow(zones[row].Label) ? 0 : 1;
+        const int standard = zones[row].Kind == ZoneKind::Standard ? 0 : 1;
         const int known = IsKnownRow(row, countryCode, timeZone) ? 0 : 1;
         return knownFirst ? std::make_tuple(known, standard, row)
                           : std::make_tuple(standard, known, row);

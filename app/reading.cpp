@@ -15,53 +15,31 @@ std::string MatchFlags::Text() const {
     return text;
 }
 
-std::string_view MatchLine(const std::string& flagText) {
+MatchOutcome MatchOutcomeOf(const std::string& flagText) {
     if (flagText == "11") {
-        return "Mangal Dosha has been nullified.";
+        return MatchOutcome::Nullified;
     }
     if (flagText == "00") {
-        return "You do not have Manglik Dosha.";
+        return MatchOutcome::NoDosha;
     }
-    return "Mangal Dosha has not been nullified. Please consult an astrologer for further "
-           "details.";
-}
-
-ResultLines::ResultLines() {
-    Male.fill("-");
-    Female.fill("-");
-    Interpretation.fill("-");
+    return MatchOutcome::NotNullified;
 }
 
 void RecordEvaluation(ReadingState& state, int person, manglik::ReferenceKind kind,
                       const manglik::ManglikResult& result) {
     const bool lagna = kind == manglik::ReferenceKind::LagnaChart;
-    const std::size_t first = lagna ? 0 : 3;
-    auto& lines = person == FirstPerson ? state.Lines.Male : state.Lines.Female;
-    lines[first] = std::string(lagna ? "Position of Mars from Lagna is "
-                                     : "Position of Mars from Chandra is ") +
-                   std::to_string(result.House);
-    lines[first + 1] = result.DetailLine;
-    lines[first + 2] = result.Verdict;
-
-    const std::string& name = state.People.People[person].Name;
-    if (person == FirstPerson) {
-        state.Lines.Interpretation[first] = "Hello " + name + " you are " + result.Verdict;
-    } else {
-        state.Lines.Interpretation[first + 1] = "Your partner " + name + " is " + result.Verdict;
-    }
+    const auto index = static_cast<std::size_t>(person);
+    (lagna ? state.Shown.Lagna : state.Shown.Rashi)[index] = result;
+    state.Shown.Names[index] = state.People.People[index].Name;
 
     // The first person's evaluation starts the reading's flags afresh; the
     // partner's replaces only the partner's flag.
     MatchFlags& flags = lagna ? state.LagnaMatchFlags : state.ChandraMatchFlags;
-    const bool manglik = result.Verdict == manglik::ManglikVerdict;
     if (person == FirstPerson) {
-        flags = MatchFlags{manglik, std::nullopt};
+        flags = MatchFlags{result.IsManglik, std::nullopt};
     } else {
-        flags.Partner = manglik;
+        flags.Partner = result.IsManglik;
     }
-
-    state.Lines.Interpretation[2] = MatchLine(state.LagnaMatchFlags.Text());
-    state.Lines.Interpretation[5] = MatchLine(state.ChandraMatchFlags.Text());
 }
 
 const PersonChart& ComputePerson(ReadingState& state, int index, const BirthDetails& details) {
@@ -113,7 +91,7 @@ PersonCrossCheck CheckAgainstPreciseEphemeris(const engine::EngineInput& input,
 }
 
 void ResetManglikLines(ReadingState& state) {
-    state.Lines.Reset();
+    state.Shown = {};
     for (auto& check : state.CrossChecks) {
         check.reset();
     }

@@ -26,21 +26,20 @@ struct MatchFlags {
     void Clear() { *this = {}; }
 };
 
-// "Mangal Dosha has been nullified." for "11", "You do not have Manglik
-// Dosha." for "00", and the advice to consult an astrologer otherwise.
-std::string_view MatchLine(const std::string& flagText);
+// What one reference's match line says of the pair: both Manglik (the
+// dosha nullified, flags "11"), neither ("00"), or one of them (any other
+// flag text, the empty one included).
+enum class MatchOutcome { Nullified, NoDosha, NotNullified };
 
-// The texts of the result labels the evaluation writes: six lines per
-// person (Lagna 0..2, Chandra 3..5) and the six interpretation lines of the
-// match page (greetings 0, 1, 3, 4 and the match lines 2 and 5). All "-"
-// until written.
-struct ResultLines {
-    std::array<std::string, 6> Male;
-    std::array<std::string, 6> Female;
-    std::array<std::string, 6> Interpretation;
+MatchOutcome MatchOutcomeOf(const std::string& flagText);
 
-    ResultLines();
-    void Reset() { *this = ResultLines(); }
+// The evaluations the result's Manglik labels show, per person: the lines
+// of a person are written by its evaluation and stay until Back resets
+// them ("-" while there is none). The name is the one the greeting greets.
+struct ShownEvaluations {
+    std::array<std::optional<manglik::ManglikResult>, 2> Lagna;
+    std::array<std::optional<manglik::ManglikResult>, 2> Rashi;
+    std::array<std::string, 2> Names;
 };
 
 // One person's check against the precise ephemeris: the precise chart and
@@ -64,7 +63,7 @@ struct ReadingState {
     std::array<std::optional<PersonChart>, 2> Charts;
     MatchFlags LagnaMatchFlags;
     MatchFlags ChandraMatchFlags;
-    ResultLines Lines;
+    ShownEvaluations Shown;
     // Each person's Moon (sidereal degrees) once computed in this reading;
     // the 36-point match needs both.
     std::array<std::optional<double>, 2> MoonLongitudes;
@@ -84,8 +83,8 @@ struct ReadingState {
     std::array<std::optional<PersonCrossCheck>, 2> CrossChecks;
 };
 
-// Writes one evaluation's lines (role from `person`: 0 "usr", 1 "pp"),
-// updates that reference's flags and rewrites both match lines.
+// Records one evaluation as shown (role from `person`: 0 "usr", 1 "pp")
+// and updates that reference's flags, which both match lines follow.
 void RecordEvaluation(ReadingState& state, int person, manglik::ReferenceKind kind,
                       const manglik::ManglikResult& result);
 

@@ -11,12 +11,18 @@
 
 namespace tirovane {
 
+// Whether a zone row keeps the zone's standard time or a time ahead of it
+// (daylight, summer or war time).
+enum class ZoneKind { Standard, Ahead };
+
 struct ZoneRow {
+    // The English label as the list shows it: name, abbreviation, offset.
     std::string_view Label;
     // Hours and minutes to add to local time to obtain universal time: the
     // negated offset of the zone from Greenwich.
     int WestHours;
     int WestMinutes;
+    ZoneKind Kind;
 };
 
 // The piece of a nakshatra that lies within one sign.

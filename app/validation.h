@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/person_form.h"
+#include "texts/marker.h"
 
 #include <optional>
 #include <string>
@@ -32,10 +33,13 @@ enum class MessageIcon { Error, Information };
 
 // The message of a name, city, state or country holding a character that
 // is no letter, mark, blank, full stop, apostrophe or hyphen.
-inline constexpr std::string_view OnlyLettersMessage = "Please enter only letters";
+inline constexpr std::string_view OnlyLettersMessage =
+    QT_TRANSLATE_NOOP("Validation", "Please enter only letters");
 
 struct ValidationFailure {
     InputField Field;
+    // The English message, a source text marked in the context "Validation"
+    // (the windows translate it; the command-line tool writes it).
     std::string_view Message;
     MessageIcon Icon;
 };

@@ -2,6 +2,7 @@
 
 #include "app/reference_tables.h"
 #include "engine/text_forms.h"
+#include "texts/manglik_texts.h"
 
 #include <array>
 #include <cmath>
@@ -186,9 +187,9 @@ Json ManglikToJson(const manglik::ManglikResult& result) {
     out["House"] = result.House;
     out["HadDosha"] = result.HadDosha;
     out["IsManglik"] = result.IsManglik;
-    out["Percentage"] = result.Percentage;
-    out["DetailLine"] = result.DetailLine;
-    out["Verdict"] = result.Verdict;
+    out["Percentage"] = texts::PercentageText(result);
+    out["DetailLine"] = texts::DetailLine(result);
+    out["Verdict"] = texts::VerdictText(manglik::VerdictOf(result));
     Json rules = Json::array();
     for (const manglik::CancellationRule rule : result.CancelledBy) {
         rules.push_back(std::string(manglik::RuleName(rule)));

@@ -2,6 +2,9 @@
 
 #include "cli/line_reader.h"
 #include "engine/tables.h"
+#include "texts/manglik_texts.h"
+#include "texts/match_texts.h"
+#include "texts/result_lines.h"
 
 #include <cmath>
 
@@ -34,8 +37,8 @@ std::variant<BirthDetails, std::string> PersonOfLine(const std::string& line, bo
 Json VerdictsJson(const BirthDetails& person, const PersonChart& chart) {
     Json out;
     out["Name"] = person.Name;
-    out["LagnaChart"] = chart.LagnaChart.Verdict;
-    out["RashiChart"] = chart.RashiChart.Verdict;
+    out["LagnaChart"] = texts::VerdictText(manglik::VerdictOf(chart.LagnaChart));
+    out["RashiChart"] = texts::VerdictText(manglik::VerdictOf(chart.RashiChart));
     return out;
 }
 
@@ -65,7 +68,7 @@ Json AshtakootaToJson(const matching::Ashtakoota& m) {
     out["Bhakoot"] = PointsJson(m.Bhakoot);
     out["Nadi"] = PointsJson(m.Nadi);
     out["Total"] = PointsJson(m.Total);
-    out["Verdict"] = std::string(m.Verdict);
+    out["Verdict"] = texts::GradeText(m.Verdict);
     out["NadiDosha"] = std::string(matching::DoshaText(m.NadiDosha));
     out["BhakootDosha"] = std::string(matching::DoshaText(m.BhakootDosha));
     out["Attributes"] = {{"FirstPerson", MoonAttributesToJson(m.First)},
@@ -106,8 +109,8 @@ int RunMatch(std::istream& in, std::ostream& out, FixedSide side) {
                 fixedFirst ? MatchPair(fixedChart, chart) : MatchPair(chart, fixedChart);
             result["Name"] = person.Name;
             result["Ashtakoota"] = AshtakootaToJson(match.Points);
-            result["LagnaMatchLine"] = match.LagnaMatchLine;
-            result["ChandraMatchLine"] = match.ChandraMatchLine;
+            result["LagnaMatchLine"] = texts::MatchLineText(match.Lagna);
+            result["ChandraMatchLine"] = texts::MatchLineText(match.Chandra);
             result["FirstPerson"] =
                 fixedFirst ? VerdictsJson(fixed, fixedChart) : VerdictsJson(person, chart);
             result["Partner"] =

@@ -1,5 +1,7 @@
 #include "cli/precise_options.h"
 
+#include "texts/manglik_texts.h"
+
 namespace tirovane::cli {
 
 Json CrossCheckToJson(const PersonCrossCheck& check) {
@@ -20,9 +22,9 @@ Json CrossCheckToJson(const PersonCrossCheck& check) {
     precise["MoonSignName"] = values.MoonSignName;
     precise["MoonNakshatra"] = values.MoonNakshatra;
     precise["LagnaHouse"] = values.LagnaHouse;
-    precise["LagnaVerdict"] = values.LagnaVerdict;
+    precise["LagnaVerdict"] = texts::VerdictText(values.LagnaVerdict);
     precise["RashiHouse"] = values.RashiHouse;
-    precise["RashiVerdict"] = values.RashiVerdict;
+    precise["RashiVerdict"] = texts::VerdictText(values.RashiVerdict);
     out["Precise"] = std::move(precise);
     out["Notice"] = check.Check.Notice;
     return out;

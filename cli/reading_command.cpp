@@ -1,12 +1,13 @@
 #include "cli/reading_command.h"
 
 #include "app/codepage.h"
-#include "app/export_text.h"
 #include "app/file_io.h"
 #include "app/saved_reading.h"
 #include "cli/line_reader.h"
 #include "cli/match_command.h"
 #include "cli/place_command.h"
+#include "texts/export_text.h"
+#include "texts/result_lines.h"
 
 #include <algorithm>
 
@@ -105,9 +106,10 @@ std::optional<Json> PreciseFailure(const ComputedReading& reading, const EngineO
 Json ReadingToJson(const ReadingState& state, const std::array<PersonChart, 2>& charts) {
     Json out;
     out["people"] = Json::array({ChartToJson(charts[0]), ChartToJson(charts[1])});
-    out["lblResult_Male"] = state.Lines.Male;
-    out["lblResult_Female"] = state.Lines.Female;
-    out["lblInterpretation"] = state.Lines.Interpretation;
+    const texts::ResultLines lines = texts::ResultLinesOf(state);
+    out["lblResult_Male"] = lines.Male;
+    out["lblResult_Female"] = lines.Female;
+    out["lblInterpretation"] = lines.Interpretation;
     out["Ashtakoota"] = AshtakootaToJson(MatchMoons(charts[0], charts[1]));
     return out;
 }

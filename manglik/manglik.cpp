@@ -42,21 +42,21 @@ std::optional<CancellationRule> SignRule(int marsSign, int house) {
     return std::nullopt;
 }
 
-std::string_view PercentageOf(int house) {
+double PercentOf(int house) {
     switch (house) {
     case 1:
-        return "50%";
+        return 50;
     case 2:
     case 12:
-        return "6.25%";
+        return 6.25;
     case 4:
-        return "12.5%";
+        return 12.5;
     case 7:
-        return "25%";
+        return 25;
     case 8:
-        return "100%";
+        return 100;
     default:
-        return {};
+        return 0;
     }
 }
 
@@ -128,56 +128,22 @@ ManglikResult EvaluateManglik(double referenceLongitude, const ChartLongitudes& 
     }
 
     if (result.IsManglik) {
-        result.Percentage = PercentageOf(result.House);
-        result.DetailLine = "Percentage of Mangala dosha is  " + result.Percentage;
-        result.Verdict = ManglikVerdict;
-    } else if (!result.HadDosha) {
-        result.DetailLine = " ";
-        result.Verdict = NotManglikVerdict;
-    } else {
-        result.DetailLine =
-            "Your Mangal Dosha has been cancelled due to other placements in your chart. ";
-        result.Verdict = CancelledVerdict;
+        result.Percent = PercentOf(result.House);
     }
     return result;
+}
+
+Verdict VerdictOf(const ManglikResult& result) {
+    if (result.IsManglik) {
+        return Verdict::Manglik;
+    }
+    return result.HadDosha ? Verdict::Cancelled : Verdict::NotManglik;
 }
 
 ManglikResult EvaluateManglik(ReferenceKind kind, const ChartLongitudes& longitudes) {
     return EvaluateManglik(
         longitudes[kind == ReferenceKind::LagnaChart ? engine::Ascendant : engine::Moon],
         longitudes);
-}
-
-std::string ExplainCancellation(const ManglikResult& result, double marsLongitude) {
-    if (result.CancelledBy.empty()) {
-        return {};
-    }
-    const std::string sign(
-        engine::Signs[static_cast<std::size_t>(engine::SignIndexOf(marsLongitude))].EnglishName);
-    const std::string house =
-        std::to_string(result.House) +
-        std::string(Tables.OrdinalSuffixes[static_cast<std::size_t>((result.House - 1) % 12)]);
-    std::string text = "Cancelled: ";
-    for (std::size_t k = 0; k < result.CancelledBy.size(); ++k) {
-        if (k > 0) {
-            text += "; ";
-        }
-        switch (result.CancelledBy[k]) {
-        case CancellationRule::LeoAquarius:
-            text += "Mars in " + sign;
-            break;
-        case CancellationRule::JupiterConjunct:
-            text += "Mars within 10\u00B0 of Jupiter";
-            break;
-        case CancellationRule::MercuryConjunct:
-            text += "Mars within 10\u00B0 of Mercury";
-            break;
-        default:
-            text += "Mars in " + sign + " in the " + house + " house";
-            break;
-        }
-    }
-    return text;
 }
 
 } // namespace tirovane::manglik

@@ -17,10 +17,13 @@ namespace tirovane::manglik {
 // "LagnaChart" counts from the ascendant, "RashiChart" from the Moon.
 enum class ReferenceKind { LagnaChart, RashiChart };
 
+// The kind's code, "LagnaChart" or "RashiChart", as the command-line tool
+// names the evaluations.
 std::string_view KindText(ReferenceKind kind);
 
 struct ManglikTables {
-    // "st", "nd", "rd", then nine "th": the suffixes of the house ordinals.
+    // "st", "nd", "rd", then nine "th": the suffixes of the house ordinals
+    // in the (English) text export.
     std::array<std::string_view, 12> OrdinalSuffixes;
 };
 
@@ -41,13 +44,17 @@ enum class CancellationRule {
 // "LeoAquarius", "House2GeminiVirgo", ... as the rules are named.
 std::string_view RuleName(CancellationRule rule);
 
+// What the evaluation finds: Manglik, not Manglik (Mars in no dosha
+// house), or the dosha cancelled ("Non Manglik").
+enum class Verdict { Manglik, NotManglik, Cancelled };
+
 struct ManglikResult {
     int House = 1; // house of Mars, the reference sign being house 1
     bool HadDosha = false;
     bool IsManglik = false;
-    std::string Percentage;
-    std::string DetailLine;
-    std::string Verdict;
+    // The strength of the dosha in percent (50, 6.25, 12.5, 25 or 100);
+    // 0 when the person is not Manglik.
+    double Percent = 0;
     // Every rule that held for a dosha house, in rule order; empty when
     // there was no dosha or nothing cancelled it.
     std::vector<CancellationRule> CancelledBy;
@@ -55,9 +62,7 @@ struct ManglikResult {
     friend bool operator==(const ManglikResult&, const ManglikResult&) = default;
 };
 
-inline constexpr std::string_view ManglikVerdict = "The person is Manglik";
-inline constexpr std::string_view NotManglikVerdict = "The person is Not Manglik";
-inline constexpr std::string_view CancelledVerdict = "The person is Non Manglik";
+Verdict VerdictOf(const ManglikResult& result);
 
 // Sidereal longitudes in degrees of the eleven chart bodies, chart order.
 using ChartLongitudes = std::array<double, engine::ChartBodyCount>;
@@ -78,9 +83,5 @@ ManglikResult EvaluateManglik(double referenceLongitude, const ChartLongitudes& 
 // The same, with the reference taken from the chart: the ascendant (slot 9)
 // for LagnaChart, the Moon (slot 1) for RashiChart.
 ManglikResult EvaluateManglik(ReferenceKind kind, const ChartLongitudes& longitudes);
-
-// The cancellation in plain words, for example "Cancelled: Mars in Aries in
-// the 4th house; Mars within 10° of Jupiter"; empty when nothing cancelled.
-std::string ExplainCancellation(const ManglikResult& result, double marsLongitude);
 
 } // namespace tirovane::manglik

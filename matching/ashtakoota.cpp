@@ -1,5 +1,7 @@
 #include "matching/ashtakoota.h"
 
+#include "texts/marker.h"
+
 #include <array>
 
 namespace tirovane::matching {
@@ -86,7 +88,7 @@ std::string_view DoshaText(Dosha dosha) {
 
 std::string_view KootaName(Koota koota) {
     constexpr std::array<std::string_view, KootaCount> names = {
-        "Varna", "Vashya", "Tara", "Yoni", "Graha Maitri", "Gana", "Bhakoot", "Nadi"};
+        QT_TRANSLATE_NOOP("Matching", "Varna"), QT_TRANSLATE_NOOP("Matching", "Vashya"), QT_TRANSLATE_NOOP("Matching", "Tara"), QT_TRANSLATE_NOOP("Matching", "Yoni"), QT_TRANSLATE_NOOP("Matching", "Graha Maitri"), QT_TRANSLATE_NOOP("Matching", "Gana"), QT_TRANSLATE_NOOP("Matching", "Bhakoot"), QT_TRANSLATE_NOOP("Matching", "Nadi")};
     return names.at(At(koota));
 }
 
@@ -167,17 +169,17 @@ double NadiPoints(Nadi first, Nadi partner) {
     return first != partner ? 8 : 0;
 }
 
-std::string_view MatchVerdict(double total) {
+Grade MatchVerdict(double total) {
     if (total < 18) {
-        return NotRecommendedVerdict;
+        return Grade::NotRecommended;
     }
     if (total <= 24) {
-        return AcceptableVerdict;
+        return Grade::Acceptable;
     }
     if (total <= 32) {
-        return GoodVerdict;
+        return Grade::Good;
     }
-    return ExcellentVerdict;
+    return Grade::Excellent;
 }
 
 Ashtakoota MatchAttributes(const MoonAttributes& first, const MoonAttributes& partner) {

@@ -16,19 +16,11 @@ Relation NaturalRelation(Planet from, Planet to);
 
 enum class Dosha { None, Present, Cancelled };
 
-// "none", "present" or "cancelled".
+// "none", "present" or "cancelled": the codes the command-line tool writes.
 std::string_view DoshaText(Dosha dosha);
 
-inline constexpr std::string_view NotRecommendedVerdict =
-    "Not recommended: fewer than 18 of 36 points";
-inline constexpr std::string_view AcceptableVerdict = "Acceptable match";
-inline constexpr std::string_view GoodVerdict = "Good match";
-inline constexpr std::string_view ExcellentVerdict = "Excellent match";
-
-// Under the match table: which person stands on which side.
-inline constexpr std::string_view RoleSentence =
-    "Points are counted with the first person on the groom's side and the partner on the "
-    "bride's side.";
+// How good a total is: below 18, 18 to 24, 24.5 to 32, above 32.
+enum class Grade { NotRecommended, Acceptable, Good, Excellent };
 
 // The eight parts in their usual order, with their maxima.
 enum class Koota { Varna, Vashya, Tara, Yoni, GrahaMaitri, Gana, Bhakoot, Nadi };
@@ -50,7 +42,7 @@ struct Ashtakoota {
     double Bhakoot = 0;
     double Nadi = 0;
     double Total = 0;
-    std::string_view Verdict;
+    Grade Verdict = Grade::NotRecommended;
     Dosha NadiDosha = Dosha::None;
     Dosha BhakootDosha = Dosha::None;
 
@@ -67,7 +59,7 @@ double GanaPoints(Gana first, Gana partner);
 double BhakootPoints(int firstSign, int partnerSign);
 double NadiPoints(Nadi first, Nadi partner);
 
-std::string_view MatchVerdict(double total);
+Grade MatchVerdict(double total);
 
 Ashtakoota MatchAttributes(const MoonAttributes& first, const MoonAttributes& partner);
 

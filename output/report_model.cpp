@@ -4,6 +4,11 @@
 #include "app/reference_tables.h"
 #include "engine/tables.h"
 #include "manglik/manglik.h"
+#include "texts/chart_texts.h"
+#include "texts/manglik_texts.h"
+#include "texts/match_texts.h"
+#include "texts/names.h"
+#include "texts/result_lines.h"
 
 #include <cstdio>
 
@@ -15,66 +20,81 @@ constexpr const char* Unknown = "-";
 
 // The rows after the seven planets the window lists: the nodes and the
 // two angles.
-constexpr std::array<const char*, 4> FurtherPositionCaptions = {"Rahu", "Ketu", "Lagna / Ascendant",
-                                                                "Midheaven"};
+constexpr std::array<const char*, 4> FurtherPositionCaptions = {
+    QT_TRANSLATE_NOOP("Report", "Rahu"), QT_TRANSLATE_NOOP("Report", "Ketu"),
+    QT_TRANSLATE_NOOP("Report", "Lagna / Ascendant"), QT_TRANSLATE_NOOP("Report", "Midheaven")};
 
-std::vector<std::string> DetailLines(const BirthDetails& details) {
-    const PersonalDetailTexts t = PersonalDetails(details);
+std::string T(const texts::Words& words, const char* source) {
+    return words.Translate("Report", source);
+}
+
+std::vector<std::string> DetailLines(const BirthDetails& details, const texts::Words& words) {
+    const texts::PersonalDetailTexts t = texts::PersonalDetails(details, words);
     std::vector<std::string> lines = {t.Name,      t.Birthdate, t.BirthTime, t.Latitude,
                                       t.Longitude, t.City,      t.State,     t.Country};
     // The hemispheres follow the coordinates, which the window leaves to
     // the input form.
-    lines[3] += details.South ? " South" : " North";
-    lines[4] += details.East ? " East" : " West";
-    const auto& zones = LoadReferenceTables().Zones;
+    const auto n = [](int value) { return std::to_string(value); };
+    lines[3] = texts::Fill(
+        T(words, details.South ? QT_TRANSLATE_NOOP("Report", "Latitude: %1 Degree %2 Minute South")
+                               : QT_TRANSLATE_NOOP("Report", "Latitude: %1 Degree %2 Minute North")),
+        {n(details.LatitudeDegrees), n(details.LatitudeMinutes)});
+    lines[4] = texts::Fill(
+        T(words, details.East ? QT_TRANSLATE_NOOP("Report", "Longitude: %1 Degree %2 Minute East")
+                              : QT_TRANSLATE_NOOP("Report", "Longitude: %1 Degree %2 Minute West")),
+        {n(details.LongitudeDegrees), n(details.LongitudeMinutes)});
     if (details.ZoneRow >= 0 && details.ZoneRow < ZoneRowCount) {
-        lines.push_back("Time Zone: " +
-                        std::string(zones[static_cast<std::size_t>(details.ZoneRow)].Label));
+        lines.push_back(texts::Fill(T(words, QT_TRANSLATE_NOOP("Report", "Time Zone: %1")),
+                                    {texts::ZoneLabel(details.ZoneRow, words)}));
     }
-    lines.push_back(std::string("Daylight Saving: ") + (details.DaylightSaving ? "Yes" : "No"));
+    lines.push_back(T(words, details.DaylightSaving
+                                 ? QT_TRANSLATE_NOOP("Report", "Daylight Saving: Yes")
+                                 : QT_TRANSLATE_NOOP("Report", "Daylight Saving: No")));
     return lines;
 }
 
-ReportPerson PersonOf(const ReadingState& state, int person) {
+ReportPerson PersonOf(const ReadingState& state, int person, const texts::Words& words) {
     const auto index = static_cast<std::size_t>(person);
     ReportPerson out;
-    out.Heading = person == FirstPerson ? "Your Details" : "Your Partner's Details";
+    out.Heading = texts::Caption(person == FirstPerson
+                                     ? QT_TRANSLATE_NOOP("Result", "Your Details")
+                                     : QT_TRANSLATE_NOOP("Result", "Your Partner's Details"),
+                                 words);
     out.Name = state.People.People[index].Name;
-    out.Details = DetailLines(state.People.People[index]);
+    out.Details = DetailLines(state.People.People[index], words);
 
     const std::optional<PersonChart>& chart = state.Charts[index];
-    for (std::size_t b = 0; b < PlanetCaptions.size(); ++b) {
-        out.Positions.push_back({PlanetCaptions[b], chart ? chart->ChartPositions[b] : Unknown});
+    const texts::ChartValueTexts values =
+        chart ? texts::ChartValuesOf(*chart, words) : texts::ChartValueTexts{};
+    for (std::size_t b = 0; b < texts::PlanetCaptions.size(); ++b) {
+        out.Positions.push_back({texts::Caption(texts::PlanetCaptions[b], words),
+                                 chart ? values.Positions[b] : Unknown});
     }
     for (std::size_t k = 0; k < FurtherPositionCaptions.size(); ++k) {
-        out.Positions.push_back(
-            {FurtherPositionCaptions[k],
-             chart ? chart->ChartPositions[PlanetCaptions.size() + k] : Unknown});
+        out.Positions.push_back({T(words, FurtherPositionCaptions[k]),
+                                 chart ? values.Positions[texts::PlanetCaptions.size() + k]
+                                       : Unknown});
     }
     // The last, "Lagna Position", is the ascendant's position in full.
-    const std::array<const std::string*, 7> vedic =
-        chart ? std::array<const std::string*, 7>{&chart->AyanamsaDisplay, &chart->LagnaName,
-                                                  &chart->MoonNakshatra,   &chart->PadaCount,
-                                                  &chart->NakshatraLord,   &chart->MoonSignName,
-                                                  &chart->AscendantText}
-              : std::array<const std::string*, 7>{};
-    for (std::size_t k = 0; k < vedic.size(); ++k) {
-        out.Vedic.push_back({VedicCaptions[k], vedic[k] ? *vedic[k] : Unknown});
+    for (std::size_t k = 0; k < texts::VedicCaptions.size(); ++k) {
+        out.Vedic.push_back({texts::Caption(texts::VedicCaptions[k], words),
+                             chart ? values.Vedic[k] : Unknown});
     }
 
-    const auto& lines = person == FirstPerson ? state.Lines.Male : state.Lines.Female;
-    out.Evaluations[0].Heading = "Ascendant (Lagna)";
-    out.Evaluations[1].Heading = "Moon Sign (Rashi)";
+    const texts::ResultLines all = texts::ResultLinesOf(state, words);
+    const auto& lines = person == FirstPerson ? all.Male : all.Female;
+    out.Evaluations[0].Heading = texts::Caption(QT_TRANSLATE_NOOP("Result", "Ascendant (Lagna)"), words);
+    out.Evaluations[1].Heading = texts::Caption(QT_TRANSLATE_NOOP("Result", "Moon Sign (Rashi)"), words);
     for (std::size_t k = 0; k < 3; ++k) {
         out.Evaluations[0].Lines[k] = lines[k];
         out.Evaluations[1].Lines[k] = lines[k + 3];
     }
     if (chart) {
-        out.ChartCells = chart->ChartCells;
+        out.ChartCells = texts::ChartCellsOf(*chart, words);
         out.AscendantSign = chart->AscendantSignIndex;
         const double mars = chart->Sidereal.Longitudes[engine::Mars];
-        out.Evaluations[0].CancelledBy = manglik::ExplainCancellation(chart->LagnaChart, mars);
-        out.Evaluations[1].CancelledBy = manglik::ExplainCancellation(chart->RashiChart, mars);
+        out.Evaluations[0].CancelledBy = texts::ExplainCancellation(chart->LagnaChart, mars, words);
+        out.Evaluations[1].CancelledBy = texts::ExplainCancellation(chart->RashiChart, mars, words);
     }
     if (const auto& check = state.CrossChecks[index]; check && !check->Check.Agrees) {
         out.CrossCheckNotice = check->Check.Notice;
@@ -82,28 +102,29 @@ ReportPerson PersonOf(const ReadingState& state, int person) {
     return out;
 }
 
-ReportMatchTable MatchOf(const ReadingState& state) {
+ReportMatchTable MatchOf(const ReadingState& state, const texts::Words& words) {
     ReportMatchTable table;
     for (std::size_t c = 0; c < table.Headings.size(); ++c) {
-        table.Headings[c] = MatchTableHeadings[c];
+        table.Headings[c] = texts::MatchingCaption(texts::MatchTableHeadings[c], words);
     }
-    table.Roles = std::string(matching::RoleSentence);
+    const std::string total = texts::MatchingCaption(texts::TotalCaption, words);
     const std::optional<matching::Ashtakoota> match = ReadingMatch(state);
     if (!match) {
         for (int k = 0; k < matching::KootaCount; ++k) {
             const auto koota = static_cast<matching::Koota>(k);
-            table.Rows.push_back({std::string(matching::KootaName(koota)), Unknown, Unknown,
-                                  Unknown, PointsText(matching::KootaMaximum(koota))});
+            table.Rows.push_back({texts::KootaName(koota, words), Unknown, Unknown, Unknown,
+                                  texts::PointsText(matching::KootaMaximum(koota))});
         }
-        table.Total = {"Total", "", "", Unknown, "36"};
+        table.Total = {total, "", "", Unknown, "36"};
         table.Verdict = table.NadiDosha = table.BhakootDosha = Unknown;
+        table.Roles = texts::MatchTableTextsOf(matching::Ashtakoota{}, words).Roles;
         return table;
     }
-    const MatchTableTexts texts = MatchTableTextsOf(*match);
-    for (const MatchRowTexts& row : texts.Rows) {
+    const texts::MatchTableTexts texts = texts::MatchTableTextsOf(*match, words);
+    for (const texts::MatchRowTexts& row : texts.Rows) {
         table.Rows.push_back({row.Koota, row.First, row.Partner, row.Points, row.Maximum});
     }
-    table.Total = {"Total", "", "", texts.Total, "36"};
+    table.Total = {total, "", "", texts.Total, "36"};
     table.Verdict = texts.Verdict;
     table.NadiDosha = texts.NadiDosha;
     table.BhakootDosha = texts.BhakootDosha;
@@ -112,11 +133,12 @@ ReportMatchTable MatchOf(const ReadingState& state) {
 }
 
 // The engine of the computed people; when they differ, each person's.
-std::string EngineOf(const ReadingState& state) {
-    const auto named = [](const PersonChart& chart) {
-        const std::string notice = EngineNotice(chart);
-        return notice.empty() ? std::string("Positions from Tirovane's own ephemeris (Lahiri "
-                                            "ayanamsa).")
+std::string EngineOf(const ReadingState& state, const texts::Words& words) {
+    const auto named = [&words](const PersonChart& chart) {
+        const std::string notice = texts::EngineNotice(chart, words);
+        return notice.empty() ? T(words, QT_TRANSLATE_NOOP("Report", "Positions from Tirovane's "
+                                                                     "own ephemeris (Lahiri "
+                                                                     "ayanamsa)."))
                               : notice;
     };
     std::array<std::string, 2> engines;
@@ -128,8 +150,9 @@ std::string EngineOf(const ReadingState& state) {
     if (engines[0].empty() || engines[1].empty() || engines[0] == engines[1]) {
         return engines[0].empty() ? engines[1] : engines[0];
     }
-    return state.People.People[0].Name + ": " + engines[0] + " " + state.People.People[1].Name +
-           ": " + engines[1];
+    return texts::Fill(T(words, QT_TRANSLATE_NOOP("Report", "%1: %2 %3: %4")),
+                       {state.People.People[0].Name, engines[0], state.People.People[1].Name,
+                        engines[1]});
 }
 
 } // namespace
@@ -146,37 +169,50 @@ std::string WithPdfExtension(const std::string& path) {
     return (hasExtension ? path.substr(0, dot) : path) + ".pdf";
 }
 
-std::string MadeOnText(const LocalTime& made) {
+std::string MadeOnText(const LocalTime& made, const texts::Words& words) {
     char time[8];
     std::snprintf(time, sizeof time, "%02d:%02d", made.Hour % 100, made.Minute % 100);
-    return "Made on " + std::string(MonthName(static_cast<int>(unsigned(made.Date.month())))) +
-           " " + std::to_string(unsigned(made.Date.day())) + ", " +
-           std::to_string(int(made.Date.year())) + " at " + time;
+    return texts::Fill(T(words, QT_TRANSLATE_NOOP("Report", "Made on %1 %2, %3 at %4")),
+                       {texts::MonthName(static_cast<int>(unsigned(made.Date.month())), words),
+                        std::to_string(unsigned(made.Date.day())),
+                        std::to_string(int(made.Date.year())), time});
 }
 
-ReportModel BuildReport(const ReadingState& state, ChartStyle style, const LocalTime& made) {
+ReportModel BuildReport(const ReadingState& state, ChartStyle style, const LocalTime& made,
+                        const texts::Words& words) {
     ReportModel report;
-    report.Title = "Manglik Matching Reading";
-    report.Subtitle = state.People.People[0].Name + " and " + state.People.People[1].Name;
+    report.Title = T(words, QT_TRANSLATE_NOOP("Report", "Manglik Matching Reading"));
+    report.DetailsHeading = texts::Caption(QT_TRANSLATE_NOOP("Result", "Personal Details"), words);
+    report.PositionsHeading =
+        texts::Caption(QT_TRANSLATE_NOOP("Result", "Vedic Planetary Position"), words);
+    report.VedicHeading = texts::Caption(QT_TRANSLATE_NOOP("Result", "Other Vedic Details"), words);
+    report.InterpretationHeading =
+        texts::Caption(QT_TRANSLATE_NOOP("Result", "Manglik Interpretation"), words);
+    report.MatchingHeading = texts::Caption(QT_TRANSLATE_NOOP("Result", "Manglik Matching"), words);
+    report.PagePattern = T(words, QT_TRANSLATE_NOOP("Report", "Page %1"));
+    report.Subtitle = texts::Fill(T(words, QT_TRANSLATE_NOOP("Report", "%1 and %2")),
+                                  {state.People.People[0].Name, state.People.People[1].Name});
     report.Style = style;
     for (int person : {FirstPerson, Partner}) {
-        report.People[static_cast<std::size_t>(person)] = PersonOf(state, person);
+        report.People[static_cast<std::size_t>(person)] = PersonOf(state, person, words);
     }
-    report.InterpretationHeadings = {"Lagna Manglik Interpretation",
-                                     "Chandra Manglik Interpretation"};
+    report.InterpretationHeadings = {
+        texts::Caption(QT_TRANSLATE_NOOP("Result", "Lagna Manglik Interpretation"), words),
+        texts::Caption(QT_TRANSLATE_NOOP("Result", "Chandra Manglik Interpretation"), words)};
+    const texts::ResultLines lines = texts::ResultLinesOf(state, words);
     for (std::size_t g = 0; g < 2; ++g) {
         for (std::size_t k = 0; k < 3; ++k) {
-            report.Interpretations[g][k] = state.Lines.Interpretation[3 * g + k];
+            report.Interpretations[g][k] = lines.Interpretation[3 * g + k];
         }
     }
-    report.Match = MatchOf(state);
-    report.Engine = EngineOf(state);
-    report.Advice = ConsultationAdvice;
-    report.Invitation = HomePageInvitation;
-    report.EffectsHeading = "Effects & Remedies";
-    report.Effects = EffectsAndRemedies();
+    report.Match = MatchOf(state, words);
+    report.Engine = EngineOf(state, words);
+    report.Advice = texts::Caption(texts::ConsultationAdvice, words);
+    report.Invitation = texts::Caption(texts::HomePageInvitation, words);
+    report.EffectsHeading = T(words, QT_TRANSLATE_NOOP("Report", "Effects & Remedies"));
+    report.Effects = texts::EffectsAndRemedies(words);
     report.Program = ProgramCaption;
-    report.MadeOn = MadeOnText(made);
+    report.MadeOn = MadeOnText(made, words);
     return report;
 }
 

@@ -3,8 +3,9 @@
 #include "app/chart_cells.h"
 #include "app/pair_match.h"
 #include "app/reading.h"
-#include "app/result_texts.h"
 #include "platform/platform.h"
+#include "texts/result_texts.h"
+#include "texts/words.h"
 
 #include <array>
 #include <optional>
@@ -66,6 +67,15 @@ struct ReportMatchTable {
 
 struct ReportModel {
     std::string Title;    // "Manglik Matching Reading"
+    // The headings the writer places: "Personal Details", "Vedic Planetary
+    // Position", "Other Vedic Details", "Manglik Interpretation",
+    // "Manglik Matching"; the footer's page number ("Page %1").
+    std::string DetailsHeading;
+    std::string PositionsHeading;
+    std::string VedicHeading;
+    std::string InterpretationHeading;
+    std::string MatchingHeading;
+    std::string PagePattern;
     std::string Subtitle; // the two names
     ChartStyle Style = ChartStyle::South;
     std::array<ReportPerson, 2> People;
@@ -78,7 +88,7 @@ struct ReportModel {
     std::string Advice;
     std::string Invitation;
     std::string EffectsHeading;
-    std::vector<TextBlock> Effects; // lines end in CR LF
+    std::vector<texts::TextBlock> Effects; // lines end in CR LF
     // The footer of every page: the program and when the report was made.
     std::string Program; // "Tirovane v1.15"
     std::string MadeOn;  // "Made on December 8, 2026 at 10:30"
@@ -89,10 +99,11 @@ struct ReportModel {
 std::string WithPdfExtension(const std::string& path);
 
 // "Made on December 8, 2026 at 10:30" (minutes with two digits).
-std::string MadeOnText(const LocalTime& made);
+std::string MadeOnText(const LocalTime& made, const texts::Words& words = texts::English());
 
 // The report of the reading in `state` with its charts drawn in `style`,
-// made at `made`.
-ReportModel BuildReport(const ReadingState& state, ChartStyle style, const LocalTime& made);
+// made at `made`, in the language of the words.
+ReportModel BuildReport(const ReadingState& state, ChartStyle style, const LocalTime& made,
+                        const texts::Words& words = texts::English());
 
 } // namespace tirovane

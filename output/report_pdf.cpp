@@ -158,7 +158,7 @@ private:
         painter_.drawText(band, Qt::AlignLeft | Qt::AlignVCenter, Qt8(report_.Program));
         painter_.drawText(band, Qt::AlignHCenter | Qt::AlignVCenter, Qt8(report_.MadeOn));
         painter_.drawText(band, Qt::AlignRight | Qt::AlignVCenter,
-                          QStringLiteral("Page %1").arg(pageNumber_));
+                          Qt8(report_.PagePattern).arg(pageNumber_));
         painter_.restore();
     }
 
@@ -238,14 +238,15 @@ void Chart(Pager& pager, const ReportPerson& person, ChartStyle style, QPointF t
 // A person whose details do not fit one page beside the chart (names of
 // thousands of letters): the chart, then everything else one piece under
 // the other, running onto as many pages as it takes.
-void FlowingPersonBlock(Pager& pager, const ReportPerson& person, ChartStyle style) {
+void FlowingPersonBlock(Pager& pager, const ReportModel& report, const ReportPerson& person,
+                        ChartStyle style) {
     pager.Room(pager.Mm(ChartMm));
     Chart(pager, person, style, QPointF(pager.Left(), pager.Y()));
     pager.Down(pager.Mm(ChartMm + 3));
-    const auto caption = [&](const char* text) {
-        pager.Paragraph(QString::fromLatin1(text), ReportFont(8.5, true), HeadingInk);
+    const auto caption = [&](const std::string& text) {
+        pager.Paragraph(Qt8(text), ReportFont(8.5, true), HeadingInk);
     };
-    caption("Personal Details");
+    caption(report.DetailsHeading);
     for (const std::string& line : person.Details) {
         pager.Paragraph(Qt8(line), ReportFont(8), Ink, 0, false);
     }
@@ -254,15 +255,16 @@ void FlowingPersonBlock(Pager& pager, const ReportPerson& person, ChartStyle sty
             pager.Paragraph(Qt8(row.Caption + "  " + row.Value), ReportFont(8), Ink, 0, false);
         }
     };
-    caption("Vedic Planetary Position");
+    caption(report.PositionsHeading);
     rows(person.Positions);
-    caption("Other Vedic Details");
+    caption(report.VedicHeading);
     rows(person.Vedic);
 }
 
 // One person's block of the first page: the chart on the left, the
 // details beside it, the positions and the Vedic details on the right.
-void PersonBlock(Pager& pager, const ReportPerson& person, ChartStyle style) {
+void PersonBlock(Pager& pager, const ReportModel& report, const ReportPerson& person,
+                 ChartStyle style) {
     const double chart = pager.Mm(ChartMm);
     const double gap = pager.Mm(ColumnGapMm);
     const double textWidth = pager.Width() - chart - gap;
@@ -272,15 +274,15 @@ void PersonBlock(Pager& pager, const ReportPerson& person, ChartStyle style) {
     const double tableLeft = detailsLeft + detailsWidth + gap;
 
     const auto layOut = [&](double top, bool draw) {
-        double details = Caption(pager, QStringLiteral("Personal Details"),
+        double details = Caption(pager, Qt8(report.DetailsHeading),
                                  QPointF(detailsLeft, top), detailsWidth, draw);
         details +=
             Lines(pager, person.Details, QPointF(detailsLeft, top + details), detailsWidth, draw);
-        double table = Caption(pager, QStringLiteral("Vedic Planetary Position"),
+        double table = Caption(pager, Qt8(report.PositionsHeading),
                                QPointF(tableLeft, top), tableWidth, draw);
         table += Rows(pager, person.Positions, QPointF(tableLeft, top + table), tableWidth, draw);
         table += pager.Mm(1.5);
-        table += Caption(pager, QStringLiteral("Other Vedic Details"),
+        table += Caption(pager, Qt8(report.VedicHeading),
                          QPointF(tableLeft, top + table), tableWidth, draw);
         table += Rows(pager, person.Vedic, QPointF(tableLeft, top + table), tableWidth, draw);
         return std::max({chart, details, table});
@@ -292,7 +294,7 @@ void PersonBlock(Pager& pager, const ReportPerson& person, ChartStyle style) {
     if (heading + height > pager.AreaHeight()) {
         pager.Room(heading + chart);
         pager.Heading(Qt8(person.Heading), HeadingPoints, 4);
-        FlowingPersonBlock(pager, person, style);
+        FlowingPersonBlock(pager, report, person, style);
         return;
     }
     // The heading goes with its block onto the next page when both do not
@@ -369,7 +371,7 @@ void MatchTable(Pager& pager, const ReportMatchTable& table) {
 
 void Effects(Pager& pager, const ReportModel& report) {
     pager.Heading(Qt8(report.EffectsHeading), 14, 0);
-    for (const TextBlock& block : report.Effects) {
+    for (const texts::TextBlock& block : report.Effects) {
         const QFont font = ReportFont(9.5, block.Bold);
         QString text = Qt8(block.Text);
         text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -406,12 +408,12 @@ bool PaintReport(QPagedPaintDevice& device, const ReportModel& report) {
     pager.Paragraph(Qt8(report.Title), ReportFont(18, true), HeadingInk);
     pager.Paragraph(Qt8(report.Subtitle), ReportFont(11), Ink);
     for (const ReportPerson& person : report.People) {
-        PersonBlock(pager, person, report.Style);
+        PersonBlock(pager, report, person, report.Style);
     }
 
     // The second page: the Manglik lines of both people and the match.
     pager.NewPage();
-    pager.Paragraph(QStringLiteral("Manglik Interpretation"), ReportFont(14, true), HeadingInk);
+    pager.Paragraph(Qt8(report.InterpretationHeading), ReportFont(14, true), HeadingInk);
     for (const ReportPerson& person : report.People) {
         pager.Heading(Qt8(person.Name), 11, 3);
         for (const ReportEvaluation& evaluation : person.Evaluations) {
@@ -423,7 +425,7 @@ bool PaintReport(QPagedPaintDevice& device, const ReportModel& report) {
     }
     pager.Down(pager.Mm(1));
     pager.Paragraph(Qt8(report.Advice), ReportFont(8.5), Ink);
-    pager.Heading(QStringLiteral("Manglik Matching"), 12, 4);
+    pager.Heading(Qt8(report.MatchingHeading), 12, 4);
     for (std::size_t g = 0; g < report.Interpretations.size(); ++g) {
         pager.Paragraph(Qt8(report.InterpretationHeadings[g]), ReportFont(9, true), HeadingInk,
                         pager.Mm(3));

@@ -73,6 +73,11 @@ public:
     virtual bool NorthIndianChartChosen() = 0;
     virtual void SetNorthIndianChartChosen(bool chosen) = 0;
 
+    // The code of the language the user chose last ("hi"), in the per-user
+    // settings; empty until one was chosen.
+    virtual std::string LanguageChosen() = 0;
+    virtual void SetLanguageChosen(const std::string& code) = 0;
+
     virtual LocalTime Now() = 0;
 
     virtual bool FileExists(const std::string& path) = 0;

@@ -164,6 +164,14 @@ void QtPlatform::SetNorthIndianChartChosen(bool chosen) {
                          chosen ? QStringLiteral("North") : QStringLiteral("South"));
 }
 
+std::string QtPlatform::LanguageChosen() {
+    return QSettings().value(QStringLiteral("Language")).toString().toStdString();
+}
+
+void QtPlatform::SetLanguageChosen(const std::string& code) {
+    QSettings().setValue(QStringLiteral("Language"), QString::fromStdString(code));
+}
+
 LocalTime QtPlatform::Now() {
     const QDateTime now = QDateTime::currentDateTime();
     const QDate d = now.date();

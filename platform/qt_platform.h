@@ -27,6 +27,8 @@ public:
     void SetPrecisePositionsChosen(bool chosen) override;
     bool NorthIndianChartChosen() override;
     void SetNorthIndianChartChosen(bool chosen) override;
+    std::string LanguageChosen() override;
+    void SetLanguageChosen(const std::string& code) override;
     LocalTime Now() override;
     bool FileExists(const std::string& path) override;
     std::string ProgramFolder() override;

@@ -50,6 +50,12 @@ public:
             NorthIndianChart = chosen;
         }
     }
+    std::string LanguageChosen() override { return Language; }
+    void SetLanguageChosen(const std::string& code) override {
+        if (SettingsWritable) {
+            Language = code;
+        }
+    }
     LocalTime Now() override { return Clock; }
     bool FileExists(const std::string& path) override;
     std::string ProgramFolder() override { return Folder; }
@@ -80,6 +86,7 @@ public:
     bool SettingsWritable = true;
     bool PrecisePositions = false;
     bool NorthIndianChart = false;
+    std::string Language;
     LocalTime Clock{std::chrono::year_month_day{std::chrono::year(2026), std::chrono::month(12),
                                                 std::chrono::day(8)},
                     10, 30, 15, 250};

@@ -1,12 +1,16 @@
 #include "ui/application.h"
 
 #include "app/codepage.h"
-#include "app/export_text.h"
 #include "app/file_io.h"
 #include "app/saved_reading.h"
 #include "output/jpeg_file.h"
+#include "output/qt_words.h"
 #include "output/report_model.h"
 #include "output/report_pdf.h"
+#include "texts/export_text.h"
+#include "texts/manglik_texts.h"
+#include "texts/precise_texts.h"
+#include "texts/result_lines.h"
 #include "ui/about_box.h"
 #include "ui/frame_window.h"
 #include "ui/input_form.h"
@@ -14,6 +18,8 @@
 #include "ui/result_form.h"
 
 #include <QAction>
+#include <QActionGroup>
+#include <QEvent>
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
@@ -61,15 +67,23 @@ FrameWindow& TirovaneApp::Frame() {
         ResultForm& result = frame_->Result();
         result.Form_Load(state_.People);
         result.SetChartStyle(state_.ChartStyleChoice);
-        for (int person : {FirstPerson, Partner}) {
-            WritePersonPage(result, person);
-        }
-        result.WriteMatch(ReadingMatch(state_));
-        if (state_.Charts[FirstPerson] || state_.Charts[Partner]) {
-            result.ShowEngine(state_.LastChart);
-        }
+        WriteResultTexts();
     }
     return *frame_;
+}
+
+void TirovaneApp::WriteResultTexts() {
+    if (!frame_) {
+        return;
+    }
+    ResultForm& result = frame_->Result();
+    for (int person : {FirstPerson, Partner}) {
+        WritePersonPage(result, person);
+    }
+    result.WriteMatch(ReadingMatch(state_));
+    if (state_.Charts[FirstPerson] || state_.Charts[Partner]) {
+        result.ShowEngine(state_.LastChart);
+    }
 }
 
 void TirovaneApp::WritePersonPage(ResultForm& result, int index) {
@@ -79,8 +93,9 @@ void TirovaneApp::WritePersonPage(ResultForm& result, int index) {
     if (!chart) {
         return;
     }
+    const texts::Words& words = CurrentWords();
     result.WriteChart(index, *chart);
-    result.WriteManglikLines(index, state_.Lines);
+    result.WriteManglikLines(index, texts::ResultLinesOf(state_, words));
     // The explanations belong to the Manglik lines: none while the lines
     // are reset (after Back) and the person's flag is unset.
     const auto& flags = state_.LagnaMatchFlags;
@@ -88,8 +103,9 @@ void TirovaneApp::WritePersonPage(ResultForm& result, int index) {
                                                  : flags.Partner.has_value();
     const double mars = chart->Sidereal.Longitudes[engine::Mars];
     result.WriteCancellations(
-        index, linesShown ? manglik::ExplainCancellation(chart->LagnaChart, mars) : std::string(),
-        linesShown ? manglik::ExplainCancellation(chart->RashiChart, mars) : std::string());
+        index,
+        linesShown ? texts::ExplainCancellation(chart->LagnaChart, mars, words) : std::string(),
+        linesShown ? texts::ExplainCancellation(chart->RashiChart, mars, words) : std::string());
     result.WriteCrossCheck(index, state_.CrossChecks[person]);
 }
 
@@ -164,7 +180,8 @@ void TirovaneApp::ShowPreciseChart(int person) {
         return;
     }
     auto* view = new PreciseChartView(state_.People.People[static_cast<std::size_t>(person)].Name,
-                                      PreciseChartText(*check->PreciseChart), frame_.data());
+                                      texts::PreciseChartText(*check->PreciseChart),
+                                      frame_.data());
     view->setAttribute(Qt::WA_DeleteOnClose);
     view->show();
 }
@@ -210,7 +227,7 @@ void TirovaneApp::Print() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QString::fromLatin1(ProgramCaption));
     SetReportPageLayout(printer);
-    const ReportModel report = BuildReport(state_, state_.ChartStyleChoice, platform_.Now());
+    const ReportModel report = BuildReport(state_, state_.ChartStyleChoice, platform_.Now(), CurrentWords());
     bool painted = true;
     platform_.PreviewPrint(printer, [&report, &painted](QPrinter& target) {
         painted = PaintReport(target, report) && painted;
@@ -221,28 +238,67 @@ void TirovaneApp::Print() {
     }
 }
 
-void TirovaneApp::AddHelpMenus(QMenuBar* bar, const QString& donateCaption) {
-    const auto entry = [this](QWidget* menu, const char* name, const QString& caption, auto open) {
-        auto* action = new QAction(caption, menu);
+void TirovaneApp::AddHelpMenus(QMenuBar* bar, Captions& captions, const char* donateCaption) {
+    const auto entry = [this, &captions](QWidget* menu, const char* name, const char* caption,
+                                         auto open) {
+        auto* action = new QAction(menu);
         action->setObjectName(QString::fromLatin1(name));
+        captions.SetIn("Menus", caption,
+                       [action](const QString& text) { action->setText(text); });
         menu->addAction(action);
         connect(action, &QAction::triggered, this, open);
         return action;
     };
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    QMenu* help = bar->addMenu(QString());
+    captions.SetIn("Menus", QT_TRANSLATE_NOOP("Menus", "&Help"),
+                   [help](const QString& text) { help->setTitle(text); });
     help->setObjectName(QStringLiteral("mnuHelp"));
-    entry(help, "mnuOnline", QStringLiteral("&Online Help"), [this] { links_.OpenHelpPage(); });
-    entry(help, "mnuVisit", QStringLiteral("&Visit Us Online"), [this] { links_.OpenHomePage(); });
+    entry(help, "mnuOnline", QT_TRANSLATE_NOOP("Menus", "&Online Help"),
+          [this] { links_.OpenHelpPage(); });
+    entry(help, "mnuVisit", QT_TRANSLATE_NOOP("Menus", "&Visit Us Online"),
+          [this] { links_.OpenHomePage(); });
     help->addSeparator();
-    entry(help, "mnuUpdate", QStringLiteral("Check for Software &Update"),
+    entry(help, "mnuUpdate", QT_TRANSLATE_NOOP("Menus", "Check for Software &Update"),
           [this] { links_.OpenDownloadPage(); });
     help->addSeparator();
-    entry(help, "mnuAbout", QStringLiteral("&About Software"), [this] { ShowAbout(); });
+    entry(help, "mnuAbout", QT_TRANSLATE_NOOP("Menus", "&About Software"), [this] { ShowAbout(); });
     entry(bar, "mnuDonate", donateCaption, [this] { links_.OpenDonationPage(); });
-    QAction* makeMoney = entry(bar, "mnuMakeMoney", QStringLiteral("Make Money &Online"),
+    QAction* makeMoney = entry(bar, "mnuMakeMoney", QT_TRANSLATE_NOOP("Menus", "Make Money &Online"),
                                [this] { links_.OpenResellerPage(); });
     makeMoney->setVisible(false);
     makeMoney->setEnabled(false);
+}
+
+void TirovaneApp::AddLanguageEntries(QMenu* menu) {
+    auto* group = new QActionGroup(menu);
+    group->setExclusive(true);
+    for (const ShippedLanguage& language : ShippedLanguages()) {
+        // Each language in its own script, whatever the language in use.
+        auto* action = new QAction(QString::fromUtf8(language.NativeName), menu);
+        action->setObjectName(QStringLiteral("mnuLanguage_%1").arg(QLatin1String(language.Code)));
+        action->setCheckable(true);
+        action->setChecked(LanguageInUse() == QLatin1String(language.Code));
+        action->setData(QString::fromLatin1(language.Code));
+        group->addAction(action);
+        menu->addAction(action);
+        connect(action, &QAction::triggered, this,
+                [this, code = QString::fromLatin1(language.Code)] { SetLanguage(code); });
+    }
+    languageMenus_.append(menu);
+}
+
+void TirovaneApp::SetLanguage(const QString& code) {
+    InstallLanguage(code);
+    platform_.SetLanguageChosen(LanguageInUse().toStdString());
+    // Every window takes the new words now, the result's texts rebuilt
+    // from the reading's numbers.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    languageMenus_.removeAll(nullptr);
+    for (const QPointer<QMenu>& menu : languageMenus_) {
+        for (QAction* action : menu->actions()) {
+            action->setChecked(action->data().toString() == LanguageInUse());
+        }
+    }
 }
 
 void TirovaneApp::ShowAbout() {
@@ -365,7 +421,7 @@ void TirovaneApp::ExportReport() {
         return;
     }
     const auto bytes =
-        ReportPdfBytes(BuildReport(state_, state_.ChartStyleChoice, platform_.Now()));
+        ReportPdfBytes(BuildReport(state_, state_.ChartStyleChoice, platform_.Now(), CurrentWords()));
     if (!bytes) {
         platform_.ShowMessage("The report could not be made.", MessageTitle, MessageKind::Error,
                               MessageButtons::Ok);

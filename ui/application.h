@@ -4,11 +4,13 @@
 #include "app/reading.h"
 #include "platform/platform.h"
 #include "system/web_links.h"
+#include "ui/captions.h"
 
 #include <QObject>
 #include <QPixmap>
 #include <QPointer>
 
+class QMenu;
 class QMenuBar;
 #include <memory>
 
@@ -83,7 +85,13 @@ public:
 
     // The Help menu, "Donate" and the hidden "Make Money Online" that both
     // windows carry on their menu bars.
-    void AddHelpMenus(QMenuBar* bar, const QString& donateCaption);
+    // Their captions are kept by the window's `captions`.
+    void AddHelpMenus(QMenuBar* bar, Captions& captions, const char* donateCaption);
+    // English and every shipped language, each in its own script; the one
+    // in use is checked.
+    void AddLanguageEntries(QMenu* menu);
+    // Puts a shipped language in use in every window and remembers it.
+    void SetLanguage(const QString& code);
 
     Platform& System() { return platform_; }
     WebLinks& Links() { return links_; }
@@ -94,6 +102,12 @@ private:
     // Writes a file the user chose; a failure is reported.
     bool WriteChosenFile(const std::string& path, const std::string& bytes);
     void WriteComputedPerson(int index);
+public:
+    // Writes every text of the result window from the reading, in the
+    // language in use: both pages, the match, the engine.
+    void WriteResultTexts();
+
+private:
     // Writes everything of one person's page from the reading: the personal
     // details and, once computed, the chart, the Manglik lines with their
     // cancellations and the cross-check notice. The one writer of a page,
@@ -110,6 +124,8 @@ private:
     // them (they may have been handling the click that closed them).
     QList<QPointer<FrameWindow>> closing_;
     bool exiting_ = false;
+    // The menus that list the languages, to keep their checks right.
+    QList<QPointer<QMenu>> languageMenus_;
 };
 
 } // namespace tirovane

@@ -5,6 +5,7 @@
 #include "ui/widgets.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
@@ -17,6 +18,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <tuple>
 
 namespace tirovane {
 
@@ -40,7 +42,8 @@ ButtonBand::ButtonBand(QWidget* parent) : QWidget(parent) {
     setFixedHeight(58);
     setAutoFillBackground(true);
     const auto button = [this](const char* name, const char* caption) {
-        auto* b = new QPushButton(QString::fromLatin1(caption), this);
+        auto* b = new QPushButton(this);
+        captions_.Text(b, caption);
         b->setObjectName(QString::fromLatin1(name));
         b->setAutoDefault(true); // Enter presses the focused button
         b->setMinimumWidth(96);
@@ -48,10 +51,21 @@ ButtonBand::ButtonBand(QWidget* parent) : QWidget(parent) {
         b->resize(std::max(96, b->sizeHint().width()), b->sizeHint().height());
         return b;
     };
-    button("cmdSave", "&Save");
-    button("cmdBack", "&Back");
-    button("cmdExit", "E&xit");
-    button("cmdSaveAsJPEG", "Save As &JPEG")->hide();
+    button("cmdSave", QT_TRANSLATE_NOOP("FrameWindow", "&Save"));
+    button("cmdBack", QT_TRANSLATE_NOOP("FrameWindow", "&Back"));
+    button("cmdExit", QT_TRANSLATE_NOOP("FrameWindow", "E&xit"));
+    button("cmdSaveAsJPEG", QT_TRANSLATE_NOOP("FrameWindow", "Save As &JPEG"))->hide();
+}
+
+void ButtonBand::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        captions_.Apply();
+        for (auto* b : findChildren<QPushButton*>(Qt::FindDirectChildrenOnly)) {
+            b->resize(std::max(96, b->sizeHint().width()), b->sizeHint().height());
+        }
+        ArrangeButtons();
+    }
+    QWidget::changeEvent(event);
 }
 
 void ButtonBand::ArrangeButtons() {
@@ -141,31 +155,39 @@ FrameWindow::FrameWindow(TirovaneApp& app) : app_(app) {
     title->setStyleSheet(QStringLiteral("color: rgb(170, 60, 20);"));
     title->adjustSize();
     title->move(0, 4);
-    auto* url = new LinkLabel(
-        QStringLiteral("Join the discussion of Vedic astrology on the Tirovane forum."), heading);
+    auto* url = new LinkLabel(QString(), heading);
     url->setObjectName(QStringLiteral("lblURL"));
     url->setWordWrap(false);
-    url->adjustSize();
+    captions_.Set(QT_TRANSLATE_NOOP("FrameWindow",
+                                    "Join the discussion of Vedic astrology on the Tirovane forum."),
+                  [url, heading](const QString& text) {
+                      url->setText(text);
+                      url->adjustSize();
+                      heading->ArrangeLabels();
+                  });
     url->move(0, title->y() + title->height() + 2);
     connect(url, &LinkLabel::clicked, this, [this] { app_.Links().OpenHomePage(); });
     layout->addWidget(heading);
 
     auto* band = new ButtonBand(central);
-    auto* analyse = new LinkLabel(
-        QStringLiteral("Have this Rashi chart analysed on the Tirovane web site."), band);
+    auto* analyse = new LinkLabel(QString(), band);
+    band->BandCaptions().Text(analyse, QT_TRANSLATE_NOOP("FrameWindow",
+                                                         "Have this Rashi chart analysed on the "
+                                                         "Tirovane web site."));
     analyse->setObjectName(QStringLiteral("Label1"));
     analyse->move(20, 6);
-    auto* fullBrand = new LinkLabel(
-        QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
-                       "online. Get this software fully branded for your website. Click here for "
-                       "more details."),
-        band);
+    auto* fullBrand = new LinkLabel(QString(), band);
+    band->BandCaptions().Text(
+        fullBrand, QT_TRANSLATE_NOOP("FrameWindow",
+                                     "Home Business Opportunity. Start your own Internet business "
+                                     "and make money online. Get this software fully branded for "
+                                     "your website. Click here for more details."));
     fullBrand->setObjectName(QStringLiteral("lblFullBrand"));
     fullBrand->move(20, 26);
-    auto* coBrand = new LinkLabel(
-        QStringLiteral(
-            "Co-brand this software for your own web site. Click here for more details."),
-        band);
+    auto* coBrand = new LinkLabel(QString(), band);
+    band->BandCaptions().Text(coBrand, QT_TRANSLATE_NOOP("FrameWindow",
+                                                         "Co-brand this software for your own web "
+                                                         "site. Click here for more details."));
     coBrand->setObjectName(QStringLiteral("lblCobrand"));
     coBrand->move(20, 26);
     coBrand->hide(); // shares its place with lblFullBrand
@@ -197,7 +219,7 @@ FrameWindow::FrameWindow(TirovaneApp& app) : app_(app) {
 }
 
 QAction* FrameWindow::Entry(QMenu* menu, const char* name, const char* caption, bool shown) {
-    QAction* action = menu->addAction(QString::fromUtf8(caption));
+    QAction* action = captions_.Text(menu->addAction(QString()), caption);
     action->setObjectName(QString::fromLatin1(name));
     action->setVisible(shown);
     return action;
@@ -211,37 +233,37 @@ void FrameWindow::CheckOnly(const QList<QAction*>& group, QAction* chosen) {
 
 void FrameWindow::BuildMenus() {
     QMenuBar* bar = menuBar();
-    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    QMenu* file = captions_.Title(bar->addMenu(QString()), QT_TRANSLATE_NOOP("FrameWindow", "&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    connect(Entry(file, "mnuNew", "&New"), &QAction::triggered, this, &FrameWindow::mnuNew_Click);
+    connect(Entry(file, "mnuNew", QT_TRANSLATE_NOOP("FrameWindow", "&New")), &QAction::triggered, this, &FrameWindow::mnuNew_Click);
     file->addSeparator();
-    connect(Entry(file, "mnuSaveAsText", "Save &As"), &QAction::triggered, this,
+    connect(Entry(file, "mnuSaveAsText", QT_TRANSLATE_NOOP("FrameWindow", "Save &As")), &QAction::triggered, this,
             &FrameWindow::mnuSaveAsText_Click);
-    connect(Entry(file, "mnuSaveAsJpeg", "Save As &JPEG"), &QAction::triggered, this,
+    connect(Entry(file, "mnuSaveAsJpeg", QT_TRANSLATE_NOOP("FrameWindow", "Save As &JPEG")), &QAction::triggered, this,
             &FrameWindow::mnuSaveAsJpeg_Click);
-    connect(Entry(file, "mnuExportReport", "Export &Report (PDF)\u2026"), &QAction::triggered, this,
+    connect(Entry(file, "mnuExportReport", QT_TRANSLATE_NOOP("FrameWindow", "Export &Report (PDF)\u2026")), &QAction::triggered, this,
             &FrameWindow::mnuExportReport_Click);
     file->addSeparator()->setVisible(false);
-    QAction* exportEntry = Entry(file, "mnuExport", "&Export Chart As Text", false);
+    QAction* exportEntry = Entry(file, "mnuExport", QT_TRANSLATE_NOOP("FrameWindow", "&Export Chart As Text"), false);
     exportEntry->setEnabled(false);
     connect(exportEntry, &QAction::triggered, this, &FrameWindow::mnuExport_Click);
     file->addSeparator();
-    connect(Entry(file, "mnuPrint", "&Print"), &QAction::triggered, this,
+    connect(Entry(file, "mnuPrint", QT_TRANSLATE_NOOP("FrameWindow", "&Print")), &QAction::triggered, this,
             &FrameWindow::mnuPrint_Click);
     file->addSeparator();
-    connect(Entry(file, "mnuBack", "&Back"), &QAction::triggered, this,
+    connect(Entry(file, "mnuBack", QT_TRANSLATE_NOOP("FrameWindow", "&Back")), &QAction::triggered, this,
             &FrameWindow::mnuBack_Click);
     file->addSeparator();
-    connect(Entry(file, "mnuExit", "E&xit"), &QAction::triggered, this,
+    connect(Entry(file, "mnuExit", QT_TRANSLATE_NOOP("FrameWindow", "E&xit")), &QAction::triggered, this,
             &FrameWindow::mnuExit_Click);
 
-    QMenu* view = bar->addMenu(QStringLiteral("&View"));
+    QMenu* view = captions_.Title(bar->addMenu(QString()), QT_TRANSLATE_NOOP("FrameWindow", "&View"));
     view->setObjectName(QStringLiteral("mnuView"));
-    QAction* toolBar = Entry(view, "mnuToolBar", "&Toolbar");
+    QAction* toolBar = Entry(view, "mnuToolBar", QT_TRANSLATE_NOOP("FrameWindow", "&Toolbar"));
     toolBar->setCheckable(true);
     toolBar->setChecked(true);
     connect(toolBar, &QAction::triggered, this, &FrameWindow::mnuToolBar_Click);
-    QAction* statusBar = Entry(view, "mnuStatusBar", "&Status Bar", false);
+    QAction* statusBar = Entry(view, "mnuStatusBar", QT_TRANSLATE_NOOP("FrameWindow", "&Status Bar"), false);
     statusBar->setCheckable(true);
     statusBar->setChecked(true);
     connect(statusBar, &QAction::triggered, this, &FrameWindow::mnuStatusBar_Click);
@@ -249,11 +271,11 @@ void FrameWindow::BuildMenus() {
 
     // Chart Style: the South Indian square (the default) or the North Indian
     // diamond, remembered between runs; "Natal Indian" stays out of sight.
-    QMenu* style = view->addMenu(QStringLiteral("&Chart Style"));
+    QMenu* style = captions_.Title(view->addMenu(QString()), QT_TRANSLATE_NOOP("FrameWindow", "&Chart Style"));
     style->setObjectName(QStringLiteral("mnuChartStyle"));
     for (const auto& [name, caption] :
-         {std::pair{"mnuNorth", "&North Indian"}, std::pair{"mnuSouth", "&South Indian"},
-          std::pair{"mnuNatal", "&Natal Indian"}}) {
+         {std::pair{"mnuNorth", QT_TRANSLATE_NOOP("FrameWindow", "&North Indian")}, std::pair{"mnuSouth", QT_TRANSLATE_NOOP("FrameWindow", "&South Indian")},
+          std::pair{"mnuNatal", QT_TRANSLATE_NOOP("FrameWindow", "&Natal Indian")}}) {
         QAction* a = Entry(style, name, caption);
         a->setCheckable(true);
         chartStyles_ << a;
@@ -266,29 +288,29 @@ void FrameWindow::BuildMenus() {
             [this] { app_.SetChartStyle(ChartStyle::South); });
     CheckOnly(chartStyles_, chartStyles_[app_.ChartStyleChoice() == ChartStyle::North ? 0 : 1]);
 
-    QMenu* color = view->addMenu(QStringLiteral("Colo&r Style"));
+    QMenu* color = captions_.Title(view->addMenu(QString()), QT_TRANSLATE_NOOP("FrameWindow", "Colo&r Style"));
     color->setObjectName(QStringLiteral("mnuColor"));
     color->menuAction()->setVisible(false);
-    QAction* colorOn = Entry(color, "mnuColorOn", "O&n");
-    QAction* colorOff = Entry(color, "mnuColorOff", "O&ff");
+    QAction* colorOn = Entry(color, "mnuColorOn", QT_TRANSLATE_NOOP("FrameWindow", "O&n"));
+    QAction* colorOff = Entry(color, "mnuColorOff", QT_TRANSLATE_NOOP("FrameWindow", "O&ff"));
     colorOn->setCheckable(true);
     colorOff->setCheckable(true);
     colorOff->setChecked(true);
 
     view->addSeparator()->setVisible(false);
-    QAction* chart = Entry(view, "mnuChart", "&Chart", false);
+    QAction* chart = Entry(view, "mnuChart", QT_TRANSLATE_NOOP("FrameWindow", "&Chart"), false);
     chart->setCheckable(true);
     chart->setChecked(true);
     chartKinds_ << chart;
     connect(chart, &QAction::triggered, this, &FrameWindow::mnuChart_Click);
-    QMenu* divisional = view->addMenu(QStringLiteral("&Divisional Charts"));
+    QMenu* divisional = captions_.Title(view->addMenu(QString()), QT_TRANSLATE_NOOP("FrameWindow", "&Divisional Charts"));
     divisional->setObjectName(QStringLiteral("mnuDivisionalCharts"));
     divisional->menuAction()->setVisible(false);
     for (const auto& [name, caption] :
-         {std::pair{"mnuSub_Hora", "&Hora"}, std::pair{"mnuSub_Drekkana", "&Drekkana"},
-          std::pair{"mnuSub_Sapthamsa", "&Sapthamsa"}, std::pair{"mnuSub_Navamsa", "&Navamsa"},
-          std::pair{"mnuSub_Dasamsa", "&D&asamsa"},
-          std::pair{"mnuSub_Dwadasamsa", "D&wadasamsa"}}) {
+         {std::pair{"mnuSub_Hora", QT_TRANSLATE_NOOP("FrameWindow", "&Hora")}, std::pair{"mnuSub_Drekkana", QT_TRANSLATE_NOOP("FrameWindow", "&Drekkana")},
+          std::pair{"mnuSub_Sapthamsa", QT_TRANSLATE_NOOP("FrameWindow", "&Sapthamsa")}, std::pair{"mnuSub_Navamsa", QT_TRANSLATE_NOOP("FrameWindow", "&Navamsa")},
+          std::pair{"mnuSub_Dasamsa", QT_TRANSLATE_NOOP("FrameWindow", "&D&asamsa")},
+          std::pair{"mnuSub_Dwadasamsa", QT_TRANSLATE_NOOP("FrameWindow", "D&wadasamsa")}}) {
         QAction* a = Entry(divisional, name, caption);
         a->setCheckable(true);
         chartKinds_ << a;
@@ -296,28 +318,41 @@ void FrameWindow::BuildMenus() {
     }
 
     view->addSeparator();
-    QAction* precise = Entry(view, "mnuPrecisePositions", "&Precise Positions (Swiss Ephemeris)");
+    QAction* precise = Entry(view, "mnuPrecisePositions", QT_TRANSLATE_NOOP("FrameWindow", "&Precise Positions (Swiss Ephemeris)"));
     precise->setCheckable(true);
     precise->setChecked(app_.PrecisePositions());
     connect(precise, &QAction::triggered, this, [this](bool on) { app_.SetPrecisePositions(on); });
 
-    app_.AddHelpMenus(bar, QStringLiteral("&Donate"));
+    // View > Language: every shipped language in its own script.
+    QMenu* language = captions_.Title(view->addMenu(QString()),
+                                      QT_TRANSLATE_NOOP("FrameWindow", "&Language"));
+    language->setObjectName(QStringLiteral("mnuLanguage"));
+    app_.AddLanguageEntries(language);
+
+    app_.AddHelpMenus(bar, captions_, QT_TRANSLATE_NOOP("Menus", "&Donate"));
 }
 
 void FrameWindow::BuildToolBar() {
-    toolBar_ = addToolBar(QStringLiteral("Toolbar"));
+    toolBar_ = addToolBar(QString());
+    captions_.Set(QT_TRANSLATE_NOOP("FrameWindow", "Toolbar"),
+                  [this](const QString& text) { toolBar_->setWindowTitle(text); });
     toolBar_->setObjectName(QStringLiteral("TB"));
     toolBar_->setMovable(false);
     toolBar_->setIconSize(QSize(24, 24));
-    for (const auto& [key, icon] :
-         {std::pair{"New", ":/icons/new.svg"}, std::pair{"Save", ":/icons/save.svg"},
-          std::pair{"Print", ":/icons/print.svg"}, std::pair{"Help", ":/icons/help.svg"}}) {
-        QAction* button =
-            toolBar_->addAction(QIcon(QString::fromLatin1(icon)), QString::fromLatin1(key));
+    // The key names the button; its text and tip are the key's caption.
+    for (const auto& [key, icon, caption] :
+         {std::tuple{"New", ":/icons/new.svg", QT_TRANSLATE_NOOP("FrameWindow", "New")},
+          std::tuple{"Save", ":/icons/save.svg", QT_TRANSLATE_NOOP("FrameWindow", "Save")},
+          std::tuple{"Print", ":/icons/print.svg", QT_TRANSLATE_NOOP("FrameWindow", "Print")},
+          std::tuple{"Help", ":/icons/help.svg", QT_TRANSLATE_NOOP("FrameWindow", "Help")}}) {
+        QAction* button = toolBar_->addAction(QIcon(QString::fromLatin1(icon)), QString());
         const QString k = QString::fromLatin1(key);
         button->setObjectName(QStringLiteral("TB_") + k);
         button->setData(k);
-        button->setToolTip(k);
+        captions_.Set(caption, [button](const QString& text) {
+            button->setText(text);
+            button->setToolTip(text);
+        });
         connect(button, &QAction::triggered, this, [this, k] { TB_ButtonClick(k); });
     }
 }
@@ -415,6 +450,13 @@ bool FrameWindow::event(QEvent* event) {
         MDIForm_Activate();
     }
     return QMainWindow::event(event);
+}
+
+void FrameWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        captions_.Apply();
+    }
+    QMainWindow::changeEvent(event);
 }
 
 void FrameWindow::CloseQuietly() {

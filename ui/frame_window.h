@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/captions.h"
+
 #include <QMainWindow>
 
 class QLabel;
@@ -21,9 +23,15 @@ class ButtonBand : public QWidget {
 public:
     explicit ButtonBand(QWidget* parent);
     void ArrangeButtons();
+    // The captions of the frame window's bands, its links among them.
+    Captions& BandCaptions() { return captions_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    Captions captions_{"FrameWindow"};
 };
 
 // The heading band: the heading and the link under it stay centred.
@@ -74,6 +82,8 @@ public slots:
 protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // A new language: the menus, the toolbar and the bands again.
+    void changeEvent(QEvent* event) override;
 
 private:
     void BuildMenus();
@@ -82,6 +92,7 @@ private:
     void CheckOnly(const QList<QAction*>& group, QAction* chosen);
 
     TirovaneApp& app_;
+    Captions captions_{"FrameWindow"};
     QToolBar* toolBar_ = nullptr;
     QMdiArea* area_ = nullptr;
     QMdiSubWindow* child_ = nullptr;

@@ -2,12 +2,16 @@
 
 #include "app/place_resolution.h"
 #include "app/reference_tables.h"
-#include "app/result_texts.h"
+#include "output/qt_words.h"
+#include "texts/names.h"
+#include "texts/result_texts.h"
 #include "ui/application.h"
 #include "ui/place_finder.h"
 #include "ui/widgets.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -39,18 +43,14 @@ QComboBox* List(const char* name, int index, QWidget* parent) {
     return list;
 }
 
-// A row of widgets with a caption after them ("HH/MM", "DEG/MIN").
-QWidget* Row(std::initializer_list<QWidget*> widgets, const QString& caption = {},
-             QWidget* parent = nullptr) {
+// A row of widgets side by side.
+QWidget* Row(std::initializer_list<QWidget*> widgets, QWidget* parent = nullptr) {
     auto* row = new QWidget(parent);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(6);
     for (QWidget* w : widgets) {
         layout->addWidget(w);
-    }
-    if (!caption.isEmpty()) {
-        layout->addWidget(new QLabel(caption, row));
     }
     layout->addStretch(1);
     return row;
@@ -69,16 +69,18 @@ InputForm::InputForm(TirovaneApp& app)
     layout->setContentsMargins(16, 12, 16, 12);
     layout->setSpacing(10);
 
-    auto* intro = new QLabel(
-        QStringLiteral("Tirovane shows the Manglik compatibility between two people. It is "
-                       "believed that if both the partners are Manglik, the match is more suitable "
-                       "than when one of the partners is not. "),
-        central);
+    auto* intro = new QLabel(central);
+    captions_.Text(intro, QT_TRANSLATE_NOOP("InputForm",
+                                            "Tirovane shows the Manglik compatibility between two "
+                                            "people. It is believed that if both the partners are "
+                                            "Manglik, the match is more suitable than when one of "
+                                            "the partners is not. "));
     intro->setObjectName(QStringLiteral("lblIntroduction"));
     intro->setWordWrap(true);
     layout->addWidget(intro);
 
-    auto* open = new QPushButton(QStringLiteral("&Open Previously Saved Reading"), central);
+    auto* open = new QPushButton(central);
+    captions_.Text(open, QT_TRANSLATE_NOOP("InputForm", "&Open Previously Saved Reading"));
     open->setObjectName(QStringLiteral("cmdOpen"));
     open->setAutoDefault(true);
     layout->addWidget(open, 0, Qt::AlignLeft);
@@ -95,19 +97,19 @@ InputForm::InputForm(TirovaneApp& app)
     auto* linkLayout = new QVBoxLayout(links);
     linkLayout->setContentsMargins(0, 0, 0, 0);
     linkLayout->setSpacing(2);
-    auto* home = new LinkLabel(
-        QStringLiteral("Visit the Tirovane home page for detailed advice and consultation."),
-        links);
+    auto* home = new LinkLabel(QString(), links);
+    captions_.Text(home, QT_TRANSLATE_NOOP("InputForm", "Visit the Tirovane home page for "
+                                                        "detailed advice and consultation."));
     home->setObjectName(QStringLiteral("lblHomePage"));
-    auto* reseller = new LinkLabel(
-        QStringLiteral("Get this software fully branded for your website. Click here for more "
-                       "details."),
-        links);
+    auto* reseller = new LinkLabel(QString(), links);
+    captions_.Text(reseller, QT_TRANSLATE_NOOP("InputForm", "Get this software fully branded for "
+                                                            "your website. Click here for more "
+                                                            "details."));
     reseller->setObjectName(QStringLiteral("lblFullBrand"));
-    auto* cobrand = new LinkLabel(
-        QStringLiteral(
-            "Co-brand this software for your own web site. Click here for more details."),
-        links);
+    auto* cobrand = new LinkLabel(QString(), links);
+    captions_.Text(cobrand, QT_TRANSLATE_NOOP("InputForm", "Co-brand this software for your own "
+                                                           "web site. Click here for more "
+                                                           "details."));
     cobrand->setObjectName(QStringLiteral("lblCobrand"));
     // Each link on one line: the window is as wide as the longest.
     for (LinkLabel* link : {home, reseller, cobrand}) {
@@ -126,8 +128,10 @@ InputForm::InputForm(TirovaneApp& app)
 
 QGroupBox* InputForm::BuildPerson(int i) {
     PersonControls& p = people_[i];
-    p.Frame = new QGroupBox(i == 0 ? QStringLiteral("Your Personal Details")
-                                   : QStringLiteral("Your Partner's Personal Details"));
+    p.Frame = new QGroupBox;
+    captions_.Title(p.Frame, i == 0
+                                 ? QT_TRANSLATE_NOOP("InputForm", "Your Personal Details")
+                                 : QT_TRANSLATE_NOOP("InputForm", "Your Partner's Personal Details"));
     p.Frame->setObjectName(Indexed("fraMain", i));
     QWidget* f = p.Frame;
 
@@ -159,45 +163,48 @@ QGroupBox* InputForm::BuildPerson(int i) {
     // What a screen reader says for each box; the lists and boxes that
     // share one row of the form get names of their own.
     const std::pair<QWidget*, const char*> spoken[] = {
-        {p.Name, "Name"},
-        {p.Date, "Day of birth"},
-        {p.Month, "Month of birth"},
-        {p.Year, "Year of birth"},
-        {p.Hour, "Hour of birth"},
-        {p.Minute, "Minute of birth"},
-        {p.City, "City"},
-        {p.State, "State"},
-        {p.Country, "Country"},
-        {p.LatDeg, "Latitude degrees"},
-        {p.LatMin, "Latitude minutes"},
-        {p.LonDeg, "Longitude degrees"},
-        {p.LonMin, "Longitude minutes"},
-        {p.TimeZone, "Time Zone"},
+        {p.Name, QT_TRANSLATE_NOOP("InputForm", "Name")},
+        {p.Date, QT_TRANSLATE_NOOP("InputForm", "Day of birth")},
+        {p.Month, QT_TRANSLATE_NOOP("InputForm", "Month of birth")},
+        {p.Year, QT_TRANSLATE_NOOP("InputForm", "Year of birth")},
+        {p.Hour, QT_TRANSLATE_NOOP("InputForm", "Hour of birth")},
+        {p.Minute, QT_TRANSLATE_NOOP("InputForm", "Minute of birth")},
+        {p.City, QT_TRANSLATE_NOOP("InputForm", "City")},
+        {p.State, QT_TRANSLATE_NOOP("InputForm", "State")},
+        {p.Country, QT_TRANSLATE_NOOP("InputForm", "Country")},
+        {p.LatDeg, QT_TRANSLATE_NOOP("InputForm", "Latitude degrees")},
+        {p.LatMin, QT_TRANSLATE_NOOP("InputForm", "Latitude minutes")},
+        {p.LonDeg, QT_TRANSLATE_NOOP("InputForm", "Longitude degrees")},
+        {p.LonMin, QT_TRANSLATE_NOOP("InputForm", "Longitude minutes")},
+        {p.TimeZone, QT_TRANSLATE_NOOP("InputForm", "Time Zone")},
     };
     for (const auto& [widget, name] : spoken) {
-        widget->setAccessibleName(QString::fromLatin1(name));
+        captions_.AccessibleName(widget, name);
         // On Linux a list is announced by its current entry: its description
         // says which list it is.
         if (qobject_cast<QComboBox*>(widget)) {
-            widget->setAccessibleDescription(QString::fromLatin1(name));
+            captions_.AccessibleDescription(widget, name);
         }
     }
 
     // Each person's North/South and East/West pairs are groups of their own;
     // the four buttons of each kind share one array across both people.
-    const auto option = [&](const char* name, int element, const char* caption) {
-        auto* button = new QRadioButton(QString::fromLatin1(caption), f);
+    const auto option = [&](const char* name, int element, const char* caption,
+                            const char* description) {
+        auto* button = new QRadioButton(f);
         button->setObjectName(Indexed(name, element));
+        captions_.Text(button, caption);
+        captions_.AccessibleDescription(button, description);
         return button;
     };
-    p.North = option("optLat", 2 * i, "North");
-    p.South = option("optLat", 2 * i + 1, "South");
-    p.East = option("optLong", 2 * i, "East");
-    p.West = option("optLong", 2 * i + 1, "West");
-    p.North->setAccessibleDescription(QStringLiteral("Latitude"));
-    p.South->setAccessibleDescription(QStringLiteral("Latitude"));
-    p.East->setAccessibleDescription(QStringLiteral("Longitude"));
-    p.West->setAccessibleDescription(QStringLiteral("Longitude"));
+    p.North = option("optLat", 2 * i, QT_TRANSLATE_NOOP("InputForm", "North"),
+                     QT_TRANSLATE_NOOP("InputForm", "Latitude"));
+    p.South = option("optLat", 2 * i + 1, QT_TRANSLATE_NOOP("InputForm", "South"),
+                     QT_TRANSLATE_NOOP("InputForm", "Latitude"));
+    p.East = option("optLong", 2 * i, QT_TRANSLATE_NOOP("InputForm", "East"),
+                    QT_TRANSLATE_NOOP("InputForm", "Longitude"));
+    p.West = option("optLong", 2 * i + 1, QT_TRANSLATE_NOOP("InputForm", "West"),
+                    QT_TRANSLATE_NOOP("InputForm", "Longitude"));
     auto* latitudeGroup = new QButtonGroup(f);
     latitudeGroup->addButton(p.North);
     latitudeGroup->addButton(p.South);
@@ -205,9 +212,12 @@ QGroupBox* InputForm::BuildPerson(int i) {
     longitudeGroup->addButton(p.East);
     longitudeGroup->addButton(p.West);
 
-    p.Dst = new QCheckBox(QStringLiteral("Daylight Saving Time"), f);
+    p.Dst = new QCheckBox(f);
+    captions_.Text(p.Dst, QT_TRANSLATE_NOOP("InputForm", "Daylight Saving Time"));
     p.Dst->setObjectName(Indexed("chkDST", i));
-    p.LookUp = new QPushButton(QStringLiteral("Click here to find Latitude && Longitude"), f);
+    p.LookUp = new QPushButton(f);
+    captions_.Text(p.LookUp,
+                   QT_TRANSLATE_NOOP("InputForm", "Click here to find Latitude && Longitude"));
     p.LookUp->setObjectName(i == 0 ? QStringLiteral("Command1") : QStringLiteral("Command3"));
 
     auto* form = new QFormLayout(f);
@@ -215,39 +225,54 @@ QGroupBox* InputForm::BuildPerson(int i) {
     form->setHorizontalSpacing(12);
     form->setVerticalSpacing(8);
     form->setContentsMargins(14, 14, 14, 14);
-    form->addRow(QStringLiteral("Name"), p.Name);
-    form->addRow(QStringLiteral("Date of Birth"), Row({p.Date, p.Month, p.Year}, {}, f));
-    form->addRow(QStringLiteral("Time of Birth"),
-                 Row({p.Hour, p.Minute}, QStringLiteral("HH/MM"), f));
+    // A caption of the form, the label of the field after it.
+    const auto caption = [&](const char* source, QWidget* buddy = nullptr) {
+        auto* label = new QLabel(f);
+        captions_.Text(label, source);
+        if (buddy != nullptr) {
+            label->setBuddy(buddy);
+        }
+        return label;
+    };
+    form->addRow(caption(QT_TRANSLATE_NOOP("InputForm", "Name"), p.Name), p.Name);
+    form->addRow(caption(QT_TRANSLATE_NOOP("InputForm", "Date of Birth"), p.Date),
+                 Row({p.Date, p.Month, p.Year}, f));
+    form->addRow(caption(QT_TRANSLATE_NOOP("InputForm", "Time of Birth"), p.Hour),
+                 Row({p.Hour, p.Minute, caption(QT_TRANSLATE_NOOP("InputForm", "HH/MM"))}, f));
     AddPlaceFinder(i, *form);
-    form->addRow(QStringLiteral("City"), p.City);
-    form->addRow(QStringLiteral("State"), p.State);
-    form->addRow(QStringLiteral("Country"), p.Country);
-    form->addRow(
-        QStringLiteral("Latitude"),
-        Row({p.LatDeg, p.LatMin, new QLabel(QStringLiteral("DEG/MIN"), f), p.North, p.South}, {},
-            f));
-    form->addRow(
-        QStringLiteral("Longitude"),
-        Row({p.LonDeg, p.LonMin, new QLabel(QStringLiteral("DEG/MIN"), f), p.East, p.West}, {}, f));
-    form->addRow(QStringLiteral("Time Zone"), p.TimeZone);
+    form->addRow(caption(QT_TRANSLATE_NOOP("InputForm", "City"), p.City), p.City);
+    form->addRow(caption(QT_TRANSLATE_NOOP("InputForm", "State"), p.State), p.State);
+    form->addRow(caption(QT_TRANSLATE_NOOP("InputForm", "Country"), p.Country), p.Country);
+    form->addRow(caption(QT_TRANSLATE_NOOP("InputForm", "Latitude"), p.LatDeg),
+                 Row({p.LatDeg, p.LatMin, caption(QT_TRANSLATE_NOOP("InputForm", "DEG/MIN")),
+                      p.North, p.South},
+                     f));
+    form->addRow(caption(QT_TRANSLATE_NOOP("InputForm", "Longitude"), p.LonDeg),
+                 Row({p.LonDeg, p.LonMin, caption(QT_TRANSLATE_NOOP("InputForm", "DEG/MIN")),
+                      p.East, p.West},
+                     f));
+    form->addRow(caption(QT_TRANSLATE_NOOP("InputForm", "Time Zone"), p.TimeZone), p.TimeZone);
     form->addRow(QString(), p.PlaceZone);
     form->addRow(QString(), p.Dst);
-    form->addRow(QString(), Row({p.LookUp}, {}, f));
+    form->addRow(QString(), Row({p.LookUp}, f));
 
-    auto* command = new QPushButton(
-        i == 0 ? QStringLiteral("&Next") : QStringLiteral("&Get Manglik Matching Reading"), f);
+    auto* command = new QPushButton(f);
+    captions_.Text(command, i == 0
+                                ? QT_TRANSLATE_NOOP("InputForm", "&Next")
+                                : QT_TRANSLATE_NOOP("InputForm", "&Get Manglik Matching Reading"));
     command->setObjectName(i == 0 ? QStringLiteral("cmdNext") : QStringLiteral("cmdCalculate"));
     command->setDefault(false);
     if (i == 0) {
-        form->addRow(QString(), Row({command}, {}, f));
+        form->addRow(QString(), Row({command}, f));
     } else {
         // The way back to the first person's details without computing.
-        auto* back = new QPushButton(QStringLiteral("&Back"), f);
+        auto* back = new QPushButton(f);
+        captions_.Text(back, QT_TRANSLATE_NOOP("InputForm", "&Back"));
         back->setObjectName(QStringLiteral("cmdPrevious"));
-        back->setAccessibleDescription(QStringLiteral("Back to your personal details"));
+        captions_.AccessibleDescription(
+            back, QT_TRANSLATE_NOOP("InputForm", "Back to your personal details"));
         connect(back, &QPushButton::clicked, this, [this] { BringFrameToFront(FirstPerson); });
-        form->addRow(QString(), Row({back, command}, {}, f));
+        form->addRow(QString(), Row({back, command}, f));
     }
     // The Tab key follows the form from top to bottom.
     std::vector<QWidget*> order = {p.Name,   p.Date,  p.Month,    p.Year,    p.Hour,
@@ -278,19 +303,27 @@ QGroupBox* InputForm::BuildPerson(int i) {
 
 void InputForm::BuildMenus() {
     QMenuBar* bar = menuBar();
-    const auto action = [](QMenu* menu, const char* name, const char* caption) {
-        QAction* a = menu->addAction(QString::fromLatin1(caption));
+    const auto action = [this](QMenu* menu, const char* name, const char* caption) {
+        QAction* a = menu->addAction(QString());
         a->setObjectName(QString::fromLatin1(name));
+        captions_.Text(a, caption);
         return a;
     };
-    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    QMenu* file = captions_.Title(bar->addMenu(QString()), QT_TRANSLATE_NOOP("InputForm", "&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    connect(action(file, "mnuCalculate", "Get My &Rasi Chart"), &QAction::triggered, this,
-            &InputForm::mnuCalculate_Click);
+    connect(action(file, "mnuCalculate", QT_TRANSLATE_NOOP("InputForm", "Get My &Rasi Chart")),
+            &QAction::triggered, this, &InputForm::mnuCalculate_Click);
     file->addSeparator();
-    connect(action(file, "mnuExit", "&Exit"), &QAction::triggered, this, &InputForm::mnuExit_Click);
+    connect(action(file, "mnuExit", QT_TRANSLATE_NOOP("InputForm", "&Exit")), &QAction::triggered,
+            this, &InputForm::mnuExit_Click);
 
-    app_.AddHelpMenus(bar, QStringLiteral("Donate"));
+    // Language: English and every shipped language, each in its own script.
+    QMenu* language =
+        captions_.Title(bar->addMenu(QString()), QT_TRANSLATE_NOOP("InputForm", "&Language"));
+    language->setObjectName(QStringLiteral("mnuLanguage"));
+    app_.AddLanguageEntries(language);
+
+    app_.AddHelpMenus(bar, captions_, QT_TRANSLATE_NOOP("Menus", "Donate"));
 }
 
 void InputForm::Form_Load() {
@@ -300,8 +333,7 @@ void InputForm::Form_Load() {
             p.Date->addItem(QString::number(d));
         }
         for (int month = 1; month <= 12; ++month) {
-            const std::string_view name = MonthName(month);
-            p.Month->addItem(QString::fromLatin1(name.data(), qsizetype(name.size())));
+            p.Month->addItem(QString());
         }
         for (int y = FirstYear; y <= LastYear; ++y) {
             p.Year->addItem(QString::number(y));
@@ -312,8 +344,8 @@ void InputForm::Form_Load() {
         for (int m = 0; m <= 59; ++m) {
             p.Minute->addItem(QString::number(m));
         }
-        for (const ZoneRow& zone : tables.Zones) {
-            p.TimeZone->addItem(QString::fromUtf8(zone.Label.data(), qsizetype(zone.Label.size())));
+        for (std::size_t row = 0; row < tables.Zones.size(); ++row) {
+            p.TimeZone->addItem(QString());
         }
         for (QComboBox* list : {p.Date, p.Month, p.Year, p.Hour, p.Minute, p.TimeZone}) {
             list->setCurrentIndex(0);
@@ -321,7 +353,31 @@ void InputForm::Form_Load() {
         p.North->setChecked(true);
         p.East->setChecked(true);
     }
+    WriteListTexts();
     BringFrameToFront(0);
+}
+
+void InputForm::WriteListTexts() {
+    const texts::Words& words = CurrentWords();
+    for (PersonControls& p : people_) {
+        for (int month = 1; month <= 12; ++month) {
+            p.Month->setItemText(month - 1, QString::fromStdString(texts::MonthName(month, words)));
+        }
+        for (int row = 0; row < p.TimeZone->count(); ++row) {
+            p.TimeZone->setItemText(row, QString::fromStdString(texts::ZoneLabel(row, words)));
+        }
+    }
+}
+
+void InputForm::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        captions_.Apply();
+        WriteListTexts();
+        for (int i = 0; i < 2; ++i) {
+            UpdatePlaceTime(i);
+        }
+    }
+    QMainWindow::changeEvent(event);
 }
 
 void InputForm::BringFrameToFront(int index) {
@@ -399,7 +455,9 @@ bool InputForm::ValidateInput(int i) {
     if (!failure) {
         return true;
     }
-    app_.System().ShowMessage(std::string(failure->Message), MessageTitle,
+    app_.System().ShowMessage(
+        QCoreApplication::translate("Validation", failure->Message.data()).toStdString(),
+        MessageTitle,
                               failure->Icon == MessageIcon::Error ? MessageKind::Error
                                                                   : MessageKind::Information,
                               MessageButtons::Ok);
@@ -444,7 +502,9 @@ bool InputForm::ValidateInput(int i) {
 
 void InputForm::ReportRefused(FilteredLineEdit& box) {
     const bool letters = box.FilterKind() == FilteredLineEdit::Kind::Letters;
-    app_.System().ShowMessage(letters ? "Please enter only letters" : "Please enter only numbers",
+    const char* message = letters ? QT_TRANSLATE_NOOP("Validation", "Please enter only letters")
+                                  : QT_TRANSLATE_NOOP("Validation", "Please enter only numbers");
+    app_.System().ShowMessage(QCoreApplication::translate("Validation", message).toStdString(),
                               MessageTitle, MessageKind::Error, MessageButtons::Ok);
     if (letters) {
         box.setFocus();
@@ -452,22 +512,23 @@ void InputForm::ReportRefused(FilteredLineEdit& box) {
 }
 
 void InputForm::ShowError(const char* message, QWidget* focus) {
-    app_.System().ShowMessage(message, MessageTitle, MessageKind::Error, MessageButtons::Ok);
+    app_.System().ShowMessage(captions_.Tr(message).toStdString(), MessageTitle, MessageKind::Error,
+                              MessageButtons::Ok);
     focus->setFocus();
 }
 
 void InputForm::FindPlace(int i) {
     const PersonControls& p = people_[i];
     if (p.City->text().isEmpty()) {
-        ShowError("Please Enter City", p.City);
+        ShowError(QT_TRANSLATE_NOOP("InputForm", "Please Enter City"), p.City);
         return;
     }
     if (p.State->text().isEmpty()) {
-        ShowError("Please Enter State", p.State);
+        ShowError(QT_TRANSLATE_NOOP("InputForm", "Please Enter State"), p.State);
         return;
     }
     if (p.Country->text().isEmpty()) {
-        ShowError("Please Enter Country", p.Country);
+        ShowError(QT_TRANSLATE_NOOP("InputForm", "Please Enter Country"), p.Country);
         return;
     }
     const QString phrase = p.City->text() + u' ' + p.State->text() + u' ' + p.Country->text() +
@@ -514,17 +575,18 @@ void InputForm::AddPlaceFinder(int i, QFormLayout& form) {
     p.Place->setObjectName(Indexed("txtBirthPlace", i));
     p.PlaceZone = NamedLabel(Indexed("lblPlaceZone", i), QString(), p.Frame);
     p.PlaceZone->setWordWrap(true);
-    p.PlaceZone->setAccessibleName(QStringLiteral("Time zone used"));
-    form.addRow(QStringLiteral("Birth place"), p.Place);
-    if (auto* label = qobject_cast<QLabel*>(form.labelForField(p.Place))) {
-        label->setBuddy(p.Place);
-    }
+    captions_.AccessibleName(p.PlaceZone, QT_TRANSLATE_NOOP("InputForm", "Time zone used"));
+    auto* placeCaption = new QLabel(p.Frame);
+    captions_.Text(placeCaption, QT_TRANSLATE_NOOP("InputForm", "Birth place"));
+    placeCaption->setBuddy(p.Place);
+    form.addRow(placeCaption, p.Place);
 
     connect(p.Place, &PlaceFinder::placeChosen, this,
             [this, i](const atlas::Place& place) { PlaceChosen(i, place); });
     connect(p.Place, &PlaceFinder::atlasMissing, this, [this, i](const QString& reason) {
-        people_[i].PlaceZone->setText(QStringLiteral("The list of places cannot be read: ") +
-                                      reason);
+        people_[i].PlaceZone->setText(
+            captions_.Tr(QT_TRANSLATE_NOOP("InputForm", "The list of places cannot be read: %1"))
+                .arg(reason));
     });
     // Date and time choose the offset; a zone or daylight saving set by the
     // user stays as set.

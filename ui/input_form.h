@@ -4,6 +4,7 @@
 #include "app/person_form.h"
 #include "app/validation.h"
 #include "atlas/atlas.h"
+#include "ui/captions.h"
 
 #include <QMainWindow>
 #include <array>
@@ -59,6 +60,8 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A new language: every caption, the months and the zones again.
+    void changeEvent(QEvent* event) override;
 
 private:
     struct PersonControls {
@@ -98,6 +101,9 @@ private:
     QGroupBox* BuildPerson(int index);
     void BuildMenus();
     void Form_Load();
+    // The month names and the zone labels of both people's lists, in the
+    // language in use; the selections stay.
+    void WriteListTexts();
     void FindPlace(int index);
     void ReportRefused(FilteredLineEdit& box);
     void ShowError(const char* message, QWidget* focus);
@@ -106,6 +112,7 @@ private:
     void UpdatePlaceTime(int index);
 
     TirovaneApp& app_;
+    Captions captions_{"InputForm"};
     QStackedWidget* frames_ = nullptr;
     std::array<PersonControls, 2> people_;
     std::unique_ptr<atlas::LazyAtlas> atlas_;

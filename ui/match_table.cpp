@@ -1,6 +1,9 @@
 #include "ui/match_table.h"
 
+#include "output/qt_words.h"
 #include "ui/widgets.h"
+
+#include <QEvent>
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -19,9 +22,9 @@ const char* const CellNames[] = {"lblMatchFirst", "lblMatchPartner", "lblMatchPo
 
 } // namespace
 
-MatchTable::MatchTable(QWidget* parent) : QGroupBox(QStringLiteral("36-Point Match"), parent) {
+MatchTable::MatchTable(QWidget* parent) : QGroupBox(parent) {
     setObjectName(QStringLiteral("fraAshtakoota"));
-    setAccessibleName(title());
+    captions_.Title(this, QT_TRANSLATE_NOOP("Matching", "36-Point Match"));
 
     auto* layout = new QHBoxLayout(this);
     layout->setSpacing(24);
@@ -30,39 +33,51 @@ MatchTable::MatchTable(QWidget* parent) : QGroupBox(QStringLiteral("36-Point Mat
     grid->setHorizontalSpacing(18);
     grid->setVerticalSpacing(2);
     for (int c = 0; c < 5; ++c) {
-        QLabel* heading = NamedLabel(QStringLiteral("lblMatchHeading_%1").arg(c),
-                                     QString::fromLatin1(MatchTableHeadings[c]), this);
+        QLabel* heading =
+            NamedLabel(QStringLiteral("lblMatchHeading_%1").arg(c), QString(), this);
+        captions_.Text(heading, texts::MatchTableHeadings[static_cast<std::size_t>(c)]);
         heading->setFont(WindowFont(9, true));
         grid->addWidget(heading, 0, c, c >= 3 ? Qt::AlignRight : Qt::AlignLeft);
     }
+    // A cell is announced by its part and its column: "Varna First person".
+    const auto cellName = [this](const char* part, const char* column) {
+        return captions_.Tr(QT_TRANSLATE_NOOP("Matching", "%1 %2"))
+            .arg(captions_.Tr(part), captions_.Tr(column));
+    };
     for (int k = 0; k < matching::KootaCount; ++k) {
         const auto koota = static_cast<matching::Koota>(k);
-        const QString name = QString::fromLatin1(matching::KootaName(koota).data(),
-                                                 matching::KootaName(koota).size());
-        grid->addWidget(NamedLabel(QStringLiteral("lblMatchKoota_%1").arg(k), name, this), k + 1,
-                        0);
+        const char* name = matching::KootaName(koota).data();
+        grid->addWidget(captions_.Text(NamedLabel(QStringLiteral("lblMatchKoota_%1").arg(k),
+                                                  QString(), this),
+                                       name),
+                        k + 1, 0);
         for (int c = 0; c < 3; ++c) {
             QLabel* cell =
                 NamedLabel(QStringLiteral("%1_%2").arg(QLatin1String(CellNames[c])).arg(k),
                            QStringLiteral("-"), this);
-            cell->setAccessibleName(name + QLatin1Char(' ') +
-                                    QString::fromLatin1(MatchTableHeadings[c + 1]));
+            const char* column = texts::MatchTableHeadings[static_cast<std::size_t>(c + 1)];
+            captions_.Set(name, [cell, cellName, name, column](const QString&) {
+                cell->setAccessibleName(cellName(name, column));
+            });
             grid->addWidget(cell, k + 1, c + 1, c == 2 ? Qt::AlignRight : Qt::AlignLeft);
             cells_[k][c] = cell;
         }
         QLabel* maximum = NamedLabel(QStringLiteral("lblMatchMaximum_%1").arg(k),
-                                     Qt8(PointsText(matching::KootaMaximum(koota))), this);
-        maximum->setAccessibleName(name + QStringLiteral(" Maximum"));
+                                     Qt8(texts::PointsText(matching::KootaMaximum(koota))), this);
+        captions_.Set(name, [maximum, cellName, name](const QString&) {
+            maximum->setAccessibleName(
+                cellName(name, texts::MatchTableHeadings[texts::MatchTableHeadings.size() - 1]));
+        });
         grid->addWidget(maximum, k + 1, 4, Qt::AlignRight);
     }
     const int totalRow = matching::KootaCount + 1;
-    QLabel* totalCaption =
-        NamedLabel(QStringLiteral("lblMatchTotalCaption"), QStringLiteral("Total"), this);
+    QLabel* totalCaption = NamedLabel(QStringLiteral("lblMatchTotalCaption"), QString(), this);
+    captions_.Text(totalCaption, texts::TotalCaption);
     totalCaption->setFont(WindowFont(9, true));
     grid->addWidget(totalCaption, totalRow, 0);
     total_ = NamedLabel(QStringLiteral("lblMatchTotal"), QStringLiteral("-"), this);
     total_->setFont(WindowFont(9, true));
-    total_->setAccessibleName(QStringLiteral("Total points"));
+    captions_.AccessibleName(total_, QT_TRANSLATE_NOOP("Matching", "Total points"));
     grid->addWidget(total_, totalRow, 3, Qt::AlignRight);
     QLabel* most = NamedLabel(QStringLiteral("lblMatchTotalMaximum"), QStringLiteral("36"), this);
     most->setFont(WindowFont(9, true));
@@ -75,14 +90,15 @@ MatchTable::MatchTable(QWidget* parent) : QGroupBox(QStringLiteral("36-Point Mat
     verdict_ = NamedLabel(QStringLiteral("lblMatchVerdict"), QStringLiteral("-"), this);
     verdict_->setFont(WindowFont(9, true));
     verdict_->setWordWrap(true);
-    verdict_->setAccessibleName(QStringLiteral("Match verdict"));
+    captions_.AccessibleName(verdict_, QT_TRANSLATE_NOOP("Matching", "Match verdict"));
     nadiDosha_ = NamedLabel(QStringLiteral("lblNadiDosha"), QStringLiteral("-"), this);
-    nadiDosha_->setAccessibleName(QStringLiteral("Nadi dosha"));
+    captions_.AccessibleName(nadiDosha_, QT_TRANSLATE_NOOP("Matching", "Nadi dosha"));
     bhakootDosha_ = NamedLabel(QStringLiteral("lblBhakootDosha"), QStringLiteral("-"), this);
-    bhakootDosha_->setAccessibleName(QStringLiteral("Bhakoot dosha"));
-    QLabel* roles = NamedLabel(
-        QStringLiteral("lblMatchRoles"),
-        QString::fromLatin1(matching::RoleSentence.data(), matching::RoleSentence.size()), this);
+    captions_.AccessibleName(bhakootDosha_, QT_TRANSLATE_NOOP("Matching", "Bhakoot dosha"));
+    QLabel* roles = NamedLabel(QStringLiteral("lblMatchRoles"), QString(), this);
+    captions_.Set(nullptr, [roles](const QString&) {
+        roles->setText(Qt8(texts::MatchTableTextsOf(matching::Ashtakoota{}, CurrentWords()).Roles));
+    });
     roles->setWordWrap(true);
     summary->addWidget(verdict_);
     summary->addWidget(nadiDosha_);
@@ -92,9 +108,16 @@ MatchTable::MatchTable(QWidget* parent) : QGroupBox(QStringLiteral("36-Point Mat
     layout->addLayout(summary, 1);
 }
 
-void MatchTable::SetMatch(const MatchTableTexts& texts) {
+void MatchTable::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        captions_.Apply();
+    }
+    QGroupBox::changeEvent(event);
+}
+
+void MatchTable::SetMatch(const texts::MatchTableTexts& texts) {
     for (int k = 0; k < matching::KootaCount; ++k) {
-        const MatchRowTexts& row = texts.Rows[static_cast<std::size_t>(k)];
+        const texts::MatchRowTexts& row = texts.Rows[static_cast<std::size_t>(k)];
         cells_[k][0]->setText(Qt8(row.First));
         cells_[k][1]->setText(Qt8(row.Partner));
         cells_[k][2]->setText(Qt8(row.Points));

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/pair_match.h"
+#include "texts/match_texts.h"
+#include "ui/captions.h"
 
 #include <QGroupBox>
 #include <array>
@@ -17,11 +19,15 @@ class MatchTable : public QGroupBox {
 public:
     explicit MatchTable(QWidget* parent = nullptr);
 
-    void SetMatch(const MatchTableTexts& texts);
+    void SetMatch(const texts::MatchTableTexts& texts);
     // Every value back to "-", as before a reading.
     void Clear();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    Captions captions_{"Matching"};
     // Per part: the first person's and the partner's attribute, the points.
     std::array<std::array<QLabel*, 3>, matching::KootaCount> cells_{};
     QLabel* total_ = nullptr;

@@ -1,6 +1,10 @@
 #include "ui/result_form.h"
 
-#include "app/result_texts.h"
+#include "output/qt_words.h"
+#include "texts/chart_texts.h"
+#include "texts/match_texts.h"
+#include "texts/result_lines.h"
+#include "texts/result_texts.h"
 #include "ui/application.h"
 #include "ui/match_table.h"
 #include "ui/north_chart.h"
@@ -28,11 +32,9 @@ QString Qt8(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-QGroupBox* Group(const QString& name, const QString& caption, QWidget* parent) {
-    auto* group = new QGroupBox(caption, parent);
+QGroupBox* Group(const QString& name, QWidget* parent) {
+    auto* group = new QGroupBox(parent);
     group->setObjectName(name);
-    // Each panel is announced by its own caption, as shown ("&&" shows "&").
-    group->setAccessibleName(QString(caption).replace(QStringLiteral("&&"), QStringLiteral("&")));
     return group;
 }
 
@@ -58,9 +60,14 @@ ResultForm::ResultForm(TirovaneApp& app, QWidget* parent) : QWidget(parent), app
     layout->addWidget(engine_);
     tabs_ = new QTabBar(this);
     tabs_->setObjectName(QStringLiteral("TS"));
-    tabs_->addTab(QStringLiteral("Your Details"));
-    tabs_->addTab(QStringLiteral("Your Partner's Details"));
-    tabs_->addTab(QStringLiteral("Manglik Matching"));
+    const std::array<const char*, 3> tabs = {QT_TRANSLATE_NOOP("Result", "Your Details"),
+                                             QT_TRANSLATE_NOOP("Result", "Your Partner's Details"),
+                                             QT_TRANSLATE_NOOP("Result", "Manglik Matching")};
+    for (int k = 0; k < 3; ++k) {
+        tabs_->addTab(QString());
+        captions_.Set(tabs[static_cast<std::size_t>(k)],
+                      [this, k](const QString& text) { tabs_->setTabText(k, text); });
+    }
     tabs_->setExpanding(false);
     layout->addWidget(tabs_);
 
@@ -84,49 +91,53 @@ QWidget* ResultForm::BuildPersonPage(int person) {
     grid->setHorizontalSpacing(12);
     grid->setVerticalSpacing(8);
 
-    QGroupBox* details =
-        Group(QStringLiteral("Frame2_%1").arg(person), QStringLiteral("Personal Details"), frame);
+    QGroupBox* details = captions_.Title(Group(QStringLiteral("Frame2_%1").arg(person), frame),
+                                         QT_TRANSLATE_NOOP("Result", "Personal Details"));
     auto* detailsLayout = new QVBoxLayout(details);
     detailsLayout->setSpacing(4);
     const char* const detailNames[] = {"lblName",      "lblDOB",  "lblTOB",   "lblLatitude",
                                        "lblLongitude", "lblCity", "lblState", "lblCountry"};
     for (int k = 0; k < 8; ++k) {
         page.Details[k] = NamedLabel(QLatin1String(detailNames[k]) + suffix, QString(), details);
-        page.Details[k]->setAccessibleDescription(QStringLiteral("Personal Details"));
+        captions_.AccessibleDescription(page.Details[k],
+                                        QT_TRANSLATE_NOOP("Result", "Personal Details"));
         detailsLayout->addWidget(page.Details[k]);
     }
     detailsLayout->addStretch(1);
 
-    QGroupBox* planets = Group(QStringLiteral("fraWestern_%1").arg(person),
-                               QStringLiteral("Vedic Planetary Position"), frame);
+    QGroupBox* planets =
+        captions_.Title(Group(QStringLiteral("fraWestern_%1").arg(person), frame),
+                        QT_TRANSLATE_NOOP("Result", "Vedic Planetary Position"));
     auto* planetGrid = new QGridLayout(planets);
     planetGrid->setVerticalSpacing(4);
     planetGrid->setHorizontalSpacing(14);
     for (int b = 0; b < 7; ++b) {
         const int nameIndex = person == 0 ? b : 31 - b;
-        planetGrid->addWidget(NamedLabel(QStringLiteral("PlanetName_%1").arg(nameIndex),
-                                         QString::fromLatin1(PlanetCaptions[b]), planets),
-                              b, 0);
+        planetGrid->addWidget(
+            captions_.Text(NamedLabel(QStringLiteral("PlanetName_%1").arg(nameIndex), QString(),
+                                      planets),
+                           texts::PlanetCaptions[b]),
+            b, 0);
         page.Planets[b] =
             NamedLabel(QStringLiteral("Planet%1_%2").arg(suffix).arg(b), QString(), planets);
-        page.Planets[b]->setAccessibleDescription(QString::fromLatin1(PlanetCaptions[b]));
+        captions_.AccessibleDescription(page.Planets[b], texts::PlanetCaptions[b]);
         planetGrid->addWidget(page.Planets[b], b, 1);
     }
     planetGrid->setRowStretch(7, 1);
 
-    QGroupBox* vedic = Group(QStringLiteral("fraVedic_%1").arg(person),
-                             QStringLiteral("Other Vedic Details"), frame);
+    QGroupBox* vedic = captions_.Title(Group(QStringLiteral("fraVedic_%1").arg(person), frame),
+                                       QT_TRANSLATE_NOOP("Result", "Other Vedic Details"));
     auto* vedicGrid = new QGridLayout(vedic);
     vedicGrid->setVerticalSpacing(4);
     vedicGrid->setHorizontalSpacing(14);
     const char* const vedicNames[] = {"lblAyanamsha", "lblLagna", "lblNakshatra",
                                       "lblPada",      "lblLord",  "lblRashi"};
     for (int k = 0; k < 7; ++k) {
-        vedicGrid->addWidget(new QLabel(QString::fromLatin1(VedicCaptions[k]), vedic), k, 0);
+        vedicGrid->addWidget(captions_.Text(new QLabel(vedic), texts::VedicCaptions[k]), k, 0);
         QLabel* value = k < 6 ? NamedLabel(QLatin1String(vedicNames[k]) + suffix, QString(), vedic)
                               : NamedLabel(QStringLiteral("lblLagnaPosition_%1").arg(person),
                                            QStringLiteral(" "), vedic);
-        value->setAccessibleDescription(QString::fromLatin1(VedicCaptions[k]));
+        captions_.AccessibleDescription(value, texts::VedicCaptions[k]);
         if (k < 6) {
             page.Vedic[k] = value;
         }
@@ -139,8 +150,9 @@ QWidget* ResultForm::BuildPersonPage(int person) {
     page.NorthChart->hide();
 
     // The interpretation and the effects take turns in one place.
-    page.Interpretation = Group(QStringLiteral("Frame1_%1").arg(person),
-                                QStringLiteral("Manglik Interpretation"), frame);
+    page.Interpretation =
+        captions_.Title(Group(QStringLiteral("Frame1_%1").arg(person), frame),
+                        QT_TRANSLATE_NOOP("Result", "Manglik Interpretation"));
     auto* interpretationLayout = new QVBoxLayout(page.Interpretation);
     interpretationLayout->setSpacing(8);
     auto* resultGroups = new QHBoxLayout;
@@ -148,22 +160,22 @@ QWidget* ResultForm::BuildPersonPage(int person) {
     interpretationLayout->addLayout(resultGroups);
     const int lagnaFrame = person == 0 ? 3 : 4;
     const int rashiFrame = person == 0 ? 2 : 5;
-    const auto resultGroup = [&](int frameIndex, const QString& caption, int first) {
-        QGroupBox* group =
-            Group(QStringLiteral("Frame1_%1").arg(frameIndex), caption, page.Interpretation);
+    const auto resultGroup = [&](int frameIndex, const char* caption, int first) {
+        QGroupBox* group = captions_.Title(
+            Group(QStringLiteral("Frame1_%1").arg(frameIndex), page.Interpretation), caption);
         auto* groupLayout = new QVBoxLayout(group);
         groupLayout->setSpacing(3);
         for (int k = first; k < first + 3; ++k) {
             page.Results[k] =
                 ResultLabel(QStringLiteral("lblResult%1_%2").arg(suffix).arg(k), group);
-            page.Results[k]->setAccessibleDescription(caption);
+            captions_.AccessibleDescription(page.Results[k], caption);
             groupLayout->addWidget(page.Results[k]);
             if (k == first + 1) {
                 const int which = first == 0 ? 0 : 1;
                 QLabel* why = NamedLabel(
                     QStringLiteral("lblCancelledBy%1_%2").arg(suffix).arg(which), QString(), group);
                 why->setWordWrap(true);
-                why->setAccessibleDescription(caption);
+                captions_.AccessibleDescription(why, caption);
                 why->hide();
                 page.Cancellations[which] = why;
                 groupLayout->addWidget(why);
@@ -172,33 +184,39 @@ QWidget* ResultForm::BuildPersonPage(int person) {
         groupLayout->addStretch(1);
         resultGroups->addWidget(group, 1);
     };
-    resultGroup(lagnaFrame, QStringLiteral("Ascendant (Lagna)"), 0);
-    resultGroup(rashiFrame, QStringLiteral("Moon Sign (Rashi)"), 3);
+    resultGroup(lagnaFrame, QT_TRANSLATE_NOOP("Result", "Ascendant (Lagna)"), 0);
+    resultGroup(rashiFrame, QT_TRANSLATE_NOOP("Result", "Moon Sign (Rashi)"), 3);
     page.CrossCheck =
         NamedLabel(QStringLiteral("lblCrossCheck%1").arg(suffix), QString(), page.Interpretation);
     page.CrossCheck->setWordWrap(true);
-    page.CrossCheck->setAccessibleName(QStringLiteral("Precise ephemeris notice"));
+    captions_.AccessibleName(page.CrossCheck,
+                             QT_TRANSLATE_NOOP("Result", "Precise ephemeris notice"));
     page.CrossCheck->hide();
     interpretationLayout->addWidget(page.CrossCheck);
-    page.PreciseChart = new QPushButton(QStringLiteral("View Precise Chart"), page.Interpretation);
+    page.PreciseChart = new QPushButton(page.Interpretation);
     page.PreciseChart->setObjectName(QStringLiteral("cmdPreciseChart%1").arg(suffix));
-    page.PreciseChart->setAccessibleName(QStringLiteral("View Precise Chart"));
+    captions_.Text(page.PreciseChart, QT_TRANSLATE_NOOP("Result", "View Precise Chart"));
+    captions_.AccessibleName(page.PreciseChart, QT_TRANSLATE_NOOP("Result", "View Precise Chart"));
     page.PreciseChart->hide();
     connect(page.PreciseChart, &QPushButton::clicked, this,
             [this, person] { app_.ShowPreciseChart(person); });
     interpretationLayout->addWidget(page.PreciseChart, 0, Qt::AlignLeft);
-    page.Results[6] = NamedLabel(QStringLiteral("lblResult%1_6").arg(suffix),
-                                 QString::fromLatin1(ConsultationAdvice), page.Interpretation);
+    page.Results[6] =
+        NamedLabel(QStringLiteral("lblResult%1_6").arg(suffix), QString(), page.Interpretation);
+    captions_.Text(page.Results[6], texts::ConsultationAdvice);
     page.Results[6]->setWordWrap(true);
     interpretationLayout->addWidget(page.Results[6]);
-    auto* home = new LinkLabel(QString::fromLatin1(HomePageInvitation), page.Interpretation);
+    auto* home = new LinkLabel(QString(), page.Interpretation);
+    captions_.Text(home, texts::HomePageInvitation);
     home->setObjectName(QStringLiteral("lblHomePage_%1").arg(person));
     connect(home, &LinkLabel::clicked, this, &ResultForm::lblHomePage_Click);
     interpretationLayout->addWidget(home);
     interpretationLayout->addStretch(1);
 
-    page.Effects = Group(person == 0 ? QStringLiteral("Frame4") : QStringLiteral("Frame3"),
-                         QStringLiteral("Effects && Remedies"), frame);
+    page.Effects =
+        captions_.Title(Group(person == 0 ? QStringLiteral("Frame4") : QStringLiteral("Frame3"),
+                              frame),
+                        QT_TRANSLATE_NOOP("Result", "Effects && Remedies"));
     auto* effectsLayout = new QVBoxLayout(page.Effects);
     page.EffectsText = new QTextEdit(page.Effects);
     page.EffectsText->setObjectName(person == 0 ? QStringLiteral("RichTextBox2")
@@ -212,8 +230,10 @@ QWidget* ResultForm::BuildPersonPage(int person) {
     auto* buttons = new QWidget(frame);
     auto* buttonLayout = new QHBoxLayout(buttons);
     buttonLayout->setContentsMargins(0, 0, 0, 0);
-    auto* showInterpretation = new QPushButton(QStringLiteral("Manglik Interpretation"), buttons);
-    auto* showEffects = new QPushButton(QStringLiteral("Effects && Remedies"), buttons);
+    auto* showInterpretation = new QPushButton(buttons);
+    auto* showEffects = new QPushButton(buttons);
+    captions_.Text(showInterpretation, QT_TRANSLATE_NOOP("Result", "Manglik Interpretation"));
+    captions_.Text(showEffects, QT_TRANSLATE_NOOP("Result", "Effects && Remedies"));
     showInterpretation->setObjectName(person == 0 ? QStringLiteral("Command3")
                                                   : QStringLiteral("Command1"));
     showEffects->setObjectName(person == 0 ? QStringLiteral("Command4")
@@ -266,16 +286,16 @@ QWidget* ResultForm::BuildMatchPage() {
     auto* interpretations = new QHBoxLayout;
     interpretations->setSpacing(16);
     layout->addLayout(interpretations);
-    const char* const captions[] = {"Lagna Manglik Interpretation",
-                                    "Chandra Manglik Interpretation"};
+    const char* const captions[] = {QT_TRANSLATE_NOOP("Result", "Lagna Manglik Interpretation"),
+                                    QT_TRANSLATE_NOOP("Result", "Chandra Manglik Interpretation")};
     for (int g = 0; g < 2; ++g) {
         QGroupBox* group =
-            Group(QStringLiteral("fraMatch_%1").arg(g), QString::fromLatin1(captions[g]), frame);
+            captions_.Title(Group(QStringLiteral("fraMatch_%1").arg(g), frame), captions[g]);
         auto* groupLayout = new QVBoxLayout(group);
         groupLayout->setSpacing(6);
         for (int k = 3 * g; k < 3 * g + 3; ++k) {
             interpretation_[k] = ResultLabel(QStringLiteral("lblInterpretation_%1").arg(k), group);
-            interpretation_[k]->setAccessibleDescription(QString::fromLatin1(captions[g]));
+            captions_.AccessibleDescription(interpretation_[k], captions[g]);
             groupLayout->addWidget(interpretation_[k]);
         }
         groupLayout->addStretch(1);
@@ -283,7 +303,8 @@ QWidget* ResultForm::BuildMatchPage() {
     }
     matchTable_ = new MatchTable(frame);
     layout->addWidget(matchTable_);
-    auto* home = new LinkLabel(QString::fromLatin1(HomePageInvitation), frame);
+    auto* home = new LinkLabel(QString(), frame);
+    captions_.Text(home, texts::HomePageInvitation);
     home->setObjectName(QStringLiteral("lblHomePage_2"));
     connect(home, &LinkLabel::clicked, this, &ResultForm::lblHomePage_Click);
     layout->addWidget(home);
@@ -300,7 +321,7 @@ void ResultForm::Form_Load(const Reading& reading) {
 }
 
 void ResultForm::WritePersonalDetails(int person, const BirthDetails& details) {
-    const PersonalDetailTexts t = PersonalDetails(details);
+    const texts::PersonalDetailTexts t = texts::PersonalDetails(details, CurrentWords());
     const std::array<const std::string*, 8> texts = {&t.Name,     &t.Birthdate, &t.BirthTime,
                                                      &t.Latitude, &t.Longitude, &t.City,
                                                      &t.State,    &t.Country};
@@ -311,17 +332,16 @@ void ResultForm::WritePersonalDetails(int person, const BirthDetails& details) {
 
 void ResultForm::WriteChart(int person, const PersonChart& chart) {
     PersonPage& page = people_[person];
+    const texts::ChartValueTexts values = texts::ChartValuesOf(chart, CurrentWords());
     for (int b = 0; b < 7; ++b) {
-        page.Planets[b]->setText(Qt8(chart.ChartPositions[b]));
+        page.Planets[b]->setText(Qt8(values.Positions[b]));
     }
-    const std::array<const std::string*, 6> vedic = {&chart.AyanamsaDisplay, &chart.LagnaName,
-                                                     &chart.MoonNakshatra,   &chart.PadaCount,
-                                                     &chart.NakshatraLord,   &chart.MoonSignName};
     for (int k = 0; k < 6; ++k) {
-        page.Vedic[k]->setText(Qt8(*vedic[k]));
+        page.Vedic[k]->setText(Qt8(values.Vedic[k]));
     }
-    page.Chart->SetCells(chart.ChartCells);
-    page.NorthChart->SetChart(chart.ChartCells, chart.AscendantSignIndex);
+    const ChartCellTexts cells = texts::ChartCellsOf(chart, CurrentWords());
+    page.Chart->SetCells(cells);
+    page.NorthChart->SetChart(cells, chart.AscendantSignIndex);
 }
 
 void ResultForm::SetChartStyle(ChartStyle style) {
@@ -331,7 +351,7 @@ void ResultForm::SetChartStyle(ChartStyle style) {
     }
 }
 
-void ResultForm::WriteManglikLines(int person, const ResultLines& lines) {
+void ResultForm::WriteManglikLines(int person, const texts::ResultLines& lines) {
     const auto& own = person == 0 ? lines.Male : lines.Female;
     for (int k = 0; k < 6; ++k) {
         SetWrappedText(people_[person].Results[k], Qt8(own[k]));
@@ -385,13 +405,13 @@ void ResultForm::ShowEngine(const PersonChart& chart) {
         engine_->hide();
         return;
     }
-    engine_->setText(Qt8(EngineNotice(chart)));
+    engine_->setText(Qt8(texts::EngineNotice(chart, CurrentWords())));
     engine_->show();
 }
 
 void ResultForm::WriteMatch(const std::optional<matching::Ashtakoota>& match) {
     if (match) {
-        matchTable_->SetMatch(MatchTableTextsOf(*match));
+        matchTable_->SetMatch(texts::MatchTableTextsOf(*match, CurrentWords()));
     } else {
         matchTable_->Clear();
     }
@@ -424,15 +444,10 @@ void ResultForm::ShowEffects(int person) {
     page.Interpretation->hide();
     page.Effects->show();
     // Every press inserts the whole text again at the insertion point.
+    ++page.EffectsCopies;
     QTextCursor cursor = page.EffectsText->textCursor();
     const int start = cursor.position();
-    for (const TextBlock& block : EffectsAndRemedies()) {
-        QTextCharFormat format;
-        format.setFontWeight(block.Bold ? QFont::Bold : QFont::Normal);
-        QString text = Qt8(block.Text);
-        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        cursor.insertText(text, format);
-    }
+    InsertEffects(cursor);
     page.EffectsText->setTextCursor(cursor);
     // The insertion point stays after the text, but the view shows the
     // copy just inserted from its first heading.
@@ -440,6 +455,36 @@ void ResultForm::ShowEffects(int person) {
     const QRectF block = document->documentLayout()->blockBoundingRect(document->findBlock(start));
     page.EffectsText->verticalScrollBar()->setValue(
         qRound(block.top() - document->documentMargin()));
+}
+
+void ResultForm::InsertEffects(QTextCursor& cursor) {
+    for (const texts::TextBlock& block : texts::EffectsAndRemedies(CurrentWords())) {
+        QTextCharFormat format;
+        format.setFontWeight(block.Bold ? QFont::Bold : QFont::Normal);
+        QString text = Qt8(block.Text);
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        cursor.insertText(text, format);
+    }
+}
+
+void ResultForm::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        captions_.Apply();
+        // The copies of the effects text a person asked for, in the new
+        // language; the result's own texts are written again by the
+        // program from the reading's numbers.
+        for (PersonPage& page : people_) {
+            if (page.EffectsCopies > 0) {
+                page.EffectsText->clear();
+                QTextCursor cursor = page.EffectsText->textCursor();
+                for (int copy = 0; copy < page.EffectsCopies; ++copy) {
+                    InsertEffects(cursor);
+                }
+            }
+        }
+        app_.WriteResultTexts();
+    }
+    QWidget::changeEvent(event);
 }
 
 void ResultForm::Command3_Click() {

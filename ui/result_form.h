@@ -4,6 +4,8 @@
 #include "app/calculation.h"
 #include "app/pair_match.h"
 #include "app/reading.h"
+#include "texts/result_lines.h"
+#include "ui/captions.h"
 
 #include <QWidget>
 #include <array>
@@ -15,6 +17,7 @@ class QLineEdit;
 class QPushButton;
 class QStackedWidget;
 class QTabBar;
+class QTextCursor;
 class QTextEdit;
 
 namespace tirovane {
@@ -40,7 +43,7 @@ public:
     void WriteChart(int person, const PersonChart& chart);
     // What one person's two evaluations wrote: their six result lines,
     // their greeting lines and both match lines.
-    void WriteManglikLines(int person, const ResultLines& lines);
+    void WriteManglikLines(int person, const texts::ResultLines& lines);
     // Every result line and match line back to "-".
     void ResetManglikLines();
     // Which rules cancelled one person's dosha from Lagna and from Chandra,
@@ -67,6 +70,10 @@ public slots:
     void Command2_Click(); // partner: Effects && Remedies
     void lblHomePage_Click();
 
+protected:
+    // A new language: every caption, and the texts of the reading, again.
+    void changeEvent(QEvent* event) override;
+
 private:
     struct PersonPage {
         std::array<QLabel*, 8> Details{};
@@ -83,14 +90,19 @@ private:
         QTextEdit* EffectsText = nullptr;
         QLabel* CrossCheck = nullptr;
         QPushButton* PreciseChart = nullptr;
+        // How many copies of the effects text the person's presses put in.
+        int EffectsCopies = 0;
     };
 
     QWidget* BuildPersonPage(int person);
     QWidget* BuildMatchPage();
     void ShowInterpretation(int person);
     void ShowEffects(int person);
+    // One copy of the effects-and-remedies text at the cursor.
+    void InsertEffects(QTextCursor& cursor);
 
     TirovaneApp& app_;
+    Captions captions_{"Result"};
     QLabel* engine_ = nullptr;
     QTabBar* tabs_ = nullptr;
     QStackedWidget* pages_ = nullptr;

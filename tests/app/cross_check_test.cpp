@@ -113,9 +113,9 @@ TEST(CrossCheck, PreciseValuesAreThePreciseChartsOwn) {
     EXPECT_EQ(p.MoonSignName, "Thula");
     EXPECT_EQ(p.MoonNakshatra, "Swati");
     EXPECT_EQ(p.LagnaHouse, 4);
-    EXPECT_EQ(p.LagnaVerdict, "The person is Manglik");
+    EXPECT_EQ(p.LagnaVerdict, manglik::Verdict::Manglik);
     EXPECT_EQ(p.RashiHouse, 10);
-    EXPECT_EQ(p.RashiVerdict, "The person is Not Manglik");
+    EXPECT_EQ(p.RashiVerdict, manglik::Verdict::NotManglik);
 }
 
 TEST(CrossCheck, AnalyticFallbackIsSaidWithTheNotice) {

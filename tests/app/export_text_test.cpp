@@ -1,5 +1,5 @@
 #include "app/codepage.h"
-#include "app/export_text.h"
+#include "texts/export_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,6 @@
 #include "app/pair_match.h"
+#include "texts/match_texts.h"
+#include "texts/result_lines.h"
 
 #include <gtest/gtest.h>
 
@@ -26,14 +28,14 @@ TEST(PointsText, WholeNumbersPlainlyHalvesWithOneDecimal) {
         const char* Text;
     } cases[] = {{0, "0"}, {0.5, "0.5"}, {1.5, "1.5"}, {3, "3"}, {23.5, "23.5"}, {36, "36"}};
     for (const auto& c : cases) {
-        EXPECT_EQ(PointsText(c.Points), c.Text);
+        EXPECT_EQ(texts::PointsText(c.Points), c.Text);
     }
 }
 
 TEST(MatchTableTextsOf, RowsTotalVerdictDoshasAndRoles) {
     // Aswini in Aries 5° with Rohini in Taurus 15°, counted by hand.
-    const MatchTableTexts t = MatchTableTextsOf(matching::MatchMoons(5, 45));
-    const MatchRowTexts expected[] = {
+    const texts::MatchTableTexts t = texts::MatchTableTextsOf(matching::MatchMoons(5, 45));
+    const texts::MatchRowTexts expected[] = {
         {"Varna", "Kshatriya", "Vaishya", "1", "1"},
         {"Vashya", "Chatushpada", "Chatushpada", "2", "2"},
         {"Tara", "Aswini", "Rohini", "1.5", "3"},
@@ -100,22 +102,27 @@ TEST(ReadingMatch, FollowsTheReadingThroughBothPeopleAndBack) {
 }
 
 TEST(MatchPair, MatchLinesOfThePair) {
-    const auto with = [](const char* lagna, const char* rashi) {
+    // A person is Manglik (M), not Manglik (N) or has the dosha cancelled
+    // (C) from each reference.
+    const auto result = [](char verdict) {
+        manglik::ManglikResult r;
+        r.HadDosha = verdict != 'N';
+        r.IsManglik = verdict == 'M';
+        return r;
+    };
+    const auto with = [&](char lagna, char rashi) {
         PersonChart chart;
-        chart.LagnaChart.Verdict = lagna;
-        chart.RashiChart.Verdict = rashi;
+        chart.LagnaChart = result(lagna);
+        chart.RashiChart = result(rashi);
         return chart;
     };
-    const char* M = "The person is Manglik";
-    const char* N = "The person is Not Manglik";
-    const char* C = "The person is Non Manglik";
-    const PairMatch both = MatchPair(with(M, N), with(M, C));
-    EXPECT_EQ(both.LagnaMatchLine, "Mangal Dosha has been nullified.");
-    EXPECT_EQ(both.ChandraMatchLine, "You do not have Manglik Dosha.");
-    const PairMatch one = MatchPair(with(N, M), with(M, N));
-    EXPECT_EQ(one.LagnaMatchLine, "Mangal Dosha has not been nullified. Please consult an "
-                                  "astrologer for further details.");
-    EXPECT_EQ(one.ChandraMatchLine, one.LagnaMatchLine);
+    const PairMatch both = MatchPair(with('M', 'N'), with('M', 'C'));
+    EXPECT_EQ(texts::MatchLineText(both.Lagna), "Mangal Dosha has been nullified.");
+    EXPECT_EQ(texts::MatchLineText(both.Chandra), "You do not have Manglik Dosha.");
+    const PairMatch one = MatchPair(with('N', 'M'), with('M', 'N'));
+    EXPECT_EQ(texts::MatchLineText(one.Lagna), "Mangal Dosha has not been nullified. Please "
+                                               "consult an astrologer for further details.");
+    EXPECT_EQ(one.Chandra, one.Lagna);
 }
 
 } // namespace

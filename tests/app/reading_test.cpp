@@ -1,5 +1,6 @@
 #include "app/chart_cells.h"
 #include "app/reading.h"
+#include "texts/result_lines.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -16,21 +17,22 @@ const char* const Nullified = "Mangal Dosha has been nullified.";
 const char* const NoDosha = "You do not have Manglik Dosha.";
 
 ManglikResult Manglik(int house) {
-    return {
-        house, true, true, "50%", "Percentage of Mangala dosha is  50%", "The person is Manglik",
-        {}};
+    return {house, true, true, 50, {}};
 }
 ManglikResult NotManglik(int house) {
-    return {house, false, false, "", " ", "The person is Not Manglik", {}};
+    return {house, false, false, 0, {}};
 }
 ManglikResult Cancelled(int house) {
-    return {house,
-            true,
-            false,
-            "",
-            "Your Mangal Dosha has been cancelled due to other placements in your chart. ",
-            "The person is Non Manglik",
-            {manglik::CancellationRule::LeoAquarius}};
+    return {house, true, false, 0, {manglik::CancellationRule::LeoAquarius}};
+}
+
+// The result's lines as the reading's numbers make them in English.
+texts::ResultLines Lines(const ReadingState& state) {
+    return texts::ResultLinesOf(state);
+}
+
+std::string MatchLine(const std::string& flags) {
+    return texts::MatchLineText(MatchOutcomeOf(flags));
 }
 
 ReadingState WithNames() {
@@ -44,34 +46,34 @@ TEST(RecordEvaluation, LinesAndGreetingsByteForByte) {
     ReadingState state = WithNames();
     RecordEvaluation(state, 0, ReferenceKind::LagnaChart, Manglik(1));
     RecordEvaluation(state, 0, ReferenceKind::RashiChart, NotManglik(3));
-    EXPECT_EQ(state.Lines.Male[0], "Position of Mars from Lagna is 1");
-    EXPECT_EQ(state.Lines.Male[1], "Percentage of Mangala dosha is  50%");
-    EXPECT_EQ(state.Lines.Male[2], "The person is Manglik");
-    EXPECT_EQ(state.Lines.Male[3], "Position of Mars from Chandra is 3");
-    EXPECT_EQ(state.Lines.Male[4], " ");
-    EXPECT_EQ(state.Lines.Male[5], "The person is Not Manglik");
-    EXPECT_EQ(state.Lines.Interpretation[0], "Hello Asha you are The person is Manglik");
-    EXPECT_EQ(state.Lines.Interpretation[3], "Hello Asha you are The person is Not Manglik");
+    EXPECT_EQ(Lines(state).Male[0], "Position of Mars from Lagna is 1");
+    EXPECT_EQ(Lines(state).Male[1], "Percentage of Mangala dosha is  50%");
+    EXPECT_EQ(Lines(state).Male[2], "The person is Manglik");
+    EXPECT_EQ(Lines(state).Male[3], "Position of Mars from Chandra is 3");
+    EXPECT_EQ(Lines(state).Male[4], " ");
+    EXPECT_EQ(Lines(state).Male[5], "The person is Not Manglik");
+    EXPECT_EQ(Lines(state).Interpretation[0], "Hello Asha you are The person is Manglik");
+    EXPECT_EQ(Lines(state).Interpretation[3], "Hello Asha you are The person is Not Manglik");
     // After the first person alone, both match lines advise a consultation.
-    EXPECT_EQ(state.Lines.Interpretation[2], NotNullified);
-    EXPECT_EQ(state.Lines.Interpretation[5], NotNullified);
-    EXPECT_EQ(state.Lines.Interpretation[1], "-");
-    EXPECT_EQ(state.Lines.Female[0], "-");
+    EXPECT_EQ(Lines(state).Interpretation[2], NotNullified);
+    EXPECT_EQ(Lines(state).Interpretation[5], NotNullified);
+    EXPECT_EQ(Lines(state).Interpretation[1], "-");
+    EXPECT_EQ(Lines(state).Female[0], "-");
 
     RecordEvaluation(state, 1, ReferenceKind::LagnaChart, Cancelled(12));
     RecordEvaluation(state, 1, ReferenceKind::RashiChart, Manglik(8));
-    EXPECT_EQ(state.Lines.Female[0], "Position of Mars from Lagna is 12");
-    EXPECT_EQ(state.Lines.Female[1],
+    EXPECT_EQ(Lines(state).Female[0], "Position of Mars from Lagna is 12");
+    EXPECT_EQ(Lines(state).Female[1],
               "Your Mangal Dosha has been cancelled due to other placements in your chart. ");
-    EXPECT_EQ(state.Lines.Female[2], "The person is Non Manglik");
-    EXPECT_EQ(state.Lines.Female[3], "Position of Mars from Chandra is 8");
-    EXPECT_EQ(state.Lines.Interpretation[1],
+    EXPECT_EQ(Lines(state).Female[2], "The person is Non Manglik");
+    EXPECT_EQ(Lines(state).Female[3], "Position of Mars from Chandra is 8");
+    EXPECT_EQ(Lines(state).Interpretation[1],
               "Your partner Ravi Kumar is The person is Non Manglik");
-    EXPECT_EQ(state.Lines.Interpretation[4], "Your partner Ravi Kumar is The person is Manglik");
+    EXPECT_EQ(Lines(state).Interpretation[4], "Your partner Ravi Kumar is The person is Manglik");
     EXPECT_EQ(state.LagnaMatchFlags.Text(), "01");
     EXPECT_EQ(state.ChandraMatchFlags.Text(), "10");
-    EXPECT_EQ(state.Lines.Interpretation[2], NotNullified);
-    EXPECT_EQ(state.Lines.Interpretation[5], NotNullified);
+    EXPECT_EQ(Lines(state).Interpretation[2], NotNullified);
+    EXPECT_EQ(Lines(state).Interpretation[5], NotNullified);
 }
 
 TEST(RecordEvaluation, MatchLinesForBothNeitherAndCancelled) {
@@ -92,9 +94,9 @@ TEST(RecordEvaluation, MatchLinesForBothNeitherAndCancelled) {
             RecordEvaluation(state, 1, kind, c.Partner);
             const int line = kind == ReferenceKind::LagnaChart ? 2 : 5;
             const int other = kind == ReferenceKind::LagnaChart ? 5 : 2;
-            EXPECT_EQ(state.Lines.Interpretation[line], c.Line);
+            EXPECT_EQ(Lines(state).Interpretation[line], c.Line);
             // The other reference has no flags yet: its line advises a consultation.
-            EXPECT_EQ(state.Lines.Interpretation[other], NotNullified);
+            EXPECT_EQ(Lines(state).Interpretation[other], NotNullified);
         }
     }
 }
@@ -108,35 +110,35 @@ TEST(RecordEvaluation, FlagsHoldExactlyTheCurrentReading) {
     };
     person(0, Manglik(1), NotManglik(3));
     person(1, Manglik(7), NotManglik(5));
-    EXPECT_EQ(state.Lines.Interpretation[2], Nullified);
-    EXPECT_EQ(state.Lines.Interpretation[5], NoDosha);
+    EXPECT_EQ(Lines(state).Interpretation[2], Nullified);
+    EXPECT_EQ(Lines(state).Interpretation[5], NoDosha);
 
     // The partner recomputed on its own replaces only the partner's flag.
     person(1, NotManglik(9), NotManglik(9));
     EXPECT_EQ(state.LagnaMatchFlags.Text(), "01");
-    EXPECT_EQ(state.Lines.Interpretation[2], NotNullified);
-    EXPECT_EQ(state.Lines.Interpretation[5], NoDosha);
+    EXPECT_EQ(Lines(state).Interpretation[2], NotNullified);
+    EXPECT_EQ(Lines(state).Interpretation[5], NoDosha);
 
     // A new first person starts the flags afresh, then the partner completes them.
     person(0, Manglik(1), Manglik(1));
     EXPECT_EQ(state.LagnaMatchFlags.Text(), "1");
-    EXPECT_EQ(state.Lines.Interpretation[2], NotNullified);
+    EXPECT_EQ(Lines(state).Interpretation[2], NotNullified);
     person(1, Manglik(8), Manglik(2));
-    EXPECT_EQ(state.Lines.Interpretation[2], Nullified);
-    EXPECT_EQ(state.Lines.Interpretation[5], Nullified);
+    EXPECT_EQ(Lines(state).Interpretation[2], Nullified);
+    EXPECT_EQ(Lines(state).Interpretation[5], Nullified);
 
     ResetManglikLines(state);
     EXPECT_EQ(state.LagnaMatchFlags.Text(), "");
     EXPECT_EQ(state.ChandraMatchFlags.Text(), "");
     for (int k = 0; k < 6; ++k) {
-        EXPECT_EQ(state.Lines.Male[k], "-");
-        EXPECT_EQ(state.Lines.Female[k], "-");
-        EXPECT_EQ(state.Lines.Interpretation[k], "-");
+        EXPECT_EQ(Lines(state).Male[k], "-");
+        EXPECT_EQ(Lines(state).Female[k], "-");
+        EXPECT_EQ(Lines(state).Interpretation[k], "-");
     }
     // The partner alone after the reset compares with nobody.
     person(1, Manglik(1), Manglik(1));
     EXPECT_EQ(state.LagnaMatchFlags.Text(), "1");
-    EXPECT_EQ(state.Lines.Interpretation[2], NotNullified);
+    EXPECT_EQ(Lines(state).Interpretation[2], NotNullified);
 }
 
 TEST(MatchLine, FlagTexts) {

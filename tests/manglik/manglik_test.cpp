@@ -1,4 +1,5 @@
 #include "manglik/manglik.h"
+#include "texts/manglik_texts.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -102,9 +103,9 @@ TEST(EvaluateManglik, HousesCancellationsAndPercentages) {
         EXPECT_EQ(r.House, c.House) << c.What;
         EXPECT_EQ(r.HadDosha, c.HadDosha) << c.What;
         EXPECT_EQ(r.IsManglik, c.IsManglik) << c.What;
-        EXPECT_EQ(r.Percentage, c.Percentage) << c.What;
-        EXPECT_EQ(r.DetailLine, c.Detail) << c.What;
-        EXPECT_EQ(r.Verdict, c.Verdict) << c.What;
+        EXPECT_EQ(texts::PercentageText(r), c.Percentage) << c.What;
+        EXPECT_EQ(texts::DetailLine(r), c.Detail) << c.What;
+        EXPECT_EQ(texts::VerdictText(VerdictOf(r)), c.Verdict) << c.What;
     }
 }
 
@@ -189,7 +190,8 @@ TEST(EvaluateManglik, CancelledByNamesEveryRuleThatHeldInOrder) {
         EXPECT_EQ(names, c.Rules) << c.What;
         // Cancelled exactly when a rule held for a dosha house.
         EXPECT_EQ(r.HadDosha && !r.IsManglik, !c.Rules.empty()) << c.What;
-        EXPECT_EQ(ExplainCancellation(r, c.Positions[engine::Mars]), c.Explanation) << c.What;
+        EXPECT_EQ(texts::ExplainCancellation(r, c.Positions[engine::Mars]), c.Explanation)
+            << c.What;
     }
 }
 
@@ -200,7 +202,7 @@ TEST(EvaluateManglik, TheKindChoosesTheReference) {
         Chart("10 Ari 00", "05 Ari 00", "20 Cap 00", "20 Cap 30", "01 Lib 00");
     EXPECT_EQ(EvaluateManglik(ReferenceKind::LagnaChart, p).House, 1);
     EXPECT_EQ(EvaluateManglik(ReferenceKind::RashiChart, p).House, 7);
-    EXPECT_EQ(EvaluateManglik(ReferenceKind::RashiChart, p).Percentage, "25%");
+    EXPECT_EQ(texts::PercentageText(EvaluateManglik(ReferenceKind::RashiChart, p)), "25%");
     EXPECT_EQ(EvaluateManglik(At("03 Pis 00"), p).House, 2);
 }
 

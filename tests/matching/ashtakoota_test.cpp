@@ -1,4 +1,5 @@
 #include "matching/ashtakoota.h"
+#include "texts/match_texts.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -365,7 +366,7 @@ TEST(Ashtakoota, VerdictBands) {
                  {32.5, "Excellent match"},
                  {36, "Excellent match"}};
     for (const auto& c : cases) {
-        EXPECT_EQ(MatchVerdict(c.Total), c.Verdict) << c.Total;
+        EXPECT_EQ(texts::GradeText(MatchVerdict(c.Total)), c.Verdict) << c.Total;
     }
 }
 
@@ -409,7 +410,7 @@ TEST(Ashtakoota, WorkedPairs) {
         EXPECT_EQ(m.Bhakoot, c.Bhakoot);
         EXPECT_EQ(m.Nadi, c.Nadi);
         EXPECT_EQ(m.Total, c.Total);
-        EXPECT_EQ(m.Verdict, c.Verdict);
+        EXPECT_EQ(texts::GradeText(m.Verdict), c.Verdict);
         EXPECT_EQ(m.NadiDosha, c.NadiDosha);
         EXPECT_EQ(m.BhakootDosha, c.BhakootDosha);
     }

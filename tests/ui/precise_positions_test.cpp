@@ -6,6 +6,8 @@
 #include "app/calculation.h"
 #include "app/cross_check.h"
 #include "tests/ui/ui_fixture.h"
+#include "texts/manglik_texts.h"
+#include "texts/precise_texts.h"
 
 #include <QAction>
 #include <QDialog>
@@ -58,7 +60,7 @@ TEST_F(PrecisePositionsTest, NoticeWhereTheEnginesDisagreeAndNoneWhereTheyAgree)
     ASSERT_NE(view, nullptr);
     const std::string text =
         view->findChild<QPlainTextEdit*>("txtPreciseChart")->toPlainText().toStdString();
-    EXPECT_EQ(text, PreciseChartText(Chart(0, ChartEngineChoice::Precise)));
+    EXPECT_EQ(text, texts::PreciseChartText(Chart(0, ChartEngineChoice::Precise)));
     EXPECT_NE(text.find("Swiss Ephemeris"), std::string::npos);
     view->close();
 
@@ -82,8 +84,10 @@ TEST_F(PrecisePositionsTest, ViewEntrySwitchesTheReadingAndIsRemembered) {
         EXPECT_EQ(Label(QStringLiteral("Planet_Male_%1").arg(b)), precise.ChartPositions[b]) << b;
     }
     EXPECT_EQ(Label("lblLagna_Male"), precise.LagnaName);
-    EXPECT_EQ(Label("lblResult_Male_2"), precise.LagnaChart.Verdict);
-    EXPECT_EQ(Label("lblResult_Male_5"), precise.RashiChart.Verdict);
+    EXPECT_EQ(Label("lblResult_Male_2"),
+              texts::VerdictText(manglik::VerdictOf(precise.LagnaChart)));
+    EXPECT_EQ(Label("lblResult_Male_5"),
+              texts::VerdictText(manglik::VerdictOf(precise.RashiChart)));
     EXPECT_TRUE(Shown("lblEngine")->isVisibleTo(&app->Result()));
     EXPECT_NE(Label("lblEngine").find("Swiss Ephemeris"), std::string::npos);
     // The results are the precise ones: nothing to warn about.

@@ -3,10 +3,10 @@
 // pdfinfo), so what the report holds is compared with what the result
 // window itself shows, by a path that shares nothing with the report code.
 
-#include "app/result_texts.h"
 #include "output/report_model.h"
 #include "output/report_pdf.h"
 #include "tests/ui/ui_fixture.h"
+#include "texts/result_texts.h"
 
 #include <QDir>
 #include <QFile>
@@ -168,7 +168,7 @@ TEST_F(ReportTest, TheReportHoldsEveryTextTheResultWindowShows) {
         }
         // The window's tab of effects and remedies, line by line, and the
         // time zone and daylight saving the calculation used.
-        for (const TextBlock& block : EffectsAndRemedies()) {
+        for (const texts::TextBlock& block : texts::EffectsAndRemedies()) {
             for (const QString& line : Qt8(block.Text).split(QStringLiteral("\r\n"))) {
                 EXPECT_TRUE(text.contains(line.simplified())) << line.toStdString();
             }

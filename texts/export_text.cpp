@@ -1,7 +1,6 @@
-#include "app/export_text.h"
+#include "texts/export_text.h"
 
-#include "app/codepage.h"
-#include "app/result_texts.h"
+#include "texts/result_texts.h"
 #include "engine/sidereal_chart.h"
 #include "engine/tables.h"
 #include "manglik/manglik.h"
@@ -16,7 +15,7 @@ std::string ExportChartText(const BirthDetails& d, const PersonChart& chart) {
     };
     const auto n = [](int value) { return std::to_string(value); };
     line("Name: " + d.Name);
-    line("Date of Birth: " + std::string(MonthName(d.Month)) + " " + n(d.Day) + ", " + n(d.Year));
+    line("Date of Birth: " + texts::MonthName(d.Month) + " " + n(d.Day) + ", " + n(d.Year));
     line("Time of Birth: " + n(d.Hour) + " Hour " + n(d.Minute) + " Minute");
     line("Latitude: " + n(d.LatitudeDegrees) + " Degree " + n(d.LatitudeMinutes) + " Minute ");
     line("Longitude: " + n(d.LongitudeDegrees) + " Degree " + n(d.LongitudeMinutes) + " Minute ");
@@ -49,13 +48,6 @@ std::string ExportChartText(const BirthDetails& d, const PersonChart& chart) {
              std::string(engine::ChartBodyNames[sign.Lord]));
     }
     return text;
-}
-
-std::string ExportFileBytes(std::string_view text) {
-    if (auto bytes = ToWindows1252(text)) {
-        return std::move(*bytes);
-    }
-    return "\xEF\xBB\xBF" + std::string(text);
 }
 
 } // namespace tirovane

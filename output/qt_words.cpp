@@ -1,0 +1,87 @@
+#include "output/qt_words.h"
+
+#include <QCoreApplication>
+#include <QTranslator>
+#include <memory>
+
+namespace tirovane {
+
+namespace {
+
+QString& InUse() {
+    static QString code = QStringLiteral("en");
+    return code;
+}
+
+std::unique_ptr<QTranslator>& Installed() {
+    static std::unique_ptr<QTranslator> translator;
+    return translator;
+}
+
+} // namespace
+
+std::string QtWords::Translate(const char* context, const char* source) const {
+    return QCoreApplication::translate(context, source).toStdString();
+}
+
+std::string_view QtWords::Language() const {
+    static std::string code;
+    code = InUse().toStdString();
+    return code;
+}
+
+const texts::Words& CurrentWords() {
+    static const QtWords words;
+    return words;
+}
+
+const std::vector<ShippedLanguage>& ShippedLanguages() {
+    static const std::vector<ShippedLanguage> languages = {
+        {"en", "English"},
+        {"hi", "\u0939\u093F\u0928\u094D\u0926\u0940"},
+    };
+    return languages;
+}
+
+bool IsShippedLanguage(const QString& code) {
+    for (const ShippedLanguage& language : ShippedLanguages()) {
+        if (code == QLatin1String(language.Code)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+QString LanguageOfLocale(const QString& localeName) {
+    const QString code = localeName.section(QLatin1Char('_'), 0, 0).section(QLatin1Char('-'), 0, 0);
+    return IsShippedLanguage(code) ? code : QStringLiteral("en");
+}
+
+bool InstallLanguage(const QString& code) {
+    const bool shipped = IsShippedLanguage(code);
+    const QString wanted = shipped ? code : QStringLiteral("en");
+    if (wanted == InUse()) {
+        return shipped;
+    }
+    // Removing and installing a translator each post a LanguageChange event
+    // to every window.
+    if (Installed()) {
+        QCoreApplication::removeTranslator(Installed().get());
+        Installed().reset();
+    }
+    if (wanted != QLatin1String("en")) {
+        auto translator = std::make_unique<QTranslator>();
+        if (translator->load(QStringLiteral(":/i18n/tirovane_%1.qm").arg(wanted))) {
+            QCoreApplication::installTranslator(translator.get());
+            Installed() = std::move(translator);
+        }
+    }
+    InUse() = Installed() ? wanted : QStringLiteral("en");
+    return shipped && InUse() == wanted;
+}
+
+QString LanguageInUse() {
+    return InUse();
+}
+
+} // namespace tirovane

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+// The words of the program: every text a user reads is a whole source
+// sentence, marked for translation where it is written and translated where
+// it is shown. Below the windows nothing translates; the Qt layers hand in
+// Words that do.
+
+#include "texts/marker.h"
+
+namespace tirovane::texts {
+
+// Turns a marked source text into the text of the language in use.
+class Words {
+public:
+    virtual ~Words() = default;
+    // The source text itself: English, as the command-line tool, the saved
+    // files and the exports write it.
+    virtual std::string Translate(const char* context, const char* source) const;
+    // The language code ("en", "hi").
+    virtual std::string_view Language() const;
+};
+
+// The English words.
+const Words& English();
+
+// The pattern with %1 .. %9 replaced by the arguments in their order; "%%"
+// stays as it is, and a placeholder without its argument stays too.
+std::string Fill(std::string_view pattern, std::initializer_list<std::string_view> arguments);
+
+} // namespace tirovane::texts
