@@ -1,5 +1,9 @@
 #include "output/jpeg_file.h"
 
+#include "texts/words.h"
+
+#include <QCoreApplication>
+
 #include <QFile>
 #include <QLibrary>
 #include <QString>
@@ -12,6 +16,12 @@
 namespace tirovane {
 
 namespace {
+
+// A message in the language in use, its placeholders filled.
+std::string Say(const char* source, std::initializer_list<std::string_view> arguments = {}) {
+    return texts::Fill(QCoreApplication::translate("Messages", source).toStdString(), arguments);
+}
+
 
 constexpr const char* ConverterLibrary = "libBmp2Jpeg.so";
 
@@ -175,9 +185,10 @@ std::string UniqueJpegPath(Platform& platform, std::string folder, std::string f
             return folder + candidate;
         }
     }
-    platform.ShowMessage("There are too many Copies of this file  " + file,
-                         " UNABLE  TO  CREATE  NEW  FILE" + file, MessageKind::Error,
-                         MessageButtons::Ok);
+    platform.ShowMessage(
+        Say(QT_TRANSLATE_NOOP("Messages", "There are too many Copies of this file  %1"), {file}),
+        Say(QT_TRANSLATE_NOOP("Messages", " UNABLE  TO  CREATE  NEW  FILE%1"), {file}),
+        MessageKind::Error, MessageButtons::Ok);
     return {};
 }
 
@@ -223,7 +234,9 @@ std::optional<SavedPicture> SaveAsJpeg(Platform& platform, const QImage& picture
         }
     }
     if (!written) {
-        Report(platform, "The picture could not be written to " + folder + ": " + reason + ".");
+        Report(platform,
+               Say(QT_TRANSLATE_NOOP("Messages", "The picture could not be written to %1: %2."),
+                   {folder, reason}));
         return std::nullopt;
     }
     auto failure = Convert(platform, temporaries.Bmp(), temporaries.Jpeg());
@@ -232,7 +245,9 @@ std::optional<SavedPicture> SaveAsJpeg(Platform& platform, const QImage& picture
                                   : std::string(std::strerror(errno));
     }
     if (failure) {
-        Report(platform, "The picture could not be saved as " + target + ": " + *failure + ".");
+        Report(platform,
+               Say(QT_TRANSLATE_NOOP("Messages", "The picture could not be saved as %1: %2."),
+                   {target, *failure}));
         return std::nullopt;
     }
     return saved;

@@ -57,6 +57,23 @@ QString LanguageOfLocale(const QString& localeName) {
     return IsShippedLanguage(code) ? code : QStringLiteral("en");
 }
 
+QString StartLanguage(const QString& requested, const QString& remembered,
+                      const QString& localeName, QString* unknown) {
+    if (!requested.isEmpty()) {
+        if (IsShippedLanguage(requested)) {
+            return requested;
+        }
+        if (unknown != nullptr) {
+            *unknown = requested;
+        }
+        return QStringLiteral("en");
+    }
+    if (IsShippedLanguage(remembered)) {
+        return remembered;
+    }
+    return LanguageOfLocale(localeName);
+}
+
 bool InstallLanguage(const QString& code) {
     const bool shipped = IsShippedLanguage(code);
     const QString wanted = shipped ? code : QStringLiteral("en");

@@ -35,6 +35,13 @@ bool IsShippedLanguage(const QString& code);
 // where none is shipped.
 QString LanguageOfLocale(const QString& localeName);
 
+// The language a run starts in: the one asked for on the command line,
+// else the one the user chose last, else the system's (English where none
+// is shipped). A code asked for that is not shipped is put in `unknown`
+// and English is used.
+QString StartLanguage(const QString& requested, const QString& remembered,
+                      const QString& localeName, QString* unknown = nullptr);
+
 // Installs the translations of a shipped language ("en" removes them) and
 // makes it the language in use; every window is sent a LanguageChange
 // event. False, and English in use, for a code that is not shipped.

@@ -11,11 +11,13 @@
 #include "texts/manglik_texts.h"
 #include "texts/precise_texts.h"
 #include "texts/result_lines.h"
+#include "texts/words.h"
 #include "ui/about_box.h"
 #include "ui/frame_window.h"
 #include "ui/input_form.h"
 #include "ui/precise_chart_view.h"
 #include "ui/result_form.h"
+#include "ui/widgets.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -27,6 +29,16 @@
 #include <QScreen>
 
 namespace tirovane {
+
+namespace {
+
+// A message or a dialog's text in the language in use, its placeholders
+// filled.
+std::string Say(const char* source, std::initializer_list<std::string_view> arguments = {}) {
+    return texts::Fill(QCoreApplication::translate("Messages", source).toStdString(), arguments);
+}
+
+} // namespace
 
 TirovaneApp::TirovaneApp(Platform& platform, WebAddresses addresses)
     : platform_(platform), links_(platform, std::move(addresses)) {}
@@ -233,7 +245,8 @@ void TirovaneApp::Print() {
         painted = PaintReport(target, report) && painted;
     });
     if (!painted) {
-        platform_.ShowMessage("The printer could not be started.", MessageTitle, MessageKind::Error,
+        platform_.ShowMessage(Say(QT_TRANSLATE_NOOP("Messages", "The printer could not be started.")),
+                              MessageTitle, MessageKind::Error,
                               MessageButtons::Ok);
     }
 }
@@ -290,6 +303,8 @@ void TirovaneApp::AddLanguageEntries(QMenu* menu) {
 void TirovaneApp::SetLanguage(const QString& code) {
     InstallLanguage(code);
     platform_.SetLanguageChosen(LanguageInUse().toStdString());
+    // The script of the new language leads the faces.
+    QApplication::setFont(WindowFont());
     // Every window takes the new words now, the result's texts rebuilt
     // from the reading's numbers.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
@@ -312,7 +327,7 @@ void TirovaneApp::ShowAbout() {
 
 namespace {
 
-constexpr const char* ReadingFilter = "Tirovane (*.tvr)|*.tvr";
+constexpr const char* ReadingFilter = QT_TRANSLATE_NOOP("Messages", "Tirovane (*.tvr)|*.tvr");
 
 // Bytes of a saved reading read at the most: far more than 34 lines need.
 constexpr std::size_t ReadingFileLimit = 1 << 20;
@@ -321,7 +336,8 @@ constexpr std::size_t ReadingFileLimit = 1 << 20;
 
 bool TirovaneApp::WriteChosenFile(const std::string& path, const std::string& bytes) {
     if (const auto failure = WriteFileAtomically(path, bytes)) {
-        platform_.ShowMessage("The file " + path + " could not be written: " + *failure + ".",
+        platform_.ShowMessage(Say(QT_TRANSLATE_NOOP("Messages", "The file %1 could not be written: %2."),
+                                  {path, *failure}),
                               MessageTitle, MessageKind::Error, MessageButtons::Ok);
         return false;
     }
@@ -331,7 +347,7 @@ bool TirovaneApp::WriteChosenFile(const std::string& path, const std::string& by
 void TirovaneApp::SaveReading() {
     FileDialogRequest request;
     request.Title = MessageTitle;
-    request.Filter = ReadingFilter;
+    request.Filter = Say(ReadingFilter);
     request.DefaultExtension = "tvr";
     request.InitialName = state_.LastFilePath;
     request.OverwritePrompt = true;
@@ -347,21 +363,23 @@ void TirovaneApp::SaveReading() {
 
 void TirovaneApp::OpenReading() {
     FileDialogRequest request;
-    request.Title = "Select the source file";
-    request.Filter = ReadingFilter;
+    request.Title = Say(QT_TRANSLATE_NOOP("Messages", "Select the source file"));
+    request.Filter = Say(ReadingFilter);
     request.DefaultExtension = "tvr";
     const auto path = platform_.ChooseOpenFile(request);
     if (!path || path->empty()) {
         return;
     }
     if (!HasReadingExtension(*path)) {
-        platform_.ShowMessage("Please Check The File.", MessageTitle, MessageKind::Error,
+        platform_.ShowMessage(Say(QT_TRANSLATE_NOOP("Messages", "Please Check The File.")),
+                              MessageTitle, MessageKind::Error,
                               MessageButtons::Ok);
         return;
     }
     const ReadResult file = ReadFileStart(*path, ReadingFileLimit);
     if (!file.Bytes) {
-        platform_.ShowMessage("The file " + *path + " could not be opened: " + file.Error + ".",
+        platform_.ShowMessage(Say(QT_TRANSLATE_NOOP("Messages", "The file %1 could not be opened: %2."),
+                                  {*path, file.Error}),
                               MessageTitle, MessageKind::Error, MessageButtons::Ok);
         return;
     }
@@ -379,7 +397,7 @@ void TirovaneApp::OpenReading() {
 void TirovaneApp::SaveAsJpeg() {
     CaptureResult();
     FileDialogRequest request;
-    request.Filter = "JPEG Image (*.jpg)|*.jpg";
+    request.Filter = Say(QT_TRANSLATE_NOOP("Messages", "JPEG Image (*.jpg)|*.jpg"));
     request.DefaultExtension = "JPG";
     const auto path = platform_.ChooseSaveFile(request);
     if (!path || path->empty()) {
@@ -393,8 +411,8 @@ void TirovaneApp::SaveAsJpeg() {
 
 void TirovaneApp::ExportChart() {
     FileDialogRequest request;
-    request.Title = "Select the destination text file ";
-    request.Filter = "Export Chart As Text (*.txt)|*.txt";
+    request.Title = Say(QT_TRANSLATE_NOOP("Messages", "Select the destination text file "));
+    request.Filter = Say(QT_TRANSLATE_NOOP("Messages", "Export Chart As Text (*.txt)|*.txt"));
     request.DefaultExtension = "txt";
     request.InitialName = state_.LastFilePath;
     request.OverwritePrompt = true;
@@ -412,7 +430,7 @@ void TirovaneApp::ExportChart() {
 void TirovaneApp::ExportReport() {
     FileDialogRequest request;
     request.Title = MessageTitle;
-    request.Filter = "PDF Report (*.pdf)|*.pdf";
+    request.Filter = Say(QT_TRANSLATE_NOOP("Messages", "PDF Report (*.pdf)|*.pdf"));
     request.DefaultExtension = "pdf";
     request.InitialName = WithPdfExtension(state_.LastFilePath);
     request.OverwritePrompt = true;
@@ -423,7 +441,8 @@ void TirovaneApp::ExportReport() {
     const auto bytes =
         ReportPdfBytes(BuildReport(state_, state_.ChartStyleChoice, platform_.Now(), CurrentWords()));
     if (!bytes) {
-        platform_.ShowMessage("The report could not be made.", MessageTitle, MessageKind::Error,
+        platform_.ShowMessage(Say(QT_TRANSLATE_NOOP("Messages", "The report could not be made.")),
+                              MessageTitle, MessageKind::Error,
                               MessageButtons::Ok);
         return;
     }

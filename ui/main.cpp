@@ -1,5 +1,7 @@
 // Tirovane: the Manglik compatibility of two people.
 
+#include "output/qt_words.h"
+#include "output/text_fonts.h"
 #include "platform/qt_platform.h"
 #include "system/web_links.h"
 #include "ui/application.h"
@@ -7,7 +9,10 @@
 
 #include <QApplication>
 #include <QSocketNotifier>
+#include <QLocale>
 #include <csignal>
+#include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -31,6 +36,20 @@ void OnTermination(int) {
     [[maybe_unused]] const auto written = ::write(TerminationPipe[1], &byte, 1);
 }
 
+// The code after "--language" (or in "--language=CODE"); empty when the
+// command line names none.
+QString RequestedLanguage(int argc, char** argv) {
+    for (int k = 1; k < argc; ++k) {
+        if (std::strcmp(argv[k], "--language") == 0 && k + 1 < argc) {
+            return QString::fromLocal8Bit(argv[k + 1]);
+        }
+        if (std::strncmp(argv[k], "--language=", 11) == 0) {
+            return QString::fromLocal8Bit(argv[k] + 11);
+        }
+    }
+    return {};
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -38,11 +57,23 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName(QStringLiteral("Tirovane"));
     QApplication::setApplicationName(QStringLiteral("Tirovane"));
     QApplication::setApplicationVersion(QStringLiteral("1.15"));
-    QApplication::setFont(tirovane::WindowFont());
+    tirovane::QuietFontFallback();
     // A bitmap icon: the SVG engine is only loaded when the toolbar needs it.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tirovane-48.png")));
 
     tirovane::QtPlatform platform(TIROVANE_SEARCH_ADDRESS);
+    // The language: asked for on the command line (for this run only), else
+    // the one chosen last, else the system's.
+    QString unknown;
+    const QString language = tirovane::StartLanguage(
+        RequestedLanguage(argc, argv), QString::fromStdString(platform.LanguageChosen()),
+        QLocale::system().name(), &unknown);
+    if (!unknown.isEmpty()) {
+        std::fprintf(stderr, "tirovane: no translation for the language \"%s\"; English is used.\n",
+                     unknown.toLocal8Bit().constData());
+    }
+    tirovane::InstallLanguage(language);
+    QApplication::setFont(tirovane::WindowFont());
     tirovane::TirovaneApp app(platform, tirovane::WebAddresses::BuiltIn(platform.ProgramFolder()));
     if (::pipe2(TerminationPipe, O_CLOEXEC | O_NONBLOCK) == 0) {
         auto* notifier = new QSocketNotifier(TerminationPipe[0], QSocketNotifier::Read, &app);

@@ -1,5 +1,10 @@
 #include "ui/north_chart.h"
 
+#include "output/qt_words.h"
+#include "texts/names.h"
+
+#include <QCoreApplication>
+
 #include "engine/tables.h"
 #include "output/chart_drawing.h"
 #include "ui/widgets.h"
@@ -52,18 +57,18 @@ void NorthChartWidget::LayOut() {
         house->setAlignment(place.Align);
         house->setText(place.Text);
         house->setGeometry(place.TextBox.toAlignedRect());
-        const std::string_view sign =
-            engine::Signs[static_cast<std::size_t>(place.Sign)].EnglishName;
         house->setAccessibleDescription(
-            QStringLiteral("House %1, sign %2, %3")
+            QCoreApplication::translate("Charts", "House %1, sign %2, %3")
                 .arg(h + 1)
                 .arg(place.Sign + 1)
-                .arg(QString::fromLatin1(sign.data(), static_cast<qsizetype>(sign.size()))));
+                .arg(QString::fromStdString(texts::SignName(place.Sign, CurrentWords()))));
         QLabel* number = numbers_[h];
         number->setFont(place.NumberFont);
         number->setText(place.Number);
         number->setGeometry(place.NumberBox.toAlignedRect());
-        number->setAccessibleDescription(QStringLiteral("Sign of house %1").arg(h + 1));
+        number->setAccessibleDescription(
+            QCoreApplication::translate("Charts", "Sign of house %1")
+                .arg(h + 1));
     }
 }
 

@@ -1,5 +1,7 @@
 #include "ui/place_finder.h"
 
+#include <QEvent>
+
 #include <QAbstractItemView>
 #include <QCompleter>
 #include <QStringListModel>
@@ -21,12 +23,16 @@ PlaceFinder::PlaceFinder(atlas::LazyAtlas& atlas, QWidget* parent)
     completer_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
     completer_->setMaxVisibleItems(int(ListedPlaces));
     completer_->setWidget(this);
-    completer_->popup()->setAccessibleName(QStringLiteral("Matching places"));
-    setPlaceholderText(QStringLiteral("Type a town, then choose it from the list"));
-    setAccessibleName(QStringLiteral("Birth place"));
-    setAccessibleDescription(QStringLiteral(
-        "Type the name of the birth town and choose it from the list: it fills "
-        "city, state, country, latitude, longitude, time zone and daylight saving."));
+    captions_.AccessibleName(completer_->popup(),
+                             QT_TRANSLATE_NOOP("PlaceFinder", "Matching places"));
+    captions_.Set(QT_TRANSLATE_NOOP("PlaceFinder", "Type a town, then choose it from the list"),
+                  [this](const QString& text) { setPlaceholderText(text); });
+    captions_.AccessibleName(this, QT_TRANSLATE_NOOP("PlaceFinder", "Birth place"));
+    captions_.AccessibleDescription(
+        this, QT_TRANSLATE_NOOP("PlaceFinder",
+                                "Type the name of the birth town and choose it from the list: it "
+                                "fills city, state, country, latitude, longitude, time zone and "
+                                "daylight saving."));
 
     connect(this, &QLineEdit::textEdited, this, &PlaceFinder::Search);
     connect(completer_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
@@ -71,6 +77,13 @@ void PlaceFinder::Choose(const QModelIndex& index) {
     const atlas::Place place = matches_[std::size_t(row)];
     setText(DisplayName(place));
     emit placeChosen(place);
+}
+
+void PlaceFinder::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        captions_.Apply();
+    }
+    QLineEdit::changeEvent(event);
 }
 
 } // namespace tirovane

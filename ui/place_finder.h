@@ -1,6 +1,7 @@
 #pragma once
 
 #include "atlas/atlas.h"
+#include "ui/captions.h"
 
 #include <QLineEdit>
 #include <vector>
@@ -32,7 +33,11 @@ signals:
     // The atlas could not be read; the text says why.
     void atlasMissing(const QString& reason);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    Captions captions_{"PlaceFinder"};
     void Search(const QString& text);
     void Choose(const QModelIndex& index);
 

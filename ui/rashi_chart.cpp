@@ -1,5 +1,10 @@
 #include "ui/rashi_chart.h"
 
+#include "output/qt_words.h"
+#include "texts/names.h"
+
+#include <QCoreApplication>
+
 #include "engine/tables.h"
 #include "output/chart_drawing.h"
 #include "ui/widgets.h"
@@ -39,11 +44,10 @@ RashiChartWidget::RashiChartWidget(int person, QWidget* parent) : QWidget(parent
         const QRect r(Margin + cell.x() * CellSize, Margin + cell.y() * CellSize, CellSize,
                       CellSize);
         auto* content = NamedLabel(contentName.arg(k), QString(), this);
-        const std::string_view sign = engine::Signs[static_cast<std::size_t>(k)].EnglishName;
         content->setAccessibleDescription(
-            QStringLiteral("Sign %1, %2")
+            QCoreApplication::translate("Charts", "Sign %1, %2")
                 .arg(k + 1)
-                .arg(QString::fromLatin1(sign.data(), static_cast<qsizetype>(sign.size()))));
+                .arg(QString::fromStdString(texts::SignName(k, CurrentWords()))));
         content->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         content->move(r.left() + ContentLeft - 16, r.top() + ContentTop);
         content->setFixedWidth(CellSize - ContentLeft + 14);

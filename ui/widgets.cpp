@@ -3,6 +3,7 @@
 #include "app/name_text.h"
 #include "output/text_fonts.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMouseEvent>
@@ -18,7 +19,7 @@ LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent
     setStyleSheet(QStringLiteral("QLabel { color: #1a56b0; text-decoration: underline;"
                                  " border: 1px solid transparent; }"
                                  " QLabel:focus { border: 1px dotted #1a56b0; }"));
-    setAccessibleDescription(QStringLiteral("Link"));
+    setAccessibleDescription(QCoreApplication::translate("Widgets", "Link"));
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
