@@ -3,6 +3,7 @@
 #include "app/calculation.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -50,27 +51,32 @@ struct CrossCheck {
     std::vector<CheckedItem> Differing;
     // The precise chart's values.
     CheckedValues Precise;
+    // The described chart's values.
+    CheckedValues Described;
     // The precise positions came from the library's analytic theory, its
     // ephemeris files being missing.
     bool AnalyticFallback = false;
-    // Sentences saying what differs and why it matters; empty when every
-    // item agrees.
-    std::string Notice;
+    // What the notice of a difference names: the described chart's
+    // ascendant and Moon signs and the Moon's nakshatra, and the precise
+    // chart's ascendant, Moon and Mars (sidereal degrees) and nakshatra.
+    int DescribedAscendantSign = 0;
+    int DescribedMoonSign = 0;
+    int DescribedNakshatra = 0;
+    int PreciseNakshatra = 0;
+    double PreciseAscendant = 0;
+    double PreciseMoon = 0;
+    double PreciseMars = 0;
+    // When the precise engine could not compute the chart: why, in the
+    // library's own words (possibly empty); and whether the described
+    // positions are shown in its place.
+    std::optional<std::string> Failure;
+    bool DescribedShownInstead = false;
 };
 
 // Compares the described chart with the precise chart of the same birth.
 CrossCheck CompareCharts(const PersonChart& described, const PersonChart& precise);
 
-// "0°12′ Leo": whole degrees and minutes within the sign, truncated as the
-// position texts truncate them, and the sign's English name.
-std::string NoticePosition(double longitude);
-
-// The sentence the result shows when the precise positions came from the
-// library's analytic theory.
-inline constexpr std::string_view AnalyticFallbackNotice =
-    "The Swiss Ephemeris files were not found, so its less precise analytic theory was used.";
-
-// "The precise ephemeris could not compute this chart: <why>."
-std::string PreciseFailureNotice(std::string_view why);
+// The check of a chart the precise engine could not compute.
+CrossCheck FailedCheck(std::string_view why, bool describedShownInstead);
 
 } // namespace tirovane

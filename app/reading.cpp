@@ -53,9 +53,7 @@ const PersonChart& ComputePerson(ReadingState& state, int index, const BirthDeta
         } catch (const engine::PreciseEngineError& error) {
             state.LastChart = CalculateChart(state.LastInput);
             PersonCrossCheck failed;
-            failed.Check.Agrees = false;
-            failed.Check.Notice = PreciseFailureNotice(error.what()) +
-                                  " The positions shown are those of the described engine.";
+            failed.Check = FailedCheck(error.what(), true);
             state.CrossChecks[static_cast<std::size_t>(index)] = std::move(failed);
         }
     } else {
@@ -84,8 +82,7 @@ PersonCrossCheck CheckAgainstPreciseEphemeris(const engine::EngineInput& input,
         result.PreciseChart = CalculateChart(input, ChartEngineChoice::Precise);
         result.Check = CompareCharts(described, *result.PreciseChart);
     } catch (const engine::PreciseEngineError& error) {
-        result.Check.Agrees = false;
-        result.Check.Notice = PreciseFailureNotice(error.what());
+        result.Check = FailedCheck(error.what(), false);
     }
     return result;
 }

@@ -1,5 +1,7 @@
 #include "cli/chart_command.h"
 
+#include "texts/cross_check_texts.h"
+
 #include "cli/json_io.h"
 #include "cli/line_reader.h"
 #include "cli/place_command.h"
@@ -15,7 +17,7 @@ Json ChartLine(const engine::EngineInput& input, const EngineOptions& options) {
         try {
             chart = CalculateChart(input, ChartEngineChoice::Precise);
         } catch (const engine::PreciseEngineError& error) {
-            return ErrorJson(PreciseFailureNotice(error.what()));
+            return ErrorJson(texts::PreciseFailureNotice(error.what()));
         }
     } else {
         chart = CalculateChart(input);

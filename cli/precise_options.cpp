@@ -1,5 +1,6 @@
 #include "cli/precise_options.h"
 
+#include "texts/cross_check_texts.h"
 #include "texts/manglik_texts.h"
 
 namespace tirovane::cli {
@@ -13,7 +14,7 @@ Json CrossCheckToJson(const PersonCrossCheck& check) {
     }
     if (!check.PreciseChart) {
         out["Precise"] = nullptr;
-        out["error"] = check.Check.Notice;
+        out["error"] = texts::CrossCheckNotice(check.Check);
         return out;
     }
     const CheckedValues& values = check.Check.Precise;
@@ -26,7 +27,7 @@ Json CrossCheckToJson(const PersonCrossCheck& check) {
     precise["RashiHouse"] = values.RashiHouse;
     precise["RashiVerdict"] = texts::VerdictText(values.RashiVerdict);
     out["Precise"] = std::move(precise);
-    out["Notice"] = check.Check.Notice;
+    out["Notice"] = texts::CrossCheckNotice(check.Check);
     return out;
 }
 

@@ -6,6 +6,7 @@
 #include "cli/line_reader.h"
 #include "cli/match_command.h"
 #include "cli/place_command.h"
+#include "texts/cross_check_texts.h"
 #include "texts/export_text.h"
 #include "texts/result_lines.h"
 
@@ -95,7 +96,7 @@ std::optional<Json> PreciseFailure(const ComputedReading& reading, const EngineO
     }
     for (int person = 0; person < 2; ++person) {
         if (const auto& check = reading.State.CrossChecks[static_cast<std::size_t>(person)]) {
-            Json error = ErrorJson(check->Check.Notice);
+            Json error = ErrorJson(texts::CrossCheckNotice(check->Check));
             error["person"] = person;
             return error;
         }

@@ -126,6 +126,65 @@
     </message>
 </context>
 <context>
+    <name>CrossCheck</name>
+    <message>
+        <source>Manglik</source>
+        <translation>मांगलिक</translation>
+    </message>
+    <message>
+        <source>Non Manglik, the dosha being cancelled</source>
+        <translation>अमांगलिक (दोष निरस्त होने के कारण)</translation>
+    </message>
+    <message>
+        <source>Not Manglik</source>
+        <translation>मांगलिक नहीं</translation>
+    </message>
+    <message>
+        <source>A precise ephemeris places Mars at %1, in house %2 from Lagna: the verdict from Lagna stays the same.</source>
+        <translation>सटीक एफ़ेमेरिस के अनुसार मंगल %1 पर है, यानी लग्न से भाव %2 में: लग्न से निर्णय वही रहता है।</translation>
+    </message>
+    <message>
+        <source>A precise ephemeris places Mars at %1, in house %2 from Chandra: the verdict from Chandra stays the same.</source>
+        <translation>सटीक एफ़ेमेरिस के अनुसार मंगल %1 पर है, यानी चन्द्र से भाव %2 में: चन्द्र से निर्णय वही रहता है।</translation>
+    </message>
+    <message>
+        <source>A precise ephemeris places Mars at %1, in house %2 from Lagna: from Lagna this person would be %3.</source>
+        <translation>सटीक एफ़ेमेरिस के अनुसार मंगल %1 पर है, यानी लग्न से भाव %2 में: लग्न से यह व्यक्ति %3 होगा।</translation>
+    </message>
+    <message>
+        <source>A precise ephemeris places Mars at %1, in house %2 from Chandra: from Chandra this person would be %3.</source>
+        <translation>सटीक एफ़ेमेरिस के अनुसार मंगल %1 पर है, यानी चन्द्र से भाव %2 में: चन्द्र से यह व्यक्ति %3 होगा।</translation>
+    </message>
+    <message>
+        <source>The Swiss Ephemeris files were not found, so its less precise analytic theory was used.</source>
+        <translation>स्विस एफ़ेमेरिस की फ़ाइलें नहीं मिलीं, इसलिए उसके कम सटीक विश्लेषणात्मक सिद्धांत का उपयोग किया गया।</translation>
+    </message>
+    <message>
+        <source>The precise ephemeris could not compute this chart.</source>
+        <translation>सटीक एफ़ेमेरिस इस कुंडली की गणना नहीं कर सका।</translation>
+    </message>
+    <message>
+        <source>The precise ephemeris could not compute this chart: %1.</source>
+        <translation>सटीक एफ़ेमेरिस इस कुंडली की गणना नहीं कर सका: %1।</translation>
+    </message>
+    <message>
+        <source>The positions shown are those of the described engine.</source>
+        <translation>दिखाई गई ग्रह स्थितियाँ Tirovane की अपनी गणना-पद्धति की हैं।</translation>
+    </message>
+    <message>
+        <source>A precise ephemeris places the ascendant at %1, not in %2: the houses from Lagna count from there.</source>
+        <translation>सटीक एफ़ेमेरिस के अनुसार लग्न %1 पर है, %2 में नहीं: लग्न से भाव वहीं से गिने जाते हैं।</translation>
+    </message>
+    <message>
+        <source>A precise ephemeris places the Moon at %1, not in %2: the houses from Chandra count from there.</source>
+        <translation>सटीक एफ़ेमेरिस के अनुसार चन्द्र %1 पर है, %2 में नहीं: चन्द्र से भाव वहीं से गिने जाते हैं।</translation>
+    </message>
+    <message>
+        <source>A precise ephemeris places the Moon in the nakshatra %1, not %2: its pada and lord change with it.</source>
+        <translation>सटीक एफ़ेमेरिस के अनुसार चन्द्र %1 नक्षत्र में है, %2 में नहीं: इसके साथ चरण और स्वामी भी बदल जाते हैं।</translation>
+    </message>
+</context>
+<context>
     <name>FrameWindow</name>
     <message>
         <source>&amp;Save</source>
@@ -1126,6 +1185,52 @@
     <message>
         <source>Type the name of the birth town and choose it from the list: it fills city, state, country, latitude, longitude, time zone and daylight saving.</source>
         <translation>जन्म के शहर या कस्बे का नाम लिखें और उसे सूची से चुनें: इससे शहर, राज्य, देश, अक्षांश, देशांतर, समय क्षेत्र और डेलाइट सेविंग अपने-आप भर जाते हैं।</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>ठीक है</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>रद्द करें</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>हाँ (&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>नहीं (&amp;N)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>बंद करें</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>सहेजें</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>खोलें</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>प्रिंट करें</translation>
+    </message>
+</context>
+<context>
+    <name>QTabBar</name>
+    <message>
+        <source>Scroll Left</source>
+        <translation>बाएँ खिसकाएँ</translation>
+    </message>
+    <message>
+        <source>Scroll Right</source>
+        <translation>दाएँ खिसकाएँ</translation>
     </message>
 </context>
 <context>

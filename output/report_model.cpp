@@ -5,6 +5,7 @@
 #include "engine/tables.h"
 #include "manglik/manglik.h"
 #include "texts/chart_texts.h"
+#include "texts/cross_check_texts.h"
 #include "texts/manglik_texts.h"
 #include "texts/match_texts.h"
 #include "texts/names.h"
@@ -97,7 +98,7 @@ ReportPerson PersonOf(const ReadingState& state, int person, const texts::Words&
         out.Evaluations[1].CancelledBy = texts::ExplainCancellation(chart->RashiChart, mars, words);
     }
     if (const auto& check = state.CrossChecks[index]; check && !check->Check.Agrees) {
-        out.CrossCheckNotice = check->Check.Notice;
+        out.CrossCheckNotice = texts::CrossCheckNotice(check->Check, words);
     }
     return out;
 }

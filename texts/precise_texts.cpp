@@ -2,6 +2,7 @@
 
 #include "app/cross_check.h"
 #include "engine/text_forms.h"
+#include "texts/cross_check_texts.h"
 #include "texts/manglik_texts.h"
 
 #include <algorithm>
@@ -11,7 +12,7 @@ namespace tirovane::texts {
 std::string PreciseChartText(const PersonChart& chart) {
     std::string text = "Swiss Ephemeris, Lahiri ayanamsa, apparent positions";
     if (chart.AnalyticFallback) {
-        text += "\n" + std::string(AnalyticFallbackNotice);
+        text += "\n" + AnalyticFallbackNotice();
     }
     text += "\n\n";
     for (int body = 0; body < engine::ChartBodyCount; ++body) {

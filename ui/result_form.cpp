@@ -2,6 +2,7 @@
 
 #include "output/qt_words.h"
 #include "texts/chart_texts.h"
+#include "texts/cross_check_texts.h"
 #include "texts/match_texts.h"
 #include "texts/result_lines.h"
 #include "texts/result_texts.h"
@@ -394,7 +395,8 @@ void ResultForm::ResetManglikLines() {
 void ResultForm::WriteCrossCheck(int person, const std::optional<PersonCrossCheck>& check) {
     PersonPage& page = people_[static_cast<std::size_t>(person)];
     const bool differs = check && !check->Check.Agrees;
-    page.CrossCheck->setText(differs ? Qt8(check->Check.Notice) : QString());
+    page.CrossCheck->setText(
+        differs ? Qt8(texts::CrossCheckNotice(check->Check, CurrentWords())) : QString());
     page.CrossCheck->setVisible(differs);
     page.PreciseChart->setVisible(differs && check->PreciseChart.has_value());
 }

@@ -22,6 +22,13 @@ LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent
     setAccessibleDescription(QCoreApplication::translate("Widgets", "Link"));
 }
 
+void LinkLabel::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        setAccessibleDescription(QCoreApplication::translate("Widgets", "Link"));
+    }
+    QLabel::changeEvent(event);
+}
+
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
         emit clicked();

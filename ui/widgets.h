@@ -20,6 +20,7 @@ signals:
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 };
 
 // A line edit that lets only the characters of one kind in. A refused

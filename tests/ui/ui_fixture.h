@@ -7,6 +7,7 @@
 #include "ui/frame_window.h"
 #include "ui/input_form.h"
 #include "ui/result_form.h"
+#include "ui/rashi_chart.h"
 #include "ui/widgets.h"
 
 #include <QAbstractButton>
@@ -17,11 +18,17 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QGroupBox>
 #include <QRadioButton>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QTextEdit>
+#include <QToolButton>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace tirovane::test {
 
@@ -170,7 +177,14 @@ protected:
         };
         text("txtName", p.Name);
         list("cboDate", QString::number(p.Day));
-        list("cboMonth", QString::fromLatin1(p.Month));
+        // The month by its place in the list, whatever the language shown.
+        static const QStringList months = {
+            QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
+            QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
+            QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
+            QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")};
+        Form<QComboBox>(QStringLiteral("cboMonth_%1").arg(i))
+            ->setCurrentIndex(static_cast<int>(months.indexOf(QString::fromLatin1(p.Month))));
         list("cboYear", QString::number(p.Year));
         list("cboHour", QString::number(p.Hour));
         list("cboMinute", QString::number(p.Minute));
@@ -210,5 +224,54 @@ protected:
     WebAddresses addresses;
     std::unique_ptr<TirovaneApp> app;
 };
+
+// Everything a page shows lies within its parent and beside, not over, its
+// siblings, and every label has room for its whole text.
+inline std::vector<std::string> LayoutFaults(QWidget* root) {
+    std::vector<std::string> faults;
+    const auto name = [](const QWidget* w) {
+        return (w->objectName().isEmpty() ? std::string(w->metaObject()->className())
+                                          : w->objectName().toStdString());
+    };
+    const auto counts = [](const QWidget* w) {
+        return (qobject_cast<const QLabel*>(w) || qobject_cast<const QGroupBox*>(w) ||
+                qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QTextEdit*>(w) ||
+                qobject_cast<const QTabBar*>(w) || qobject_cast<const QStackedWidget*>(w) ||
+                qobject_cast<const RashiChartWidget*>(w) || w->inherits("QLineEdit") ||
+                w->inherits("QComboBox")) &&
+               !w->objectName().startsWith(QLatin1String("qt_"));
+    };
+    for (QWidget* w : root->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(root) || !counts(w) || w->parentWidget() == nullptr) {
+            continue;
+        }
+        const QWidget* parent = w->parentWidget();
+        if (qobject_cast<const QToolButton*>(w) && qobject_cast<const QTabBar*>(parent)) {
+            continue; // the tab bar's own scroll buttons
+        }
+        if (!parent->rect().contains(w->geometry())) {
+            faults.push_back(name(w) + " is cut off by " + name(parent));
+        }
+        for (QWidget* other : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (other != w && other->isVisibleTo(root) && counts(other) &&
+                w->geometry().intersects(other->geometry()) && name(w) < name(other)) {
+                faults.push_back(name(w) + " overlaps " + name(other));
+            }
+        }
+        if (const auto* label = qobject_cast<const QLabel*>(w); label && !label->text().isEmpty()) {
+            const QSize need = label->wordWrap() ? QSize(label->minimumSizeHint().width(),
+                                                         label->heightForWidth(label->width()))
+                                                 : label->sizeHint();
+            if (need.width() > label->width() || need.height() > label->height()) {
+                faults.push_back(
+                    name(w) + " cannot show its whole text \"" +
+                    label->text().left(40).toStdString() + "\" (needs " +
+                    std::to_string(need.width()) + "x" + std::to_string(need.height()) + ", has " +
+                    std::to_string(label->width()) + "x" + std::to_string(label->height()) + ")");
+            }
+        }
+    }
+    return faults;
+}
 
 } // namespace tirovane::test

@@ -1,5 +1,6 @@
 // The UI tests run the real windows offscreen, one QApplication for all.
 
+#include "output/text_fonts.h"
 #include "ui/widgets.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
     // The program's own faces, as its start sets them: the machine's default
     // sans-serif face (whatever fontconfig picks) would lay the windows out
     // with other line heights.
+    tirovane::QuietFontFallback();
     QApplication::setFont(tirovane::WindowFont());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -188,7 +188,6 @@ TEST_F(UserPathTest, GetMyRasiChartFromTheInputMenuComputesThePartner) {
     EXPECT_EQ(Label("lblName_Female"), "Name: Second");
 }
 
-std::vector<std::string> LayoutFaults(QWidget* root);
 
 // View > Chart Style > North Indian, picked with the mouse, draws both
 // people's charts as the diamond; every house holds what the South Indian
@@ -387,55 +386,6 @@ TEST_F(UserPathTest, EffectsAndRemediesOpensAtItsFirstHeading) {
     second.setPosition(firstLength - 1);
     EXPECT_NEAR(text->cursorRect(second).top(), 0, text->fontMetrics().lineSpacing());
     EXPECT_TRUE(text->toPlainText().startsWith(QStringLiteral("Remedies for Manglik")));
-}
-
-// Everything a page shows lies within its parent and beside, not over, its
-// siblings, and every label has room for its whole text.
-std::vector<std::string> LayoutFaults(QWidget* root) {
-    std::vector<std::string> faults;
-    const auto name = [](const QWidget* w) {
-        return (w->objectName().isEmpty() ? std::string(w->metaObject()->className())
-                                          : w->objectName().toStdString());
-    };
-    const auto counts = [](const QWidget* w) {
-        return (qobject_cast<const QLabel*>(w) || qobject_cast<const QGroupBox*>(w) ||
-                qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QTextEdit*>(w) ||
-                qobject_cast<const QTabBar*>(w) || qobject_cast<const QStackedWidget*>(w) ||
-                qobject_cast<const RashiChartWidget*>(w) || w->inherits("QLineEdit") ||
-                w->inherits("QComboBox")) &&
-               !w->objectName().startsWith(QLatin1String("qt_"));
-    };
-    for (QWidget* w : root->findChildren<QWidget*>()) {
-        if (!w->isVisibleTo(root) || !counts(w) || w->parentWidget() == nullptr) {
-            continue;
-        }
-        const QWidget* parent = w->parentWidget();
-        if (qobject_cast<const QToolButton*>(w) && qobject_cast<const QTabBar*>(parent)) {
-            continue; // the tab bar's own scroll buttons
-        }
-        if (!parent->rect().contains(w->geometry())) {
-            faults.push_back(name(w) + " is cut off by " + name(parent));
-        }
-        for (QWidget* other : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (other != w && other->isVisibleTo(root) && counts(other) &&
-                w->geometry().intersects(other->geometry()) && name(w) < name(other)) {
-                faults.push_back(name(w) + " overlaps " + name(other));
-            }
-        }
-        if (const auto* label = qobject_cast<const QLabel*>(w); label && !label->text().isEmpty()) {
-            const QSize need = label->wordWrap() ? QSize(label->minimumSizeHint().width(),
-                                                         label->heightForWidth(label->width()))
-                                                 : label->sizeHint();
-            if (need.width() > label->width() || need.height() > label->height()) {
-                faults.push_back(
-                    name(w) + " cannot show its whole text \"" +
-                    label->text().left(40).toStdString() + "\" (needs " +
-                    std::to_string(need.width()) + "x" + std::to_string(need.height()) + ", has " +
-                    std::to_string(label->width()) + "x" + std::to_string(label->height()) + ")");
-            }
-        }
-    }
-    return faults;
 }
 
 TEST_F(UserPathTest, NoPageOverlapsOrCutsOffAnythingForAnyReading) {

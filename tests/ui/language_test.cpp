@@ -1,0 +1,234 @@
+// The program in Hindi, as a Hindi reader uses it: the language chosen from
+// the menu, names typed in Devanagari, the whole result read in Hindi with
+// nothing left in English, nothing clipped and a glyph for every character;
+// then back to English with every text as before.
+
+#include "output/qt_words.h"
+#include "output/text_fonts.h"
+#include "tests/ui/ui_fixture.h"
+
+#include <QAction>
+#include <QFontMetricsF>
+#include <QRawFont>
+#include <QRegularExpression>
+#include <QTextLayout>
+#include <set>
+
+namespace tirovane::test {
+namespace {
+
+class LanguageTest : public UiTest {
+protected:
+    void TearDown() override {
+        UiTest::TearDown();
+        InstallLanguage(QStringLiteral("en"));
+        QApplication::setFont(WindowFont());
+    }
+
+    void Choose(QMainWindow& window, const char* code) {
+        ClickMenuEntry(window, window.findChild<QAction*>(
+                                   QStringLiteral("mnuLanguage_%1").arg(QLatin1String(code))));
+        QApplication::processEvents();
+    }
+};
+
+// Every text a window shows a reader: labels, buttons, frame captions, tabs,
+// list entries, menus and the accessible names and descriptions.
+std::vector<QString> ShownTexts(QWidget* root) {
+    std::vector<QString> texts;
+    const auto add = [&texts](const QString& text) {
+        if (!text.isEmpty()) {
+            texts.push_back(text);
+        }
+    };
+    std::vector<QWidget*> widgets = {root};
+    for (QWidget* w : root->findChildren<QWidget*>()) {
+        widgets.push_back(w);
+    }
+    for (QWidget* w : widgets) {
+        if (w->objectName().startsWith(QLatin1String("qt_"))) {
+            continue;
+        }
+        add(w->accessibleName());
+        add(w->accessibleDescription());
+        if (auto* label = qobject_cast<QLabel*>(w)) {
+            add(label->text());
+        } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+            add(button->text());
+        } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
+            add(group->title());
+        } else if (auto* tabs = qobject_cast<QTabBar*>(w)) {
+            for (int k = 0; k < tabs->count(); ++k) {
+                add(tabs->tabText(k));
+            }
+        } else if (auto* list = qobject_cast<QComboBox*>(w)) {
+            for (int k = 0; k < list->count(); ++k) {
+                add(list->itemText(k));
+            }
+        } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+            add(edit->placeholderText());
+        } else if (auto* text = qobject_cast<QTextEdit*>(w)) {
+            add(text->toPlainText());
+        }
+    }
+    for (QAction* action : root->findChildren<QAction*>()) {
+        if (action->isVisible()) {
+            add(action->text());
+            add(action->toolTip());
+        }
+    }
+    for (QMenu* menu : root->findChildren<QMenu*>()) {
+        if (menu->menuAction()->isVisible()) {
+            add(menu->title());
+        }
+    }
+    return texts;
+}
+
+// The English words left in a text: a word of two or more Latin letters
+// that is not the program's name, a zone's abbreviation, a file pattern or
+// an accelerator.
+QStringList EnglishWords(QString text, const std::set<QString>& allowed) {
+    text.remove(QRegularExpression(QStringLiteral("\\(&.\\)")));         // "(&F)"
+    text.remove(QRegularExpression(QStringLiteral("\\*\\.[a-z]+")));     // "*.tvr"
+    text.remove(QRegularExpression(QStringLiteral(",[A-Z0-9 ]+,")));     // ",IST,"
+    QStringList words;
+    const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
+    for (auto it = word.globalMatch(text); it.hasNext();) {
+        const QString w = it.next().captured();
+        if (allowed.count(w) == 0) {
+            words << w;
+        }
+    }
+    return words;
+}
+
+// Every character of the text has a glyph in one of the program's faces.
+QString WithoutGlyph(const QString& text) {
+    static const std::vector<QRawFont> fonts = [] {
+        std::vector<QRawFont> raw;
+        for (const QString& family : TextFamilies()) {
+            QFont font(family);
+            font.setPixelSize(12);
+            raw.push_back(QRawFont::fromFont(font));
+        }
+        return raw;
+    }();
+    QString missing;
+    for (const char32_t c : text.toUcs4()) {
+        if (c < 0x20 || c == 0x200C || c == 0x200D || c == 0x2029) {
+            continue;
+        }
+        const bool found = std::any_of(fonts.begin(), fonts.end(), [c](const QRawFont& f) {
+            return f.supportsCharacter(static_cast<uint>(c));
+        });
+        if (!found) {
+            missing += QString::fromUcs4(&c, 1);
+        }
+    }
+    return missing;
+}
+
+// A Hindi reader's pair: names and places in Devanagari.
+Person HindiPerson(const Person& birth, const char* name, const char* city) {
+    Person p = birth;
+    p.Name = name;
+    p.City = city;
+    p.State = "\u0909\u0924\u094D\u0924\u0930 \u092A\u094D\u0930\u0926\u0947\u0936";
+    p.Country = "\u092D\u093E\u0930\u0924";
+    return p;
+}
+
+TEST_F(LanguageTest, AHindiReaderReadsEveryWindowInHindi) {
+    Choose(Input(), "hi");
+    ASSERT_EQ(LanguageInUse(), QStringLiteral("hi"));
+    EXPECT_EQ(platform.Language, "hi") << "the choice is remembered";
+    EXPECT_EQ(Form<QGroupBox>("fraMain_0")->title(),
+              QStringLiteral("\u0906\u092A\u0915\u093E \u0935\u094D\u092F\u0915\u094D\u0924\u093F"
+                             "\u0917\u0924 \u0935\u093F\u0935\u0930\u0923"));
+    EXPECT_EQ(Form<QComboBox>("cboMonth_0")->itemText(0),
+              QStringLiteral("\u091C\u0928\u0935\u0930\u0940"));
+
+    // The worked example's Mars in Aquarius is cancelled by its sign, so
+    // that the cancellation lines are read too; the second birth is one on
+    // which the engines disagree, with its cross-check notice.
+    Reading(HindiPerson(Person{}, "\u0906\u0936\u093E", "\u0932\u0916\u0928\u090A"),
+            HindiPerson(EnginesDisagree(), "\u0930\u0935\u093F \u0915\u0941\u092E\u093E\u0930",
+                        "\u0915\u093E\u0928\u092A\u0941\u0930"));
+    ASSERT_TRUE(platform.Messages.empty()) << LastMessage();
+    EXPECT_EQ(Label("lblName_Male"), "\u0928\u093E\u092E: \u0906\u0936\u093E");
+
+    // Program names, units and file types that stay as they are.
+    // (and "English" in the language menus, each language in its own
+    // script).
+    const std::set<QString> allowed = {QStringLiteral("Tirovane"), QStringLiteral("JPEG"),
+                                       QStringLiteral("PDF"), QStringLiteral("English")};
+    ResultForm& result = app->Result();
+    for (int page = 0; page < 3; ++page) {
+        Result<QTabBar>("TS")->setCurrentIndex(page);
+        QApplication::processEvents();
+        for (const std::string& fault : LayoutFaults(&result)) {
+            ADD_FAILURE() << "page " << page << ": " << fault;
+        }
+    }
+    Click(result, "Command4"); // the effects and remedies, in Hindi too
+    for (QWidget* window : std::initializer_list<QWidget*>{&Input(), &Frame()}) {
+        for (const QString& text : ShownTexts(window)) {
+            const QStringList english = EnglishWords(text, allowed);
+            EXPECT_TRUE(english.isEmpty())
+                << window->objectName().toStdString() << ": \"" << text.toStdString() << "\" "
+                << english.join(u' ').toStdString();
+            EXPECT_TRUE(WithoutGlyph(text).isEmpty())
+                << "no glyph for \"" << WithoutGlyph(text).toStdString() << "\"";
+        }
+    }
+    // "Cancelled: Mars in Aquarius" as a Hindi reader reads it.
+    EXPECT_EQ(Label("lblCancelledBy_Male_0"),
+              "\u0926\u094B\u0937 \u0928\u093F\u0930\u0938\u094D\u0924: \u092E\u0902\u0917\u0932 "
+              "\u0915\u0941\u092E\u094D\u092D \u0930\u093E\u0936\u093F \u092E\u0947\u0902");
+}
+
+TEST_F(LanguageTest, SwitchingBackToEnglishRebuildsEveryTextFromTheReading) {
+    Reading(Person{}, MumbaiPerson());
+    ResultForm& result = app->Result();
+    const auto before = [&] {
+        std::vector<QString> texts = ShownTexts(&result);
+        std::sort(texts.begin(), texts.end());
+        return texts;
+    }();
+    Choose(Frame(), "hi");
+    EXPECT_EQ(Result<QTabBar>("TS")->tabText(0),
+              QStringLiteral("\u0906\u092A\u0915\u093E \u0935\u093F\u0935\u0930\u0923"));
+    EXPECT_NE(Label("lblResult_Male_0"), "Position of Mars from Lagna is 4");
+    // The input form, hidden behind the result, has switched too.
+    EXPECT_EQ(Input().findChild<QAction*>("mnuLanguage_hi")->isChecked(), true);
+
+    Choose(Frame(), "en");
+    EXPECT_EQ(Label("lblResult_Male_0"), "Position of Mars from Lagna is 4");
+    EXPECT_EQ(Label("lblDOB_Male"), "Date of Birth: April 12, 1992");
+    EXPECT_EQ(Result<QTabBar>("TS")->tabText(2), "Manglik Matching");
+    std::vector<QString> after = ShownTexts(&result);
+    std::sort(after.begin(), after.end());
+    EXPECT_EQ(after, before) << "English again, every text as it was";
+    EXPECT_EQ(platform.Language, "en");
+}
+
+TEST(StartLanguage, CommandLineThenRememberedThenSystem) {
+    QString unknown;
+    EXPECT_EQ(StartLanguage(QStringLiteral("hi"), QStringLiteral("en"), QStringLiteral("en_GB")),
+              QStringLiteral("hi"));
+    EXPECT_EQ(StartLanguage({}, QStringLiteral("hi"), QStringLiteral("en_GB")),
+              QStringLiteral("hi"));
+    EXPECT_EQ(StartLanguage({}, {}, QStringLiteral("hi_IN")), QStringLiteral("hi"));
+    EXPECT_EQ(StartLanguage({}, {}, QStringLiteral("ta_IN")), QStringLiteral("en"))
+        << "no Tamil yet";
+    EXPECT_EQ(StartLanguage({}, QStringLiteral("xx"), QStringLiteral("de_DE")),
+              QStringLiteral("en"));
+    EXPECT_EQ(StartLanguage(QStringLiteral("zz"), QStringLiteral("hi"), QStringLiteral("hi_IN"),
+                            &unknown),
+              QStringLiteral("en"));
+    EXPECT_EQ(unknown, QStringLiteral("zz"));
+}
+
+} // namespace
+} // namespace tirovane::test
