@@ -5,6 +5,7 @@
 #include "cli/place_command.h"
 #include "cli/reading_command.h"
 #include "cli/report_command.h"
+#include "output/qt_words.h"
 
 #include <CLI/CLI.hpp>
 #include <cerrno>
@@ -95,6 +96,15 @@ int main(int argc, char** argv) {
         ->add_option("--style", reportStyle,
                      "The charts' style: south (South Indian, the default) or north")
         ->check(CLI::IsMember({"south", "north"}));
+    std::string reportLanguage = "en";
+    std::vector<std::string> languages;
+    for (const tirovane::ShippedLanguage& language : tirovane::ShippedLanguages()) {
+        languages.emplace_back(language.Code);
+    }
+    report
+        ->add_option("--language", reportLanguage,
+                     "The report's language: en (English, the default) or hi (Hindi)")
+        ->check(CLI::IsMember(languages));
     tirovane::cli::EngineOptions reportOptions;
     AddEngineFlags(*report, reportOptions);
 
@@ -174,7 +184,8 @@ int main(int argc, char** argv) {
             status = tirovane::cli::RunReport(
                 std::cin, std::cerr, reportFile, given(reportReadingOption, reportReading),
                 reportOptions,
-                reportStyle == "north" ? tirovane::ChartStyle::North : tirovane::ChartStyle::South);
+                reportStyle == "north" ? tirovane::ChartStyle::North : tirovane::ChartStyle::South,
+                reportLanguage);
         } else if (save->parsed()) {
             status = tirovane::cli::RunSave(std::cin, std::cout, saveFile);
         } else if (exportText->parsed()) {

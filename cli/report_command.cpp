@@ -2,6 +2,7 @@
 
 #include "app/file_io.h"
 #include "cli/reading_command.h"
+#include "output/qt_words.h"
 #include "output/report_model.h"
 #include "output/report_pdf.h"
 
@@ -65,7 +66,7 @@ int Fail(std::ostream& err, const Json& error) {
 
 int RunReport(std::istream& in, std::ostream& err, const std::string& target,
               const std::optional<std::string>& reading, const EngineOptions& options,
-              ChartStyle style) {
+              ChartStyle style, const std::string& language) {
     const PeopleOrError people = PeopleFrom(reading, in);
     if (const auto* error = std::get_if<Json>(&people)) {
         return Fail(err, *error);
@@ -75,7 +76,11 @@ int RunReport(std::istream& in, std::ostream& err, const std::string& target,
         return Fail(err, *failed);
     }
     const auto application = StartFonts();
-    const auto bytes = ReportPdfBytes(BuildReport(computed.State, style, SystemNow()));
+    // The report speaks the language asked for; the tool's messages stay
+    // English.
+    InstallLanguage(QString::fromStdString(language));
+    const auto bytes =
+        ReportPdfBytes(BuildReport(computed.State, style, SystemNow(), CurrentWords()));
     if (!bytes) {
         return Fail(err, ErrorJson("The report could not be made."));
     }

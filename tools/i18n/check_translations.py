@@ -1,0 +1,175 @@
+#!/usr/bin/env python3
+"""Checks the translations under i18n/ against the program's marked texts.
+
+For every shipped language (i18n/tirovane_XX.ts) it fails when:
+- a source text marked in the program is missing from the .ts file (lupdate
+  is run over the sources into a scratch file to find them all);
+- an entry is unfinished or empty;
+- a translation drops or adds a placeholder (%1 .. %9), an accelerator "&",
+  a literal "&&", a line break or markup;
+- a translation is not in Unicode NFC, has blanks at its ends that the
+  source has not, or writes digits other than 0-9;
+- a name of the language's glossary (i18n/glossary-XX.tsv) is translated
+  otherwise than the glossary says.
+
+Usage: check_translations.py --lupdate PATH --root SOURCE_ROOT
+       check_translations.py --self-test
+"""
+
+import argparse
+import csv
+import re
+import subprocess
+import sys
+import tempfile
+import unicodedata
+import xml.etree.ElementTree as ET
+from pathlib import Path
+
+# The folders and files whose texts are marked for translation.
+MARKED = ["ui", "output", "texts", "app", "engine/tables.cpp", "matching"]
+
+PLACEHOLDER = re.compile(r"%[1-9]")
+MARKUP = re.compile(r"<[^>]+>")
+# Digits of other scripts (the program writes Western digits everywhere).
+OTHER_DIGITS = re.compile(r"[\u0966-\u096F\u09E6-\u09EF\u0BE6-\u0BEF\u0C66-\u0C6F"
+                          r"\u0CE6-\u0CEF\u0D66-\u0D6F]")
+
+
+def entries(ts_path):
+    """(context, source, translation, finished) of every message of a .ts."""
+    root = ET.parse(ts_path).getroot()
+    for context in root.findall("context"):
+        name = context.findtext("name")
+        for message in context.findall("message"):
+            source = message.findtext("source") or ""
+            translation = message.find("translation")
+            text = translation.text if translation is not None and translation.text else ""
+            finished = translation is not None and translation.get("type") not in (
+                "unfinished", "obsolete", "vanished")
+            yield name, source, text, finished
+
+
+def accelerators(text):
+    """Whether a caption has an accelerator ("&F"), and its literal "&&"s."""
+    pairs = text.count("&&")
+    single = len(re.findall(r"&(?!&)", text.replace("&&", "")))
+    return single > 0, pairs
+
+
+def problems_of(context, source, translation, finished, glossary):
+    where = f"{context}: \"{source[:60]}\""
+    if not finished or not translation:
+        return [f"{where} is not translated"]
+    found = []
+    if sorted(PLACEHOLDER.findall(source)) != sorted(PLACEHOLDER.findall(translation)):
+        found.append(f"{where}: the placeholders differ in \"{translation}\"")
+    if accelerators(source) != accelerators(translation):
+        found.append(f"{where}: the accelerators differ in \"{translation}\"")
+    for mark in ("\n", "\r"):
+        if source.count(mark) != translation.count(mark):
+            found.append(f"{where}: the line breaks differ")
+    if sorted(MARKUP.findall(source)) != sorted(MARKUP.findall(translation)):
+        found.append(f"{where}: the markup differs in \"{translation}\"")
+    if unicodedata.normalize("NFC", translation) != translation:
+        found.append(f"{where}: \"{translation}\" is not in NFC")
+    lead = len(source) - len(source.lstrip(" "))
+    trail = len(source) - len(source.rstrip(" "))
+    if (len(translation) - len(translation.lstrip(" ")) != lead or
+            len(translation) - len(translation.rstrip(" ")) != trail):
+        found.append(f"{where}: the blanks at the ends differ in \"{translation}\"")
+    if OTHER_DIGITS.search(translation):
+        found.append(f"{where}: \"{translation}\" writes digits other than 0-9")
+    wanted = glossary.get(source)
+    if wanted is not None and translation != wanted:
+        found.append(f"{where}: the glossary says \"{wanted}\", not \"{translation}\"")
+    return found
+
+
+def load_glossary(path):
+    glossary = {}
+    if path.exists():
+        with open(path, encoding="utf-8", newline="") as f:
+            for row in csv.DictReader(f, delimiter="\t"):
+                glossary[row["english"]] = row["hindi"] if "hindi" in row else row["translation"]
+    return glossary
+
+
+def marked_texts(lupdate, root):
+    """Every (context, source) the program marks, found by lupdate."""
+    with tempfile.TemporaryDirectory() as scratch:
+        ts = Path(scratch) / "all.ts"
+        subprocess.run([lupdate, "-silent", "-locations", "none",
+                        *[str(root / p) for p in MARKED], "-ts", str(ts)], check=True)
+        return {(c, s) for c, s, _, _ in entries(ts)}
+
+
+def check(lupdate, root):
+    problems = []
+    wanted = marked_texts(lupdate, root)
+    files = sorted((root / "i18n").glob("tirovane_*.ts"))
+    if not files:
+        problems.append("no translation in i18n/")
+    for ts in files:
+        language = ts.stem.split("_", 1)[1]
+        glossary = load_glossary(root / "i18n" / f"glossary-{language}.tsv")
+        have = {}
+        for context, source, translation, finished in entries(ts):
+            have[(context, source)] = translation
+            problems += [f"{ts.name}: {p}" for p in
+                         problems_of(context, source, translation, finished, glossary)]
+        for context, source in sorted(wanted - have.keys()):
+            problems.append(f"{ts.name}: {context}: \"{source[:60]}\" is missing")
+    return problems
+
+
+def self_test():
+    """The checker finds each kind of fault it is there for."""
+    glossary = {"Aries": "मेष"}
+    cases = [
+        ("placeholder dropped", "Name: %1", "नाम:"),
+        ("placeholder added", "Name", "नाम %1"),
+        ("accelerator dropped", "&File", "फ़ाइल"),
+        ("literal ampersand lost", "Effects && Remedies", "प्रभाव & उपाय"),
+        ("line break dropped", "a\r\nb", "क ख"),
+        ("markup dropped", "<b>Total</b>", "कुल"),
+        ("not NFC", "Name", "\u0995\u09C7\u09BE"),  # Bengali O sign in two parts
+        ("trailing blank lost", "Chant regularly. ", "नियमित जाप करें।"),
+        ("Devanagari digits", "Page %1", "पृष्ठ %1 \u0967"),
+        ("glossary not followed", "Aries", "मेषा"),
+        ("unfinished", "Name", ""),
+    ]
+    failed = []
+    for what, source, translation in cases:
+        if not problems_of("Test", source, translation, bool(translation), glossary):
+            failed.append(what)
+    good = [("&File", "फ़ाइल (&F)"), ("Name: %1", "नाम: %1"), ("Aries", "मेष"),
+            ("Effects && Remedies", "प्रभाव && उपाय"), ("1) Chant. ", "1) जाप करें। ")]
+    for source, translation in good:
+        found = problems_of("Test", source, translation, True, glossary)
+        if found:
+            failed.append(f"a good translation was refused: {found}")
+    if failed:
+        print("the checker misses: " + "; ".join(failed))
+        return 1
+    print("1 passed, 0 failed")
+    return 0
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--lupdate")
+    parser.add_argument("--root", type=Path)
+    parser.add_argument("--self-test", action="store_true")
+    args = parser.parse_args()
+    if args.self_test:
+        return self_test()
+    problems = check(args.lupdate, args.root)
+    for problem in problems:
+        print(problem)
+    print(f"{0 if problems else 1} passed, {1 if problems else 0} failed")
+    return 1 if problems else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
