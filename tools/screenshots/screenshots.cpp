@@ -1,12 +1,16 @@
 // Opens the program's windows on a sample reading and saves pictures of
 // them, for the README and for checking the layout by eye:
 //
-//   screenshots OUTPUT_FOLDER
+//   screenshots OUTPUT_FOLDER [LANGUAGE]
 //
+// (LANGUAGE a shipped language's code: the windows in that language, the
+// names and places in its script)
 // writes input.png, result.png, partner.png and match.png, then
 // result-north.png and partner-north.png with the North Indian charts. Run it on a real
 // display (or Xvfb) to see the platform's own window decorations.
 
+#include "output/qt_words.h"
+#include "output/text_fonts.h"
 #include "platform/scripted_platform.h"
 #include "ui/application.h"
 #include "ui/frame_window.h"
@@ -74,8 +78,13 @@ void Save(const QString& folder, const char* name) {
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    QApplication::setFont(WindowFont());
+    QuietFontFallback();
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    const bool hindi = argc > 2 && QString::fromLocal8Bit(argv[2]) == QLatin1String("hi");
+    if (argc > 2) {
+        InstallLanguage(QString::fromLocal8Bit(argv[2]));
+    }
+    QApplication::setFont(WindowFont());
 
     ScriptedPlatform platform;
     platform.Folder = QCoreApplication::applicationDirPath().toStdString();
@@ -85,12 +94,25 @@ int main(int argc, char** argv) {
     app.Start();
     InputForm& input = app.Input();
     input.move(40, 30);
-    Fill(input, 0, "Asha", 15, 8, 1985, 6, 30, 34, "28", "36", "77", "12", true, "New Delhi",
-         "Delhi", "India");
+    if (hindi) {
+        Fill(input, 0, "\u0906\u0936\u093E \u0936\u0930\u094D\u092E\u093E", 15, 8, 1985, 6, 30,
+             34, "28", "36", "77", "12", true, "\u0928\u0908 \u0926\u093F\u0932\u094D\u0932\u0940",
+             "\u0926\u093F\u0932\u094D\u0932\u0940", "\u092D\u093E\u0930\u0924");
+    } else {
+        Fill(input, 0, "Asha", 15, 8, 1985, 6, 30, 34, "28", "36", "77", "12", true, "New Delhi",
+             "Delhi", "India");
+    }
     Save(folder, "input.png");
     input.findChild<QAbstractButton*>(QStringLiteral("cmdNext"))->click();
-    Fill(input, 1, "Ravi", 3, 2, 1983, 22, 10, 34, "19", "4", "72", "52", true, "Mumbai",
-         "Maharashtra", "India");
+    if (hindi) {
+        Fill(input, 1, "\u0930\u0935\u093F \u0915\u0941\u092E\u093E\u0930", 3, 2, 1983, 22, 10,
+             34, "19", "4", "72", "52", true, "\u092E\u0941\u0902\u092C\u0908",
+             "\u092E\u0939\u093E\u0930\u093E\u0937\u094D\u091F\u094D\u0930",
+             "\u092D\u093E\u0930\u0924");
+    } else {
+        Fill(input, 1, "Ravi", 3, 2, 1983, 22, 10, 34, "19", "4", "72", "52", true, "Mumbai",
+             "Maharashtra", "India");
+    }
     input.findChild<QAbstractButton*>(QStringLiteral("cmdCalculate"))->click();
     Save(folder, "result.png");
     auto* tabs = app.Result().findChild<QTabBar*>(QStringLiteral("TS"));
