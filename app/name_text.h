@@ -17,4 +17,13 @@ bool IsNameCharacter(char32_t c);
 // IsNameCharacter (the empty text passes; emptiness is checked apart).
 bool IsNameText(std::string_view utf8);
 
+// What a city, state or country may hold besides: the digits and signs of
+// real place names as the place finder's atlas writes them ("Sector 3",
+// "Ho Chi Minh City (HCMC)", "Congo, The Democratic Republic of the",
+// "Urdorf / Oberurdorf", "Federation of B&H", "Al ‘Amārah",
+// "Bangka–Belitung Islands"), so that every place the finder fills in
+// passes the checks.
+bool IsPlaceCharacter(char32_t c);
+bool IsPlaceText(std::string_view utf8);
+
 } // namespace tirovane

@@ -11,9 +11,6 @@ namespace tirovane {
 
 namespace {
 
-constexpr std::array<std::string_view, 12> MonthNames = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
 
 int RowOffsetSeconds(const ZoneRow& row) {
     return -(row.WestHours * 3600 + row.WestMinutes * 60);
@@ -72,23 +69,6 @@ bool IsKnownRow(int row, std::string_view countryCode, std::string_view timeZone
     default:
         return false;
     }
-}
-
-std::string DateText(int year, int month, int day) {
-    return std::to_string(day) + " " + std::string(MonthNames.at(month - 1)) + " " +
-           std::to_string(year);
-}
-
-std::string ClockText(int hour, int minute) {
-    return std::to_string(hour) + ":" + (minute < 10 ? "0" : "") + std::to_string(minute);
-}
-
-std::string MinutesText(int seconds) {
-    const int minutes = (std::abs(seconds) + 30) / 60;
-    if (minutes == 0) {
-        return "less than a minute";
-    }
-    return std::to_string(minutes) + (minutes == 1 ? " minute" : " minutes");
 }
 
 } // namespace
@@ -182,38 +162,19 @@ std::optional<PlaceTime> ResolvePlaceTime(const atlas::Place& place, int year, i
     time.Choice = ChooseZoneRow(clock.OffsetSeconds, clock.StandardOffsetSeconds,
                                 clock.DaylightSaving, place.CountryCode, place.TimeZone);
 
-    std::string kind = "standard time";
+    time.Clock = ClockKind::Standard;
     if (clock.DaylightSaving) {
-        kind = (year >= 1939 && year <= 1945) ? "war time" : "daylight saving time";
+        time.Clock = (year >= 1939 && year <= 1945) ? ClockKind::WarTime : ClockKind::DaylightSaving;
     } else if (clock.Abbreviation == "LMT" || clock.OffsetSeconds % 60 != 0) {
-        kind = "local mean time";
+        time.Clock = ClockKind::LocalMean;
     }
-    const std::string when = DateText(year, month, day);
-    time.Summary =
-        place.TimeZone + ", " + FormatUtcOffset(clock.OffsetSeconds) + " on " + when + ": " + kind;
-
-    std::string note;
-    const auto add = [&note](const std::string& sentence) {
-        note += (note.empty() ? "" : " ") + sentence;
-    };
-    if (local.Kind == atlas::LocalTimeKind::Skipped) {
-        add(ClockText(hour, minute) + " on " + when + " did not exist in " + place.TimeZone +
-            ": the clocks went forward from " + FormatUtcOffset(local.Clock.OffsetSeconds) +
-            " to " + FormatUtcOffset(local.Other.OffsetSeconds) + "; it is taken as " +
-            FormatUtcOffset(local.Clock.OffsetSeconds) + ".");
-    } else if (local.Kind == atlas::LocalTimeKind::Repeated) {
-        add(ClockText(hour, minute) + " on " + when + " came twice in " + place.TimeZone + " (" +
-            FormatUtcOffset(local.Clock.OffsetSeconds) + ", then " +
-            FormatUtcOffset(local.Other.OffsetSeconds) + "); the first is taken.");
-    }
-    if (time.Choice.ErrorSeconds != 0) {
-        const auto& row = LoadReferenceTables().Zones[time.Choice.Row];
-        add("No zone in the list has " + FormatUtcOffset(clock.OffsetSeconds) + ": with \"" +
-            std::string(row.Label) + "\" the birth instant is " +
-            MinutesText(time.Choice.ErrorSeconds) +
-            (time.Choice.ErrorSeconds > 0 ? " late." : " early."));
-    }
-    time.Note = note;
+    time.Year = year;
+    time.Month = month;
+    time.Day = day;
+    time.Hour = hour;
+    time.Minute = minute;
+    time.TakenOffsetSeconds = local.Clock.OffsetSeconds;
+    time.OtherOffsetSeconds = local.Other.OffsetSeconds;
     return time;
 }
 

@@ -44,17 +44,23 @@ struct ZoneRowChoice {
 ZoneRowChoice ChooseZoneRow(int offsetSeconds, int standardOffsetSeconds, bool daylightSaving,
                             std::string_view countryCode, std::string_view timeZone);
 
+// What the zone's clock kept: standard time, daylight saving time, war
+// time (daylight saving from 1939 to 1945) or local mean time (before the
+// zone had a standard offset).
+enum class ClockKind { Standard, DaylightSaving, WarTime, LocalMean };
+
 struct PlaceTime {
     std::string TimeZone;
     int UtcOffsetSeconds = 0;        // the total offset taken, east positive
     bool ZoneDaylightSaving = false; // the database's word: daylight saving in force
     atlas::LocalTimeKind Kind = atlas::LocalTimeKind::Unique;
     ZoneRowChoice Choice;
-    // "Asia/Kolkata, UTC+6:30 on 1 May 1943: war time".
-    std::string Summary;
-    // Empty when the row and box give the offset exactly and the local time
-    // is neither skipped nor repeated; otherwise what the user must know.
-    std::string Note;
+    ClockKind Clock = ClockKind::Standard;
+    // The local date and time asked about.
+    int Year = 0, Month = 1, Day = 1, Hour = 0, Minute = 0;
+    // For a skipped or repeated local time: the offset taken and the other.
+    int TakenOffsetSeconds = 0;
+    int OtherOffsetSeconds = 0;
 };
 
 // The zone's clock at that local date and time. Nothing, with the reason in

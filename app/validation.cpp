@@ -76,15 +76,20 @@ std::optional<ValidationFailure> ValidateInput(const PersonForm& fields, bool co
     }
     // The texts the key filter guards, checked again for what reached the
     // form another way (a saved reading, a line of the command-line tool).
-    const std::array<std::pair<std::string PersonForm::*, InputField>, 4> names = {{
-        {&PersonForm::Name, InputField::Name},
-        {&PersonForm::City, InputField::City},
-        {&PersonForm::State, InputField::State},
-        {&PersonForm::Country, InputField::Country},
+    struct TextRule {
+        std::string PersonForm::*Text;
+        InputField Field;
+        bool (*Accepted)(std::string_view);
+    };
+    const std::array<TextRule, 4> texts = {{
+        {&PersonForm::Name, InputField::Name, IsNameText},
+        {&PersonForm::City, InputField::City, IsPlaceText},
+        {&PersonForm::State, InputField::State, IsPlaceText},
+        {&PersonForm::Country, InputField::Country, IsPlaceText},
     }};
-    for (const auto& [text, field] : names) {
-        if (!IsNameText(fields.*text)) {
-            return ValidationFailure{field, OnlyLettersMessage, MessageIcon::Error};
+    for (const TextRule& rule : texts) {
+        if (!rule.Accepted(fields.*rule.Text)) {
+            return ValidationFailure{rule.Field, OnlyLettersMessage, MessageIcon::Error};
         }
     }
     if (!fields.South.has_value()) {

@@ -45,6 +45,9 @@ public:
     std::string Fold(std::string_view text) const;
 
     std::size_t PlaceCount() const { return places_.size(); }
+    // The place at an index below PlaceCount(), in the file's order (for
+    // going through every place).
+    Place PlaceAt(std::size_t index) const { return MakePlace(places_.at(index)); }
 
 private:
     struct PlaceRecord {

@@ -65,6 +65,32 @@ void GuiReadingWithCrossCheck(benchmark::State& state) {
 }
 BENCHMARK(GuiReadingWithCrossCheck)->Unit(benchmark::kMillisecond);
 
+// Switching the language with a whole reading on show: every window's
+// captions and the result's texts rebuilt from the reading, laid out again.
+// The goal is at most 100 ms.
+void SwitchLanguageWithAReadingOnShow(benchmark::State& state) {
+    ScriptedPlatform platform;
+    platform.Folder = ".";
+    platform.Files = std::set<std::string>{"./libBmp2Jpeg.so"};
+    platform.Reminder = platform.Clock.Date;
+    TirovaneApp app(platform, {"help:", "home:", "download:", "donate:", "resell:", "cobrand:"});
+    app.Start();
+    const std::vector<PersonForm> people = People();
+    app.Input().WriteForm(0, people[0]);
+    app.Input().WriteForm(1, people[1]);
+    app.CalculatePerson(0);
+    app.CalculatePerson(1);
+    QApplication::processEvents();
+    bool hindi = false;
+    for (auto _ : state) {
+        hindi = !hindi;
+        app.SetLanguage(hindi ? QStringLiteral("hi") : QStringLiteral("en"));
+        QApplication::processEvents();
+    }
+    app.SetLanguage(QStringLiteral("en"));
+}
+BENCHMARK(SwitchLanguageWithAReadingOnShow)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char** argv) {

@@ -54,13 +54,20 @@ median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 for run in $(seq "$runs"); do
   [[ -n ${TIROVANE_BENCH_TRACE:-} ]] && echo "run $run" >&2
   measure 'Tirovane v1.15' "$build/program/tirovane" >> "$scratch/program"
+  measure 'Tirovane v1.15' "$build/program/tirovane" --language hi >> "$scratch/hindi"
   measure 'Bare Qt window' "$build/bench/bare_window" >> "$scratch/bare"
 done
 program_time=$(cut -d' ' -f1 "$scratch/program" | median)
 bare_time=$(cut -d' ' -f1 "$scratch/bare" | median)
+hindi_time=$(cut -d' ' -f1 "$scratch/hindi" | median)
 program_memory=$(cut -d' ' -f2 "$scratch/program" | median)
+hindi_memory=$(cut -d' ' -f2 "$scratch/hindi" | median)
 bare_memory=$(cut -d' ' -f2 "$scratch/bare" | median)
 printf 'start to first window: program %.3f s, bare window %.3f s, ratio %.2f (goal: at most 1.3)\n' \
   "$program_time" "$bare_time" "$(echo "$program_time / $bare_time" | bc -l)"
+printf 'start in Hindi (translations loaded): %.3f s, ratio %.2f (goal: at most 1.3)\n' \
+  "$hindi_time" "$(echo "$hindi_time / $bare_time" | bc -l)"
 printf 'peak memory: program %d KiB, bare window %d KiB, ratio %.2f (goal: at most 1.3)\n' \
   "$program_memory" "$bare_memory" "$(echo "$program_memory / $bare_memory" | bc -l)"
+printf 'peak memory in Hindi: %d KiB, ratio %.2f\n' \
+  "$hindi_memory" "$(echo "$hindi_memory / $bare_memory" | bc -l)"

@@ -1,5 +1,7 @@
 #include "cli/place_command.h"
 
+#include "texts/place_texts.h"
+
 #include "app/place_resolution.h"
 
 #include <charconv>
@@ -104,7 +106,7 @@ Json PlaceToJson(const atlas::Place& place, const std::optional<PlaceDate>& date
             out["UtcOffsetMinutes"] = static_cast<int>(std::lround(time->UtcOffsetSeconds / 60.0));
             out["DaylightSaving"] = time->Choice.DaylightSaving;
             out["ZoneRow"] = time->Choice.Row;
-            out["Note"] = time->Note;
+            out["Note"] = texts::PlaceTimeNote(*time);
         } else {
             out["UtcOffsetMinutes"] = nullptr;
             out["DaylightSaving"] = nullptr;

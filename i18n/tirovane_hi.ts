@@ -1188,6 +1188,88 @@
     </message>
 </context>
 <context>
+    <name>Places</name>
+    <message>
+        <source>%1 %2 %3</source>
+        <translation>%1 %2 %3</translation>
+    </message>
+    <message>
+        <source>less than a minute</source>
+        <translation>एक मिनट से कम</translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 मिनट</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 मिनट</translation>
+    </message>
+    <message>
+        <source>%1, %2 on %3: standard time</source>
+        <translation>%1, %3 को %2: मानक समय</translation>
+    </message>
+    <message>
+        <source>%1, %2 on %3: daylight saving time</source>
+        <translation>%1, %3 को %2: डेलाइट सेविंग समय</translation>
+    </message>
+    <message>
+        <source>%1, %2 on %3: war time</source>
+        <translation>%1, %3 को %2: युद्धकालीन समय</translation>
+    </message>
+    <message>
+        <source>%1, %2 on %3: local mean time</source>
+        <translation>%1, %3 को %2: स्थानीय माध्य समय</translation>
+    </message>
+    <message>
+        <source>%1 on %2 did not exist in %3: the clocks went forward from %4 to %5; it is taken as %4.</source>
+        <translation>%2 को %1 बजे का समय %3 में था ही नहीं: घड़ियाँ %4 से आगे बढ़ाकर %5 कर दी गई थीं; इसे %4 माना गया है।</translation>
+    </message>
+    <message>
+        <source>%1 on %2 came twice in %3 (%4, then %5); the first is taken.</source>
+        <translation>%2 को %1 बजे का समय %3 में दो बार आया (पहले %4, फिर %5); पहला माना गया है।</translation>
+    </message>
+    <message>
+        <source>No zone in the list has %1: with "%2" the birth instant is %3 late.</source>
+        <translation>सूची के किसी भी समय क्षेत्र का अंतर %1 नहीं है: "%2" चुनने पर जन्म का क्षण %3 देर से पड़ता है।</translation>
+    </message>
+    <message>
+        <source>No zone in the list has %1: with "%2" the birth instant is %3 early.</source>
+        <translation>सूची के किसी भी समय क्षेत्र का अंतर %1 नहीं है: "%2" चुनने पर जन्म का क्षण %3 पहले पड़ता है।</translation>
+    </message>
+</context>
+<context>
+    <name>PreciseChart</name>
+    <message>
+        <source>Swiss Ephemeris, Lahiri ayanamsa, apparent positions</source>
+        <translation>स्विस एफ़ेमेरिस, लाहिड़ी अयनांश, आभासी ग्रह स्थितियाँ</translation>
+    </message>
+    <message>
+        <source>Ayanamsa: %1</source>
+        <translation>अयनांश: %1</translation>
+    </message>
+    <message>
+        <source>Lagna / Asc: %1 (%2)</source>
+        <translation>लग्न: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Nakshatra: %1, pada %2, lord %3</source>
+        <translation>नक्षत्र: %1, चरण %2, स्वामी %3</translation>
+    </message>
+    <message>
+        <source>Rashi/Moon Sign: %1</source>
+        <translation>राशि (चन्द्र राशि): %1</translation>
+    </message>
+    <message>
+        <source>Position of Mars from Lagna is %1: %2</source>
+        <translation>लग्न से मंगल भाव %1 में है: %2</translation>
+    </message>
+    <message>
+        <source>Position of Mars from Chandra is %1: %2</source>
+        <translation>चन्द्र से मंगल भाव %1 में है: %2</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>

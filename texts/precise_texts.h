@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/calculation.h"
+#include "texts/words.h"
 
 #include <string>
 
@@ -10,7 +11,7 @@
 namespace tirovane::texts {
 
 // Lines of text: the engine, the positions of the eleven bodies, the other
-// Vedic details and both Manglik verdicts.
-std::string PreciseChartText(const PersonChart& chart);
+// Vedic details and both Manglik verdicts, in the language of the words.
+std::string PreciseChartText(const PersonChart& chart, const Words& words = English());
 
 } // namespace tirovane::texts

@@ -192,7 +192,7 @@ void TirovaneApp::ShowPreciseChart(int person) {
         return;
     }
     auto* view = new PreciseChartView(state_.People.People[static_cast<std::size_t>(person)].Name,
-                                      texts::PreciseChartText(*check->PreciseChart),
+                                      texts::PreciseChartText(*check->PreciseChart, CurrentWords()),
                                       frame_.data());
     view->setAttribute(Qt::WA_DeleteOnClose);
     view->show();

@@ -4,6 +4,7 @@
 #include "app/reference_tables.h"
 #include "output/qt_words.h"
 #include "texts/names.h"
+#include "texts/place_texts.h"
 #include "texts/result_texts.h"
 #include "ui/application.h"
 #include "ui/place_finder.h"
@@ -152,9 +153,9 @@ QGroupBox* InputForm::BuildPerson(int i) {
     p.Year = List("cboYear", i, f);
     p.Hour = List("cboHour", i, f);
     p.Minute = List("cboMinute", i, f);
-    p.City = text("txtCity", Kind::Letters);
-    p.State = text("txtState", Kind::Letters);
-    p.Country = text("txtCountry", Kind::Letters);
+    p.City = text("txtCity", Kind::Place);
+    p.State = text("txtState", Kind::Place);
+    p.Country = text("txtCountry", Kind::Place);
     p.LatDeg = text("txtLatDeg", Kind::Digits);
     p.LatMin = text("txtLatMin", Kind::Digits);
     p.LonDeg = text("txtLonDeg", Kind::Digits);
@@ -501,7 +502,7 @@ bool InputForm::ValidateInput(int i) {
 }
 
 void InputForm::ReportRefused(FilteredLineEdit& box) {
-    const bool letters = box.FilterKind() == FilteredLineEdit::Kind::Letters;
+    const bool letters = box.FilterKind() != FilteredLineEdit::Kind::Digits;
     const char* message = letters ? QT_TRANSLATE_NOOP("Validation", "Please enter only letters")
                                   : QT_TRANSLATE_NOOP("Validation", "Please enter only numbers");
     app_.System().ShowMessage(QCoreApplication::translate("Validation", message).toStdString(),
@@ -633,9 +634,9 @@ void InputForm::UpdatePlaceTime(int i) {
     }
     p.TimeZone->setCurrentIndex(time->Choice.Row);
     p.Dst->setChecked(time->Choice.DaylightSaving);
-    QString line = QString::fromStdString(time->Summary);
-    if (!time->Note.empty()) {
-        line += QLatin1Char('\n') + QString::fromStdString(time->Note);
+    QString line = QString::fromStdString(texts::PlaceTimeSummary(*time, CurrentWords()));
+    if (const std::string note = texts::PlaceTimeNote(*time, CurrentWords()); !note.empty()) {
+        line += QLatin1Char('\n') + QString::fromStdString(note);
     }
     p.PlaceZone->setText(line);
 }

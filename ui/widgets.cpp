@@ -64,7 +64,7 @@ bool FilteredLineEdit::Accepts(Kind kind, char32_t code) {
     if (kind == Kind::Digits) {
         return code >= U'0' && code <= U'9';
     }
-    return IsNameCharacter(code);
+    return kind == Kind::Place ? IsPlaceCharacter(code) : IsNameCharacter(code);
 }
 
 void FilteredLineEdit::keyPressEvent(QKeyEvent* event) {

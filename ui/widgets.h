@@ -29,7 +29,8 @@ protected:
 class FilteredLineEdit : public QLineEdit {
     Q_OBJECT
 public:
-    enum class Kind { Letters, Digits };
+    // A name's letters, a place's letters and signs, or digits.
+    enum class Kind { Letters, Place, Digits };
 
     // `report` shows the kind's message; it is called once per refusal.
     FilteredLineEdit(Kind kind, std::function<void(FilteredLineEdit&)> report,

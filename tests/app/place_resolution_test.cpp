@@ -1,5 +1,6 @@
 #include "app/birth_instant.h"
 #include "app/place_resolution.h"
+#include "texts/place_texts.h"
 #include "app/reference_tables.h"
 
 #include <gtest/gtest.h>
@@ -38,8 +39,8 @@ TEST_P(ZoneRowFactTest, PicksTheRowAndBox) {
     EXPECT_EQ(t->Choice.Row, f.Row) << LoadReferenceTables().Zones[t->Choice.Row].Label;
     EXPECT_EQ(t->Choice.DaylightSaving, f.Box);
     EXPECT_EQ(t->Choice.ErrorSeconds, 0);
-    EXPECT_EQ(t->Note, "");
-    EXPECT_EQ(t->Summary, f.Summary);
+    EXPECT_EQ(texts::PlaceTimeNote(*t), "");
+    EXPECT_EQ(texts::PlaceTimeSummary(*t), f.Summary);
     // The row and box stand for exactly the offset.
     const ZoneRow& row = LoadReferenceTables().Zones[t->Choice.Row];
     EXPECT_EQ(-(row.WestHours * 60 + row.WestMinutes) + (f.Box ? 60 : 0), f.OffsetMinutes);
@@ -92,7 +93,7 @@ TEST(PlaceResolutionTest, NepalGetsTheNearestRowAndANote) {
     EXPECT_EQ(t->Choice.Row, 34);
     EXPECT_FALSE(t->Choice.DaylightSaving);
     EXPECT_EQ(t->Choice.ErrorSeconds, 15 * 60);
-    EXPECT_EQ(t->Note, "No zone in the list has UTC+5:45: with \"Indian Time, IST, +5.3\" the "
+    EXPECT_EQ(texts::PlaceTimeNote(*t), "No zone in the list has UTC+5:45: with \"Indian Time, IST, +5.3\" the "
                        "birth instant is 15 minutes late.");
 }
 
@@ -103,8 +104,8 @@ TEST(PlaceResolutionTest, LocalMeanTimeBeforeStandardTimeGetsANote) {
     EXPECT_EQ(t->UtcOffsetSeconds, 5 * 3600 + 21 * 60 + 10);
     EXPECT_EQ(t->Choice.Row, 34);
     EXPECT_EQ(t->Choice.ErrorSeconds, -(8 * 60 + 50));
-    EXPECT_EQ(t->Summary, "Asia/Kolkata, UTC+5:21:10 on 1 June 1901: local mean time");
-    EXPECT_EQ(t->Note, "No zone in the list has UTC+5:21:10: with \"Indian Time, IST, +5.3\" the "
+    EXPECT_EQ(texts::PlaceTimeSummary(*t), "Asia/Kolkata, UTC+5:21:10 on 1 June 1901: local mean time");
+    EXPECT_EQ(texts::PlaceTimeNote(*t), "No zone in the list has UTC+5:21:10: with \"Indian Time, IST, +5.3\" the "
                        "birth instant is 9 minutes early.");
 }
 
@@ -114,7 +115,7 @@ TEST(PlaceResolutionTest, SkippedAndRepeatedHoursAreSaidInTheNote) {
     EXPECT_EQ(skipped->Kind, atlas::LocalTimeKind::Skipped);
     EXPECT_EQ(skipped->Choice.Row, 29);
     EXPECT_FALSE(skipped->Choice.DaylightSaving);
-    EXPECT_EQ(skipped->Note, "1:30 on 30 March 1986 did not exist in Europe/London: the clocks "
+    EXPECT_EQ(texts::PlaceTimeNote(*skipped), "1:30 on 30 March 1986 did not exist in Europe/London: the clocks "
                              "went forward from UTC+0:00 to UTC+1:00; it is taken as UTC+0:00.");
 
     const auto repeated = ResolvePlaceTime(PlaceIn("Europe/London", "GB"), 1986, 10, 26, 1, 30);
@@ -122,7 +123,7 @@ TEST(PlaceResolutionTest, SkippedAndRepeatedHoursAreSaidInTheNote) {
     EXPECT_EQ(repeated->Kind, atlas::LocalTimeKind::Repeated);
     EXPECT_EQ(repeated->Choice.Row, 29);
     EXPECT_TRUE(repeated->Choice.DaylightSaving);
-    EXPECT_EQ(repeated->Note, "1:30 on 26 October 1986 came twice in Europe/London (UTC+1:00, "
+    EXPECT_EQ(texts::PlaceTimeNote(*repeated), "1:30 on 26 October 1986 came twice in Europe/London (UTC+1:00, "
                               "then UTC+0:00); the first is taken.");
 }
 

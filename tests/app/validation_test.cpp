@@ -1,6 +1,7 @@
 #include "app/validation.h"
 
 #include "app/name_text.h"
+#include "atlas/atlas.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -84,8 +85,17 @@ TEST(ValidateInput, ChecksInOrderWithTheirMessages) {
              f.City.clear();
          },
          true, "Please Enter City name", F::City, E},
-        {"a comma in the state", [](PersonForm& f) { f.State = "Delhi, NCR"; }, true,
-         "Please enter only letters", F::State, E},
+        {"a comma in the name", [](PersonForm& f) { f.Name = "Sharma, Asha"; }, true,
+         "Please enter only letters", F::Name, E},
+        {"places with the digits and signs of real place names pass",
+         [](PersonForm& f) {
+             f.City = "Ho Chi Minh City (HCMC)";
+             f.State = "Sector 3";
+             f.Country = "Congo, The Democratic Republic of the";
+         },
+         true, nullptr, F::Name, E},
+        {"an exclamation mark in the city", [](PersonForm& f) { f.City = "Delhi!"; }, true,
+         "Please enter only letters", F::City, E},
         {"a Devanagari digit in the country", [](PersonForm& f) { f.Country = "\u092D\u0967"; },
          true, "Please enter only letters", F::Country, E},
         {"a tab in the city", [](PersonForm& f) { f.City = "Del\thi"; }, true,
@@ -94,7 +104,7 @@ TEST(ValidateInput, ChecksInOrderWithTheirMessages) {
          "Please enter only letters", F::Name, E},
         {"letters before directions",
          [](PersonForm& f) {
-             f.Country = "India1";
+             f.Country = "India!";
              f.South.reset();
          },
          true, "Please enter only letters", F::Country, E},
@@ -262,10 +272,39 @@ TEST(NameText, LettersMarksJoinersAndTheSignsOfNames) {
     for (const char32_t c : refused) {
         EXPECT_FALSE(IsNameCharacter(c)) << std::hex << static_cast<unsigned>(c);
     }
+    // Places take besides the digits and signs of real place names.
+    for (const char32_t c : {U'0', U'9', U',', U'(', U')', U'[', U']', U'/', U'&', U'"', U'`',
+                             U'\u2013', U'\u2018', U'\u201C', U'\u201D', U'\u0915'}) {
+        EXPECT_TRUE(IsPlaceCharacter(c)) << std::hex << static_cast<unsigned>(c);
+    }
+    for (const char32_t c : {U'!', U'?', U'@', U'_', U'\t', U'\u0966', U'\u0964', U';', U':'}) {
+        EXPECT_FALSE(IsPlaceCharacter(c)) << std::hex << static_cast<unsigned>(c);
+        EXPECT_FALSE(IsNameCharacter(c)) << std::hex << static_cast<unsigned>(c);
+    }
     EXPECT_TRUE(IsNameText(""));
     EXPECT_TRUE(IsNameText("\u0D05\u0D30\u0D41\u0D23\u0D4D\u200D"));
     EXPECT_FALSE(IsNameText("\xED\xA0\x80")) << "an encoded surrogate is no character";
     EXPECT_FALSE(IsNameText("\xC0\xAE")) << "an overlong full stop";
+}
+
+// Every place the place finder can fill in passes the same rule, so that a
+// chosen town is never refused afterwards.
+TEST(NameText, EveryPlaceOfTheAtlasPasses) {
+    std::string error;
+    const auto atlas = atlas::Atlas::Load(TIROVANE_ATLAS_FILE, &error);
+    ASSERT_NE(atlas, nullptr) << error;
+    ASSERT_GT(atlas->PlaceCount(), 100000u);
+    int refused = 0;
+    for (std::size_t k = 0; k < atlas->PlaceCount(); ++k) {
+        const atlas::Place place = atlas->PlaceAt(k);
+        for (const std::string* text : {&place.Name, &place.State, &place.Country}) {
+            if (!IsPlaceText(*text) && ++refused <= 20) {
+                ADD_FAILURE() << "\"" << *text << "\" (" << place.Name << ", " << place.Country
+                              << ")";
+            }
+        }
+    }
+    EXPECT_EQ(refused, 0);
 }
 
 } // namespace

@@ -132,7 +132,7 @@ TEST_F(UiTest, PastedTextGoesThroughTheSameFilter) {
     auto* city = Form<QLineEdit>("txtCity_0");
     city->setText("Ne");
     city->setCursorPosition(2);
-    QApplication::clipboard()->setText(QStringLiteral("w Del1,h2i"));
+    QApplication::clipboard()->setText(QStringLiteral("w Del!h?i"));
     city->paste();
     EXPECT_EQ(city->text(), "New Delhi");
     ASSERT_EQ(platform.Messages.size(), 1u) << "the message is shown once";
