@@ -130,6 +130,49 @@ TEST(SavedReadingCommands, SaveThenReadingFromTheFileGivesTheSameReading) {
     EXPECT_EQ(RunCli("reading /no/such/file.tvr", "").ExitStatus, 1);
 }
 
+// Names and places in other scripts are saved whole (in the UTF-8 form of
+// the file) and read back to the same reading; the export keeps them too.
+TEST(SavedReadingCommands, NamesInEveryScriptComeBackWhole) {
+    struct Case {
+        const char* What;
+        const char* Name;
+        const char* City;
+    };
+    const Case cases[] = {
+        {"Devanagari", "\u0906\u0936\u093E \u0936\u0930\u094D\u092E\u093E",
+         "\u0926\u093F\u0932\u094D\u0932\u0940"},
+        {"Tamil", "\u0B95\u0BBE\u0BB0\u0BCD\u0BA4\u0BCD\u0BA4\u0BBF\u0B95\u0BCD",
+         "\u0B9A\u0BC6\u0BA9\u0BCD\u0BA9\u0BC8"},
+        {"Telugu", "\u0C38\u0C40\u0C24", "\u0C35\u0C3F\u0C1C\u0C2F\u0C35\u0C3E\u0C21"},
+        {"accented Latin, from the place finder", "Jos\u00E9", "\u0141\u00F3d\u017A"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.What);
+        json partner = WorkedExamplePerson();
+        partner["Name"] = c.Name;
+        partner["City"] = c.City;
+        const std::string input = WorkedExamplePerson().dump() + "\n" + partner.dump() + "\n";
+        const std::string file = TempPath("scripts.tvr");
+        ASSERT_EQ(RunCli("save " + file, input).ExitStatus, 0);
+        EXPECT_EQ(ReadBytes(file).rfind("Tirovane reading, UTF-8\r\n", 0), 0u);
+        const CliRun fromFile = RunCli("reading " + file, "");
+        EXPECT_EQ(fromFile.ExitStatus, 0);
+        EXPECT_EQ(fromFile.Lines, RunCli("reading", input).Lines);
+        const json reading = json::parse(fromFile.Lines.at(0));
+        EXPECT_EQ(reading["lblInterpretation"][4].get<std::string>().find(c.Name), 13u)
+            << "\"Your partner \" and the name";
+
+        const std::string exported = TempPath("scripts.txt");
+        ASSERT_EQ(RunCli("export " + exported + " --reading " + file, "").ExitStatus, 0);
+        const std::string text = ReadBytes(exported);
+        EXPECT_EQ(text.rfind("\xEF\xBB\xBFName: " + std::string(c.Name) + "\r\n", 0), 0u)
+            << "UTF-8 after a byte-order mark";
+        EXPECT_NE(text.find("City: " + std::string(c.City) + "\r\n"), std::string::npos);
+        std::filesystem::remove(file);
+        std::filesystem::remove(exported);
+    }
+}
+
 TEST(SavedReadingCommands, ExportWritesThePartnersChart) {
     json partner = WorkedExamplePerson();
     partner["Name"] = "Partner";

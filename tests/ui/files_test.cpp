@@ -5,6 +5,7 @@
 #include "tests/ui/ui_fixture.h"
 
 #include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
 #include <atomic>
 #include <fcntl.h>
@@ -94,6 +95,45 @@ TEST_F(FilesTest, ASavedReadingOpensToTheSameFieldsAndResult) {
     EXPECT_EQ(Form<QComboBox>("cboHour_1")->currentText(), "22");
     ASSERT_NE(app->ExistingFrame(), nullptr);
     EXPECT_TRUE(app->ExistingFrame()->isVisible());
+    EXPECT_EQ(ResultLabels(), before);
+}
+
+// A Hindi reader's names, typed by key in Devanagari, and places from other
+// scripts, saved through the window and opened again: nothing lost.
+TEST_F(FilesTest, NamesInEveryScriptAreSavedAndOpenedWhole) {
+    Person first = Person{};
+    first.City = "K\u00F6ln";
+    Person partner = Partner();
+    partner.Name = "";
+    partner.State = "\u0BA4\u0BAE\u0BBF\u0BB4\u0BCD\u0BA8\u0BBE\u0B9F\u0BC1"; // Tamil Nadu
+    Fill(0, first);
+    Next();
+    Fill(1, partner);
+    const QString name = QStringLiteral(u"\u0930\u0935\u093F \u0915\u0941\u092E\u093E\u0930");
+    auto* box = Form<QLineEdit>("txtName_1");
+    for (const char32_t c : name.toUcs4()) {
+        const QString character = QString::fromUcs4(&c, 1);
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, character);
+        QApplication::sendEvent(box, &press);
+    }
+    ASSERT_EQ(box->text(), name);
+    Calculate();
+    ASSERT_TRUE(platform.Messages.empty()) << LastMessage();
+    const std::vector<std::string> before = ResultLabels();
+
+    platform.SavePaths.push_back(In("scripts.tvr"));
+    app->ExistingFrame()->findChild<QAbstractButton*>("cmdSave")->click();
+    EXPECT_EQ(Read(In("scripts.tvr")).rfind("Tirovane reading, UTF-8\r\nExample\r\n", 0), 0u);
+
+    app->ExistingFrame()->findChild<QAction*>("mnuNew")->trigger();
+    Fill(0, Partner());
+    Fill(1, Person{});
+    platform.OpenPaths.push_back(In("scripts.tvr"));
+    Click(Input(), "cmdOpen");
+    EXPECT_TRUE(platform.Messages.empty()) << LastMessage();
+    EXPECT_EQ(Form<QLineEdit>("txtName_1")->text(), name);
+    EXPECT_EQ(Form<QLineEdit>("txtCity_0")->text(), QStringLiteral(u"K\u00F6ln"));
+    EXPECT_EQ(Form<QLineEdit>("txtState_1")->text().toStdString(), partner.State);
     EXPECT_EQ(ResultLabels(), before);
 }
 
