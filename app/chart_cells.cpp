@@ -4,10 +4,9 @@
 
 namespace tirovane {
 
-ChartCellTexts
-FillRashiChart(const std::array<double, engine::ChartBodyCount>& longitudes,
-               const std::array<std::string, engine::ChartBodyCount>& sanskritNames,
-               std::string_view ascendantMark) {
+ChartCellTexts FillRashiChart(const std::array<double, engine::ChartBodyCount>& longitudes,
+                              const std::array<std::string, engine::ChartBodyCount>& sanskritNames,
+                              std::string_view ascendantMark) {
     ChartCellTexts cells;
     cells[static_cast<std::size_t>(engine::SignIndexOf(longitudes[engine::Ascendant]))] =
         ascendantMark;

@@ -9,7 +9,6 @@
 
 namespace tirovane {
 
-
 std::string_view CheckedItemName(CheckedItem item) {
     static constexpr std::array<std::string_view, CheckedItemCount> Names = {
         "AscendantSign", "MoonSignName", "MoonNakshatra", "LagnaHouse",
@@ -60,7 +59,8 @@ CrossCheck CompareCharts(const PersonChart& described, const PersonChart& precis
     const auto& longitudes = precise.Sidereal.Longitudes;
     check.DescribedAscendantSign = described.AscendantSignIndex;
     check.DescribedMoonSign = engine::SignIndexOf(described.Sidereal.Longitudes[engine::Moon]);
-    check.DescribedNakshatra = engine::NakshatraIndexOf(described.Sidereal.Longitudes[engine::Moon]);
+    check.DescribedNakshatra =
+        engine::NakshatraIndexOf(described.Sidereal.Longitudes[engine::Moon]);
     check.PreciseNakshatra = engine::NakshatraIndexOf(longitudes[engine::Moon]);
     check.PreciseAscendant = longitudes[engine::Ascendant];
     check.PreciseMoon = longitudes[engine::Moon];

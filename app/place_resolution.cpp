@@ -11,7 +11,6 @@ namespace tirovane {
 
 namespace {
 
-
 int RowOffsetSeconds(const ZoneRow& row) {
     return -(row.WestHours * 3600 + row.WestMinutes * 60);
 }
@@ -164,7 +163,8 @@ std::optional<PlaceTime> ResolvePlaceTime(const atlas::Place& place, int year, i
 
     time.Clock = ClockKind::Standard;
     if (clock.DaylightSaving) {
-        time.Clock = (year >= 1939 && year <= 1945) ? ClockKind::WarTime : ClockKind::DaylightSaving;
+        time.Clock =
+            (year >= 1939 && year <= 1945) ? ClockKind::WarTime : ClockKind::DaylightSaving;
     } else if (clock.Abbreviation == "LMT" || clock.OffsetSeconds % 60 != 0) {
         time.Clock = ClockKind::LocalMean;
     }

@@ -182,9 +182,8 @@ std::string FieldText(const std::string& line, bool utf8) {
 // Windows-1252 code that the shift by 85 keeps (0 to 170).
 bool FitsDescribedForm(std::string_view text) {
     const auto bytes = ToWindows1252(text);
-    return bytes && std::all_of(bytes->begin(), bytes->end(), [](char c) {
-               return static_cast<std::uint8_t>(c) <= 170;
-           });
+    return bytes && std::all_of(bytes->begin(), bytes->end(),
+                                [](char c) { return static_cast<std::uint8_t>(c) <= 170; });
 }
 
 } // namespace

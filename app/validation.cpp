@@ -47,15 +47,20 @@ struct EmptyCheck {
 
 const std::array<EmptyCheck, 8> EmptyChecks = {{
     {&PersonForm::Name, InputField::Name, QT_TRANSLATE_NOOP("Validation", "Please Enter Name")},
-    {&PersonForm::LatitudeDegrees, InputField::LatitudeDegrees, QT_TRANSLATE_NOOP("Validation", "Please Enter Degree of Latitude")},
-    {&PersonForm::LatitudeMinutes, InputField::LatitudeMinutes, QT_TRANSLATE_NOOP("Validation", "Please Enter Minutes of Latitude")},
+    {&PersonForm::LatitudeDegrees, InputField::LatitudeDegrees,
+     QT_TRANSLATE_NOOP("Validation", "Please Enter Degree of Latitude")},
+    {&PersonForm::LatitudeMinutes, InputField::LatitudeMinutes,
+     QT_TRANSLATE_NOOP("Validation", "Please Enter Minutes of Latitude")},
     {&PersonForm::LongitudeDegrees, InputField::LongitudeDegrees,
      QT_TRANSLATE_NOOP("Validation", "Please Enter Degree of Longitude")},
     {&PersonForm::LongitudeMinutes, InputField::LongitudeMinutes,
      QT_TRANSLATE_NOOP("Validation", "Please Enter Minute of Longitude")},
-    {&PersonForm::City, InputField::City, QT_TRANSLATE_NOOP("Validation", "Please Enter City name")},
-    {&PersonForm::State, InputField::State, QT_TRANSLATE_NOOP("Validation", "Please Enter State name")},
-    {&PersonForm::Country, InputField::Country, QT_TRANSLATE_NOOP("Validation", "Please Enter Country name")},
+    {&PersonForm::City, InputField::City,
+     QT_TRANSLATE_NOOP("Validation", "Please Enter City name")},
+    {&PersonForm::State, InputField::State,
+     QT_TRANSLATE_NOOP("Validation", "Please Enter State name")},
+    {&PersonForm::Country, InputField::Country,
+     QT_TRANSLATE_NOOP("Validation", "Please Enter Country name")},
 }};
 
 } // namespace
@@ -93,38 +98,50 @@ std::optional<ValidationFailure> ValidateInput(const PersonForm& fields, bool co
         }
     }
     if (!fields.South.has_value()) {
-        return ValidationFailure{InputField::LatitudeDirection,
-                                 QT_TRANSLATE_NOOP("Validation", "Please Select Direction For The Latitude"), MessageIcon::Error};
+        return ValidationFailure{
+            InputField::LatitudeDirection,
+            QT_TRANSLATE_NOOP("Validation", "Please Select Direction For The Latitude"),
+            MessageIcon::Error};
     }
     if (!fields.East.has_value()) {
-        return ValidationFailure{InputField::LongitudeDirection,
-                                 QT_TRANSLATE_NOOP("Validation", "Please Select Direction For The Longitude"), MessageIcon::Error};
+        return ValidationFailure{
+            InputField::LongitudeDirection,
+            QT_TRANSLATE_NOOP("Validation", "Please Select Direction For The Longitude"),
+            MessageIcon::Error};
     }
     // Coordinates beyond the globe would give a meaningless chart.
     if (!LatitudeInRange(fields.LatitudeDegrees, fields.LatitudeMinutes)) {
-        return ValidationFailure{InputField::LatitudeDegrees, QT_TRANSLATE_NOOP("Validation", "Please Enter Correct Latitude"),
+        return ValidationFailure{InputField::LatitudeDegrees,
+                                 QT_TRANSLATE_NOOP("Validation", "Please Enter Correct Latitude"),
                                  MessageIcon::Error};
     }
     if (!LongitudeInRange(fields.LongitudeDegrees, fields.LongitudeMinutes)) {
-        return ValidationFailure{InputField::LongitudeDegrees, QT_TRANSLATE_NOOP("Validation", "Please Enter Correct Longitude"),
+        return ValidationFailure{InputField::LongitudeDegrees,
+                                 QT_TRANSLATE_NOOP("Validation", "Please Enter Correct Longitude"),
                                  MessageIcon::Error};
     }
     if (month == 2) {
         const int lastDay = IsLeapYearForEntry(year) ? 29 : 28;
         if (day > lastDay) {
-            return ValidationFailure{InputField::Date, QT_TRANSLATE_NOOP("Validation", "Please Enter Correct Date Or Month!"),
-                                     MessageIcon::Information};
+            return ValidationFailure{
+                InputField::Date,
+                QT_TRANSLATE_NOOP("Validation", "Please Enter Correct Date Or Month!"),
+                MessageIcon::Information};
         }
     }
     const bool thirtyDayMonth = month == 4 || month == 6 || month == 9 || month == 11;
     if (thirtyDayMonth && day == 31) {
-        return ValidationFailure{InputField::Date, QT_TRANSLATE_NOOP("Validation", "Please Enter Correct Date Or Month !"),
-                                 MessageIcon::Information};
+        return ValidationFailure{
+            InputField::Date,
+            QT_TRANSLATE_NOOP("Validation", "Please Enter Correct Date Or Month !"),
+            MessageIcon::Information};
     }
     if (!converterPresent) {
-        return ValidationFailure{InputField::ConverterLibrary,
-                                 QT_TRANSLATE_NOOP("Validation", "Required File Is Missing. Please Reinstall The Software."),
-                                 MessageIcon::Error};
+        return ValidationFailure{
+            InputField::ConverterLibrary,
+            QT_TRANSLATE_NOOP("Validation",
+                              "Required File Is Missing. Please Reinstall The Software."),
+            MessageIcon::Error};
     }
     return std::nullopt;
 }

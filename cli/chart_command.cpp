@@ -1,11 +1,10 @@
 #include "cli/chart_command.h"
 
-#include "texts/cross_check_texts.h"
-
 #include "cli/json_io.h"
 #include "cli/line_reader.h"
 #include "cli/place_command.h"
 #include "engine/precise_engine.h"
+#include "texts/cross_check_texts.h"
 
 namespace tirovane::cli {
 

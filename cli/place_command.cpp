@@ -1,8 +1,7 @@
 #include "cli/place_command.h"
 
-#include "texts/place_texts.h"
-
 #include "app/place_resolution.h"
+#include "texts/place_texts.h"
 
 #include <charconv>
 #include <cmath>

@@ -5,13 +5,21 @@
 namespace tirovane::engine {
 
 const std::array<std::string_view, ChartBodyCount> ChartBodyNames = {
-    QT_TRANSLATE_NOOP("Bodies", "Sun"),    QT_TRANSLATE_NOOP("Bodies", "Moon"), QT_TRANSLATE_NOOP("Bodies", "Mercury"), QT_TRANSLATE_NOOP("Bodies", "Venus"),     QT_TRANSLATE_NOOP("Bodies", "Mars"),      QT_TRANSLATE_NOOP("Bodies", "Jupiter"),
-    QT_TRANSLATE_NOOP("Bodies", "Saturn"), QT_TRANSLATE_NOOP("Bodies", "Rahu"), QT_TRANSLATE_NOOP("Bodies", "Ketu"),    QT_TRANSLATE_NOOP("Bodies", "Ascendant"), QT_TRANSLATE_NOOP("Bodies", "Midheaven"),
+    QT_TRANSLATE_NOOP("Bodies", "Sun"),       QT_TRANSLATE_NOOP("Bodies", "Moon"),
+    QT_TRANSLATE_NOOP("Bodies", "Mercury"),   QT_TRANSLATE_NOOP("Bodies", "Venus"),
+    QT_TRANSLATE_NOOP("Bodies", "Mars"),      QT_TRANSLATE_NOOP("Bodies", "Jupiter"),
+    QT_TRANSLATE_NOOP("Bodies", "Saturn"),    QT_TRANSLATE_NOOP("Bodies", "Rahu"),
+    QT_TRANSLATE_NOOP("Bodies", "Ketu"),      QT_TRANSLATE_NOOP("Bodies", "Ascendant"),
+    QT_TRANSLATE_NOOP("Bodies", "Midheaven"),
 };
 
 const std::array<std::string_view, ChartBodyCount> ChartBodySanskritNames = {
-    QT_TRANSLATE_NOOP("Bodies", "Surya"), QT_TRANSLATE_NOOP("Bodies", "Chandra"), QT_TRANSLATE_NOOP("Bodies", "Budha"), QT_TRANSLATE_NOOP("Bodies", "Shukra"),    QT_TRANSLATE_NOOP("Bodies", "Mangala"),   QT_TRANSLATE_NOOP("Bodies", "Guru"),
-    QT_TRANSLATE_NOOP("Bodies", "Shani"), QT_TRANSLATE_NOOP("Bodies", "Rahu"),    QT_TRANSLATE_NOOP("Bodies", "Ketu"),  QT_TRANSLATE_NOOP("Bodies", "Ascendant"), QT_TRANSLATE_NOOP("Bodies", "Midheaven"),
+    QT_TRANSLATE_NOOP("Bodies", "Surya"),     QT_TRANSLATE_NOOP("Bodies", "Chandra"),
+    QT_TRANSLATE_NOOP("Bodies", "Budha"),     QT_TRANSLATE_NOOP("Bodies", "Shukra"),
+    QT_TRANSLATE_NOOP("Bodies", "Mangala"),   QT_TRANSLATE_NOOP("Bodies", "Guru"),
+    QT_TRANSLATE_NOOP("Bodies", "Shani"),     QT_TRANSLATE_NOOP("Bodies", "Rahu"),
+    QT_TRANSLATE_NOOP("Bodies", "Ketu"),      QT_TRANSLATE_NOOP("Bodies", "Ascendant"),
+    QT_TRANSLATE_NOOP("Bodies", "Midheaven"),
 };
 
 const std::array<SignRow, SignCount> Signs = {{

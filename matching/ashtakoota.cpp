@@ -88,7 +88,10 @@ std::string_view DoshaText(Dosha dosha) {
 
 std::string_view KootaName(Koota koota) {
     constexpr std::array<std::string_view, KootaCount> names = {
-        QT_TRANSLATE_NOOP("Matching", "Varna"), QT_TRANSLATE_NOOP("Matching", "Vashya"), QT_TRANSLATE_NOOP("Matching", "Tara"), QT_TRANSLATE_NOOP("Matching", "Yoni"), QT_TRANSLATE_NOOP("Matching", "Graha Maitri"), QT_TRANSLATE_NOOP("Matching", "Gana"), QT_TRANSLATE_NOOP("Matching", "Bhakoot"), QT_TRANSLATE_NOOP("Matching", "Nadi")};
+        QT_TRANSLATE_NOOP("Matching", "Varna"),        QT_TRANSLATE_NOOP("Matching", "Vashya"),
+        QT_TRANSLATE_NOOP("Matching", "Tara"),         QT_TRANSLATE_NOOP("Matching", "Yoni"),
+        QT_TRANSLATE_NOOP("Matching", "Graha Maitri"), QT_TRANSLATE_NOOP("Matching", "Gana"),
+        QT_TRANSLATE_NOOP("Matching", "Bhakoot"),      QT_TRANSLATE_NOOP("Matching", "Nadi")};
     return names.at(At(koota));
 }
 

@@ -150,31 +150,45 @@ std::string_view VarnaName(Varna varna) {
 }
 
 std::string_view VashyaName(Vashya vashya) {
-    constexpr std::array<std::string_view, 5> names = {QT_TRANSLATE_NOOP("Matching", "Chatushpada"), QT_TRANSLATE_NOOP("Matching", "Manava"), QT_TRANSLATE_NOOP("Matching", "Jalachara"),
-                                                       QT_TRANSLATE_NOOP("Matching", "Vanachara"), QT_TRANSLATE_NOOP("Matching", "Keeta")};
+    constexpr std::array<std::string_view, 5> names = {
+        QT_TRANSLATE_NOOP("Matching", "Chatushpada"), QT_TRANSLATE_NOOP("Matching", "Manava"),
+        QT_TRANSLATE_NOOP("Matching", "Jalachara"), QT_TRANSLATE_NOOP("Matching", "Vanachara"),
+        QT_TRANSLATE_NOOP("Matching", "Keeta")};
     return names.at(static_cast<std::size_t>(vashya));
 }
 
 std::string_view YoniName(Yoni yoni) {
     constexpr std::array<std::string_view, YoniCount> names = {
-        QT_TRANSLATE_NOOP("Matching", "Horse"), QT_TRANSLATE_NOOP("Matching", "Elephant"), QT_TRANSLATE_NOOP("Matching", "Sheep"), QT_TRANSLATE_NOOP("Matching", "Serpent"), QT_TRANSLATE_NOOP("Matching", "Dog"),    QT_TRANSLATE_NOOP("Matching", "Cat"),      QT_TRANSLATE_NOOP("Matching", "Rat"),
-        QT_TRANSLATE_NOOP("Matching", "Cow"),   QT_TRANSLATE_NOOP("Matching", "Buffalo"),  QT_TRANSLATE_NOOP("Matching", "Tiger"), QT_TRANSLATE_NOOP("Matching", "Deer"),    QT_TRANSLATE_NOOP("Matching", "Monkey"), QT_TRANSLATE_NOOP("Matching", "Mongoose"), QT_TRANSLATE_NOOP("Matching", "Lion")};
+        QT_TRANSLATE_NOOP("Matching", "Horse"),    QT_TRANSLATE_NOOP("Matching", "Elephant"),
+        QT_TRANSLATE_NOOP("Matching", "Sheep"),    QT_TRANSLATE_NOOP("Matching", "Serpent"),
+        QT_TRANSLATE_NOOP("Matching", "Dog"),      QT_TRANSLATE_NOOP("Matching", "Cat"),
+        QT_TRANSLATE_NOOP("Matching", "Rat"),      QT_TRANSLATE_NOOP("Matching", "Cow"),
+        QT_TRANSLATE_NOOP("Matching", "Buffalo"),  QT_TRANSLATE_NOOP("Matching", "Tiger"),
+        QT_TRANSLATE_NOOP("Matching", "Deer"),     QT_TRANSLATE_NOOP("Matching", "Monkey"),
+        QT_TRANSLATE_NOOP("Matching", "Mongoose"), QT_TRANSLATE_NOOP("Matching", "Lion")};
     return names.at(static_cast<std::size_t>(yoni));
 }
 
 std::string_view PlanetName(Planet planet) {
     constexpr std::array<std::string_view, PlanetCount> names = {
-        QT_TRANSLATE_NOOP("Matching", "Sun"), QT_TRANSLATE_NOOP("Matching", "Moon"), QT_TRANSLATE_NOOP("Matching", "Mars"), QT_TRANSLATE_NOOP("Matching", "Mercury"), QT_TRANSLATE_NOOP("Matching", "Jupiter"), QT_TRANSLATE_NOOP("Matching", "Venus"), QT_TRANSLATE_NOOP("Matching", "Saturn")};
+        QT_TRANSLATE_NOOP("Matching", "Sun"),     QT_TRANSLATE_NOOP("Matching", "Moon"),
+        QT_TRANSLATE_NOOP("Matching", "Mars"),    QT_TRANSLATE_NOOP("Matching", "Mercury"),
+        QT_TRANSLATE_NOOP("Matching", "Jupiter"), QT_TRANSLATE_NOOP("Matching", "Venus"),
+        QT_TRANSLATE_NOOP("Matching", "Saturn")};
     return names.at(static_cast<std::size_t>(planet));
 }
 
 std::string_view GanaName(Gana gana) {
-    constexpr std::array<std::string_view, 3> names = {QT_TRANSLATE_NOOP("Matching", "Deva"), QT_TRANSLATE_NOOP("Matching", "Manushya"), QT_TRANSLATE_NOOP("Matching", "Rakshasa")};
+    constexpr std::array<std::string_view, 3> names = {QT_TRANSLATE_NOOP("Matching", "Deva"),
+                                                       QT_TRANSLATE_NOOP("Matching", "Manushya"),
+                                                       QT_TRANSLATE_NOOP("Matching", "Rakshasa")};
     return names.at(static_cast<std::size_t>(gana));
 }
 
 std::string_view NadiName(Nadi nadi) {
-    constexpr std::array<std::string_view, 3> names = {QT_TRANSLATE_NOOP("Matching", "Adi"), QT_TRANSLATE_NOOP("Matching", "Madhya"), QT_TRANSLATE_NOOP("Matching", "Antya")};
+    constexpr std::array<std::string_view, 3> names = {QT_TRANSLATE_NOOP("Matching", "Adi"),
+                                                       QT_TRANSLATE_NOOP("Matching", "Madhya"),
+                                                       QT_TRANSLATE_NOOP("Matching", "Antya")};
     return names.at(static_cast<std::size_t>(nadi));
 }
 

@@ -3,7 +3,6 @@
 #include "texts/words.h"
 
 #include <QCoreApplication>
-
 #include <QFile>
 #include <QLibrary>
 #include <QString>
@@ -21,7 +20,6 @@ namespace {
 std::string Say(const char* source, std::initializer_list<std::string_view> arguments = {}) {
     return texts::Fill(QCoreApplication::translate("Messages", source).toStdString(), arguments);
 }
-
 
 constexpr const char* ConverterLibrary = "libBmp2Jpeg.so";
 

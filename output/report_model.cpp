@@ -37,8 +37,9 @@ std::vector<std::string> DetailLines(const BirthDetails& details, const texts::W
     // the input form.
     const auto n = [](int value) { return std::to_string(value); };
     lines[3] = texts::Fill(
-        T(words, details.South ? QT_TRANSLATE_NOOP("Report", "Latitude: %1 Degree %2 Minute South")
-                               : QT_TRANSLATE_NOOP("Report", "Latitude: %1 Degree %2 Minute North")),
+        T(words, details.South
+                     ? QT_TRANSLATE_NOOP("Report", "Latitude: %1 Degree %2 Minute South")
+                     : QT_TRANSLATE_NOOP("Report", "Latitude: %1 Degree %2 Minute North")),
         {n(details.LatitudeDegrees), n(details.LatitudeMinutes)});
     lines[4] = texts::Fill(
         T(words, details.East ? QT_TRANSLATE_NOOP("Report", "Longitude: %1 Degree %2 Minute East")
@@ -72,20 +73,22 @@ ReportPerson PersonOf(const ReadingState& state, int person, const texts::Words&
                                  chart ? values.Positions[b] : Unknown});
     }
     for (std::size_t k = 0; k < FurtherPositionCaptions.size(); ++k) {
-        out.Positions.push_back({T(words, FurtherPositionCaptions[k]),
-                                 chart ? values.Positions[texts::PlanetCaptions.size() + k]
-                                       : Unknown});
+        out.Positions.push_back(
+            {T(words, FurtherPositionCaptions[k]),
+             chart ? values.Positions[texts::PlanetCaptions.size() + k] : Unknown});
     }
     // The last, "Lagna Position", is the ascendant's position in full.
     for (std::size_t k = 0; k < texts::VedicCaptions.size(); ++k) {
-        out.Vedic.push_back({texts::Caption(texts::VedicCaptions[k], words),
-                             chart ? values.Vedic[k] : Unknown});
+        out.Vedic.push_back(
+            {texts::Caption(texts::VedicCaptions[k], words), chart ? values.Vedic[k] : Unknown});
     }
 
     const texts::ResultLines all = texts::ResultLinesOf(state, words);
     const auto& lines = person == FirstPerson ? all.Male : all.Female;
-    out.Evaluations[0].Heading = texts::Caption(QT_TRANSLATE_NOOP("Result", "Ascendant (Lagna)"), words);
-    out.Evaluations[1].Heading = texts::Caption(QT_TRANSLATE_NOOP("Result", "Moon Sign (Rashi)"), words);
+    out.Evaluations[0].Heading =
+        texts::Caption(QT_TRANSLATE_NOOP("Result", "Ascendant (Lagna)"), words);
+    out.Evaluations[1].Heading =
+        texts::Caption(QT_TRANSLATE_NOOP("Result", "Moon Sign (Rashi)"), words);
     for (std::size_t k = 0; k < 3; ++k) {
         out.Evaluations[0].Lines[k] = lines[k];
         out.Evaluations[1].Lines[k] = lines[k + 3];
@@ -151,9 +154,9 @@ std::string EngineOf(const ReadingState& state, const texts::Words& words) {
     if (engines[0].empty() || engines[1].empty() || engines[0] == engines[1]) {
         return engines[0].empty() ? engines[1] : engines[0];
     }
-    return texts::Fill(T(words, QT_TRANSLATE_NOOP("Report", "%1: %2 %3: %4")),
-                       {state.People.People[0].Name, engines[0], state.People.People[1].Name,
-                        engines[1]});
+    return texts::Fill(
+        T(words, QT_TRANSLATE_NOOP("Report", "%1: %2 %3: %4")),
+        {state.People.People[0].Name, engines[0], state.People.People[1].Name, engines[1]});
 }
 
 } // namespace

@@ -66,7 +66,7 @@ struct ReportMatchTable {
 };
 
 struct ReportModel {
-    std::string Title;    // "Manglik Matching Reading"
+    std::string Title; // "Manglik Matching Reading"
     // The headings the writer places: "Personal Details", "Vedic Planetary
     // Position", "Other Vedic Details", "Manglik Interpretation",
     // "Manglik Matching"; the footer's page number ("Page %1").

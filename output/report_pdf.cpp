@@ -274,16 +274,16 @@ void PersonBlock(Pager& pager, const ReportModel& report, const ReportPerson& pe
     const double tableLeft = detailsLeft + detailsWidth + gap;
 
     const auto layOut = [&](double top, bool draw) {
-        double details = Caption(pager, Qt8(report.DetailsHeading),
-                                 QPointF(detailsLeft, top), detailsWidth, draw);
+        double details = Caption(pager, Qt8(report.DetailsHeading), QPointF(detailsLeft, top),
+                                 detailsWidth, draw);
         details +=
             Lines(pager, person.Details, QPointF(detailsLeft, top + details), detailsWidth, draw);
-        double table = Caption(pager, Qt8(report.PositionsHeading),
-                               QPointF(tableLeft, top), tableWidth, draw);
+        double table =
+            Caption(pager, Qt8(report.PositionsHeading), QPointF(tableLeft, top), tableWidth, draw);
         table += Rows(pager, person.Positions, QPointF(tableLeft, top + table), tableWidth, draw);
         table += pager.Mm(1.5);
-        table += Caption(pager, Qt8(report.VedicHeading),
-                         QPointF(tableLeft, top + table), tableWidth, draw);
+        table += Caption(pager, Qt8(report.VedicHeading), QPointF(tableLeft, top + table),
+                         tableWidth, draw);
         table += Rows(pager, person.Vedic, QPointF(tableLeft, top + table), tableWidth, draw);
         return std::max({chart, details, table});
     };

@@ -40,7 +40,8 @@ std::string VerdictWords(manglik::Verdict verdict, const Words& words) {
 // differs.
 std::string MarsSentence(const CrossCheck& check, bool lagna, const Words& words) {
     const int house = lagna ? check.Precise.LagnaHouse : check.Precise.RashiHouse;
-    const manglik::Verdict ours = lagna ? check.Described.LagnaVerdict : check.Described.RashiVerdict;
+    const manglik::Verdict ours =
+        lagna ? check.Described.LagnaVerdict : check.Described.RashiVerdict;
     const manglik::Verdict theirs = lagna ? check.Precise.LagnaVerdict : check.Precise.RashiVerdict;
     const char* pattern = nullptr;
     if (ours == theirs) {
@@ -60,8 +61,8 @@ std::string MarsSentence(const CrossCheck& check, bool lagna, const Words& words
                                             "from Chandra: from Chandra this person would be "
                                             "%3.");
     }
-    return Fill(T(words, pattern), {NoticePosition(check.PreciseMars, words),
-                                    std::to_string(house), VerdictWords(theirs, words)});
+    return Fill(T(words, pattern), {NoticePosition(check.PreciseMars, words), std::to_string(house),
+                                    VerdictWords(theirs, words)});
 }
 
 } // namespace
@@ -107,12 +108,13 @@ std::string CrossCheckNotice(const CrossCheck& check, const Words& words) {
     const CheckedValues& ours = check.Described;
     const CheckedValues& theirs = check.Precise;
     if (ours.AscendantSign != theirs.AscendantSign) {
-        AddSentence(notice, Fill(T(words, QT_TRANSLATE_NOOP("CrossCheck",
-                                                            "A precise ephemeris places the "
-                                                            "ascendant at %1, not in %2: the houses "
-                                                            "from Lagna count from there.")),
-                                 {NoticePosition(check.PreciseAscendant, words),
-                                  SignName(check.DescribedAscendantSign, words)}));
+        AddSentence(
+            notice,
+            Fill(T(words, QT_TRANSLATE_NOOP("CrossCheck", "A precise ephemeris places the "
+                                                          "ascendant at %1, not in %2: the houses "
+                                                          "from Lagna count from there.")),
+                 {NoticePosition(check.PreciseAscendant, words),
+                  SignName(check.DescribedAscendantSign, words)}));
     }
     if (ours.MoonSignName != theirs.MoonSignName) {
         AddSentence(notice, Fill(T(words, QT_TRANSLATE_NOOP("CrossCheck",

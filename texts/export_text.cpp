@@ -1,9 +1,9 @@
 #include "texts/export_text.h"
 
-#include "texts/result_texts.h"
 #include "engine/sidereal_chart.h"
 #include "engine/tables.h"
 #include "manglik/manglik.h"
+#include "texts/result_texts.h"
 
 namespace tirovane {
 

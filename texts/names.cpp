@@ -19,8 +19,9 @@ bool IsSign(int sign) {
 } // namespace
 
 std::string SignName(int sign, const Words& words) {
-    return IsSign(sign) ? In(words, "Signs", engine::Signs[static_cast<std::size_t>(sign)].EnglishName)
-                        : std::string();
+    return IsSign(sign)
+               ? In(words, "Signs", engine::Signs[static_cast<std::size_t>(sign)].EnglishName)
+               : std::string();
 }
 
 std::string RashiName(int sign, const Words& words) {
@@ -30,10 +31,9 @@ std::string RashiName(int sign, const Words& words) {
 }
 
 std::string SignAbbreviation(int sign, const Words& words) {
-    return IsSign(sign)
-               ? In(words, "SignAbbreviations",
-                    engine::Signs[static_cast<std::size_t>(sign)].Abbreviation)
-               : std::string();
+    return IsSign(sign) ? In(words, "SignAbbreviations",
+                             engine::Signs[static_cast<std::size_t>(sign)].Abbreviation)
+                        : std::string();
 }
 
 std::string NakshatraName(int nakshatra, const Words& words) {

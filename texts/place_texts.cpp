@@ -18,8 +18,9 @@ std::string T(const Words& words, const char* source) {
 
 // "1 May 1943".
 std::string DateText(const PlaceTime& time, const Words& words) {
-    return Fill(T(words, QT_TRANSLATE_NOOP("Places", "%1 %2 %3")),
-                {std::to_string(time.Day), MonthName(time.Month, words), std::to_string(time.Year)});
+    return Fill(
+        T(words, QT_TRANSLATE_NOOP("Places", "%1 %2 %3")),
+        {std::to_string(time.Day), MonthName(time.Month, words), std::to_string(time.Year)});
 }
 
 // "5:07".
@@ -87,9 +88,9 @@ std::string PlaceTimeNote(const PlaceTime& time, const Words& words) {
                                               "instant is %3 late.")
                 : QT_TRANSLATE_NOOP("Places", "No zone in the list has %1: with \"%2\" the birth "
                                               "instant is %3 early.");
-        add(Fill(T(words, pattern), {FormatUtcOffset(time.UtcOffsetSeconds),
-                                     ZoneLabel(time.Choice.Row, words),
-                                     MinutesText(time.Choice.ErrorSeconds, words)}));
+        add(Fill(T(words, pattern),
+                 {FormatUtcOffset(time.UtcOffsetSeconds), ZoneLabel(time.Choice.Row, words),
+                  MinutesText(time.Choice.ErrorSeconds, words)}));
     }
     return note;
 }

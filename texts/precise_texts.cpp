@@ -23,7 +23,8 @@ std::string T(const Words& words, const char* source) {
 // A full position, "DD° MM' SS\" Abc", with the sign in the words' language.
 std::string Position(double longitude, const Words& words) {
     const std::string text = engine::FormatSignPosition(longitude);
-    return text.substr(0, text.size() - 3) + SignAbbreviation(engine::SignIndexOf(longitude), words);
+    return text.substr(0, text.size() - 3) +
+           SignAbbreviation(engine::SignIndexOf(longitude), words);
 }
 
 } // namespace
@@ -54,20 +55,22 @@ std::string PreciseChartText(const PersonChart& chart, const Words& words) {
                         {chart.AyanamsaDisplay});
     text += "\n" + Fill(T(words, QT_TRANSLATE_NOOP("PreciseChart", "Lagna / Asc: %1 (%2)")),
                         {SignAbbreviation(chart.AscendantSignIndex, words), values.Vedic[1]});
-    text += "\n" + Fill(T(words, QT_TRANSLATE_NOOP("PreciseChart",
-                                                   "Nakshatra: %1, pada %2, lord %3")),
-                        {values.Vedic[2], chart.PadaCount, values.Vedic[4]});
+    text +=
+        "\n" + Fill(T(words, QT_TRANSLATE_NOOP("PreciseChart", "Nakshatra: %1, pada %2, lord %3")),
+                    {values.Vedic[2], chart.PadaCount, values.Vedic[4]});
     text += "\n" + Fill(T(words, QT_TRANSLATE_NOOP("PreciseChart", "Rashi/Moon Sign: %1")),
                         {values.Vedic[5]});
-    text += "\n\n" +
-            Fill(T(words, QT_TRANSLATE_NOOP("PreciseChart", "Position of Mars from Lagna is %1: %2")),
-                 {std::to_string(chart.LagnaChart.House),
-                  VerdictText(manglik::VerdictOf(chart.LagnaChart), words)});
-    text += "\n" + Fill(T(words, QT_TRANSLATE_NOOP("PreciseChart",
-                                                   "Position of Mars from Chandra is %1: %2")),
-                        {std::to_string(chart.RashiChart.House),
-                         VerdictText(manglik::VerdictOf(chart.RashiChart), words)}) +
-            "\n";
+    text +=
+        "\n\n" +
+        Fill(T(words, QT_TRANSLATE_NOOP("PreciseChart", "Position of Mars from Lagna is %1: %2")),
+             {std::to_string(chart.LagnaChart.House),
+              VerdictText(manglik::VerdictOf(chart.LagnaChart), words)});
+    text +=
+        "\n" +
+        Fill(T(words, QT_TRANSLATE_NOOP("PreciseChart", "Position of Mars from Chandra is %1: %2")),
+             {std::to_string(chart.RashiChart.House),
+              VerdictText(manglik::VerdictOf(chart.RashiChart), words)}) +
+        "\n";
     return text;
 }
 

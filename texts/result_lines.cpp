@@ -15,8 +15,8 @@ std::string MatchLineText(MatchOutcome outcome, const Words& words) {
     case MatchOutcome::NotNullified:
         break;
     }
-    return words.Translate("Manglik", QT_TRANSLATE_NOOP("Manglik",
-                                                        "Mangal Dosha has not been nullified. "
+    return words.Translate("Manglik",
+                           QT_TRANSLATE_NOOP("Manglik", "Mangal Dosha has not been nullified. "
                                                         "Please consult an astrologer for "
                                                         "further details."));
 }
@@ -30,7 +30,8 @@ ResultLines ResultLinesOf(const ReadingState& state, const Words& words) {
     for (const int person : {FirstPerson, Partner}) {
         const auto index = static_cast<std::size_t>(person);
         auto& own = person == FirstPerson ? lines.Male : lines.Female;
-        for (const auto kind : {manglik::ReferenceKind::LagnaChart, manglik::ReferenceKind::RashiChart}) {
+        for (const auto kind :
+             {manglik::ReferenceKind::LagnaChart, manglik::ReferenceKind::RashiChart}) {
             const bool lagna = kind == manglik::ReferenceKind::LagnaChart;
             const auto& result = (lagna ? shown.Lagna : shown.Rashi)[index];
             if (!result) {
@@ -48,7 +49,8 @@ ResultLines ResultLinesOf(const ReadingState& state, const Words& words) {
     // Both match lines are written with every evaluation, from the flags as
     // they then stand.
     if (!state.LagnaMatchFlags.Text().empty() || !state.ChandraMatchFlags.Text().empty()) {
-        lines.Interpretation[2] = MatchLineText(MatchOutcomeOf(state.LagnaMatchFlags.Text()), words);
+        lines.Interpretation[2] =
+            MatchLineText(MatchOutcomeOf(state.LagnaMatchFlags.Text()), words);
         lines.Interpretation[5] =
             MatchLineText(MatchOutcomeOf(state.ChandraMatchFlags.Text()), words);
     }

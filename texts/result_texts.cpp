@@ -7,10 +7,10 @@ namespace {
 constexpr const char* Context = "Result";
 
 const std::array<const char*, 12> Months = {
-    QT_TRANSLATE_NOOP("Months", "January"), QT_TRANSLATE_NOOP("Months", "February"),
-    QT_TRANSLATE_NOOP("Months", "March"),   QT_TRANSLATE_NOOP("Months", "April"),
-    QT_TRANSLATE_NOOP("Months", "May"),     QT_TRANSLATE_NOOP("Months", "June"),
-    QT_TRANSLATE_NOOP("Months", "July"),    QT_TRANSLATE_NOOP("Months", "August"),
+    QT_TRANSLATE_NOOP("Months", "January"),   QT_TRANSLATE_NOOP("Months", "February"),
+    QT_TRANSLATE_NOOP("Months", "March"),     QT_TRANSLATE_NOOP("Months", "April"),
+    QT_TRANSLATE_NOOP("Months", "May"),       QT_TRANSLATE_NOOP("Months", "June"),
+    QT_TRANSLATE_NOOP("Months", "July"),      QT_TRANSLATE_NOOP("Months", "August"),
     QT_TRANSLATE_NOOP("Months", "September"), QT_TRANSLATE_NOOP("Months", "October"),
     QT_TRANSLATE_NOOP("Months", "November"),  QT_TRANSLATE_NOOP("Months", "December")};
 
@@ -43,7 +43,8 @@ PersonalDetailTexts PersonalDetails(const BirthDetails& d, const Words& words) {
         Fill(t(QT_TRANSLATE_NOOP("Result", "Name: %1")), {d.Name}),
         Fill(t(QT_TRANSLATE_NOOP("Result", "Date of Birth: %1 %2, %3")),
              {MonthName(d.Month, words), n(d.Day), n(d.Year)}),
-        Fill(t(QT_TRANSLATE_NOOP("Result", "Time of Birth: %1 HH %2 MM ")), {n(d.Hour), n(d.Minute)}),
+        Fill(t(QT_TRANSLATE_NOOP("Result", "Time of Birth: %1 HH %2 MM ")),
+             {n(d.Hour), n(d.Minute)}),
         Fill(t(QT_TRANSLATE_NOOP("Result", "Latitude: %1 Degree %2 Minute")),
              {n(d.LatitudeDegrees), n(d.LatitudeMinutes)}),
         Fill(t(QT_TRANSLATE_NOOP("Result", "Longitude: %1 Degree %2 Minute")),
@@ -59,13 +60,12 @@ std::string EngineNotice(const PersonChart& chart, const Words& words) {
         return {};
     }
     return words.Translate(
-        Context, chart.AnalyticFallback
-                     ? QT_TRANSLATE_NOOP("Result",
-                                         "Positions from the Swiss Ephemeris (Lahiri ayanamsa). "
-                                         "The Swiss Ephemeris files were not found, so its less "
-                                         "precise analytic theory was used.")
-                     : QT_TRANSLATE_NOOP("Result",
-                                         "Positions from the Swiss Ephemeris (Lahiri ayanamsa)."));
+        Context,
+        chart.AnalyticFallback
+            ? QT_TRANSLATE_NOOP("Result", "Positions from the Swiss Ephemeris (Lahiri ayanamsa). "
+                                          "The Swiss Ephemeris files were not found, so its less "
+                                          "precise analytic theory was used.")
+            : QT_TRANSLATE_NOOP("Result", "Positions from the Swiss Ephemeris (Lahiri ayanamsa)."));
 }
 
 std::vector<TextBlock> EffectsAndRemedies(const Words& words) {
@@ -84,9 +84,8 @@ std::vector<TextBlock> EffectsAndRemedies(const Words& words) {
                                             "40 days. Start from a Tuesday."),
                 QT_TRANSLATE_NOOP("Result", "6) Donate red-colored cloth to those who work in "
                                             "mines or donate it to ironsmiths."),
-                QT_TRANSLATE_NOOP("Result",
-                                  "7) Perform Hanuman Sadhna at home by a learned Vedic "
-                                  "Astrologer."),
+                QT_TRANSLATE_NOOP("Result", "7) Perform Hanuman Sadhna at home by a learned Vedic "
+                                            "Astrologer."),
                 QT_TRANSLATE_NOOP("Result", "8) Give out sindoor, sweets and a lighted ghee lamp "
                                             "to people around temples.")}) +
              "\r\n\r\n"},
@@ -103,26 +102,26 @@ std::vector<TextBlock> EffectsAndRemedies(const Words& words) {
              "the influence of mangal, but they are not present in everyone’s horoscope so be "
              "prepared for the ill-effects of mangal dosha:")) +
              "\r\n\r\n"},
-        {false, Lines(words, {QT_TRANSLATE_NOOP("Result", "1) Extreme delay in marriage procedures."),
-                              QT_TRANSLATE_NOOP("Result", "2) Troubled married life"),
-                              QT_TRANSLATE_NOOP("Result", "3) Incompatibility between partners."),
-                              QT_TRANSLATE_NOOP("Result", "4) Divorce."),
-                              QT_TRANSLATE_NOOP("Result", "5) Death of the spouse."),
-                              QT_TRANSLATE_NOOP("Result", "6) Complications in Childbirth.")}) +
-                    "\r\n\r\n"},
+        {false,
+         Lines(words, {QT_TRANSLATE_NOOP("Result", "1) Extreme delay in marriage procedures."),
+                       QT_TRANSLATE_NOOP("Result", "2) Troubled married life"),
+                       QT_TRANSLATE_NOOP("Result", "3) Incompatibility between partners."),
+                       QT_TRANSLATE_NOOP("Result", "4) Divorce."),
+                       QT_TRANSLATE_NOOP("Result", "5) Death of the spouse."),
+                       QT_TRANSLATE_NOOP("Result", "6) Complications in Childbirth.")}) +
+             "\r\n\r\n"},
         {true, t(QT_TRANSLATE_NOOP("Result", "Other than the marriage related problems, there "
                                              "could be problems arising in various areas of your "
                                              "life such as")) +
                    "\r\n\r\n"},
-        {false,
-         Lines(words,
-               {QT_TRANSLATE_NOOP("Result", "1) Problems in the professional life such as a late "
+        {false, Lines(words, {QT_TRANSLATE_NOOP(
+                                  "Result", "1) Problems in the professional life such as a late "
                                             "start of the career"),
-                QT_TRANSLATE_NOOP("Result", "2) Irregularity in education"),
-                QT_TRANSLATE_NOOP("Result", "3) Financial crisis"),
-                QT_TRANSLATE_NOOP("Result", "4) Anxiety and stress"),
-                QT_TRANSLATE_NOOP("Result", "5) Sexual dissatisfaction"),
-                QT_TRANSLATE_NOOP("Result", "6) Persisting clash with the family")})},
+                              QT_TRANSLATE_NOOP("Result", "2) Irregularity in education"),
+                              QT_TRANSLATE_NOOP("Result", "3) Financial crisis"),
+                              QT_TRANSLATE_NOOP("Result", "4) Anxiety and stress"),
+                              QT_TRANSLATE_NOOP("Result", "5) Sexual dissatisfaction"),
+                              QT_TRANSLATE_NOOP("Result", "6) Persisting clash with the family")})},
     };
 }
 

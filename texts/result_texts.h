@@ -37,9 +37,9 @@ inline constexpr std::array<const char*, 7> PlanetCaptions = {
     QT_TRANSLATE_NOOP("Result", "Mangala / Mars"),  QT_TRANSLATE_NOOP("Result", "Guru / Jupiter"),
     QT_TRANSLATE_NOOP("Result", "Shani / Saturn")};
 inline constexpr std::array<const char*, 7> VedicCaptions = {
-    QT_TRANSLATE_NOOP("Result", "Ayanamsa"),       QT_TRANSLATE_NOOP("Result", "Lagna / Asc"),
-    QT_TRANSLATE_NOOP("Result", "Nakshatra"),      QT_TRANSLATE_NOOP("Result", "Pada"),
-    QT_TRANSLATE_NOOP("Result", "Lord"),           QT_TRANSLATE_NOOP("Result", "Rashi/Moon Sign"),
+    QT_TRANSLATE_NOOP("Result", "Ayanamsa"),      QT_TRANSLATE_NOOP("Result", "Lagna / Asc"),
+    QT_TRANSLATE_NOOP("Result", "Nakshatra"),     QT_TRANSLATE_NOOP("Result", "Pada"),
+    QT_TRANSLATE_NOOP("Result", "Lord"),          QT_TRANSLATE_NOOP("Result", "Rashi/Moon Sign"),
     QT_TRANSLATE_NOOP("Result", "Lagna Position")};
 
 // The advice under each person's Manglik lines, and the invitation to the

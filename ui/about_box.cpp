@@ -28,11 +28,12 @@ AboutBox::AboutBox(WebLinks& links, QWidget* parent) : QDialog(parent) {
 
     QLabel* description = NamedLabel(
         QStringLiteral("lblDescription"),
-        QCoreApplication::translate("AboutBox", "Tirovane shows the Manglik compatibility between two people. It is "
-                              "believed that if both the partners are Manglik, the match is more "
-                              "suitable than when one of the partners is not. Tirovane is free "
-                              "software under the GNU Affero General Public License, version 3 "
-                              "or later."),
+        QCoreApplication::translate(
+            "AboutBox", "Tirovane shows the Manglik compatibility between two people. It is "
+                        "believed that if both the partners are Manglik, the match is more "
+                        "suitable than when one of the partners is not. Tirovane is free "
+                        "software under the GNU Affero General Public License, version 3 "
+                        "or later."),
         this);
     description->setWordWrap(true);
     layout->addWidget(description);
@@ -40,36 +41,34 @@ AboutBox::AboutBox(WebLinks& links, QWidget* parent) : QDialog(parent) {
     QLabel* atlasCredit = NamedLabel(
         QStringLiteral("lblAtlasCredit"),
         QCoreApplication::translate("AboutBox", "Places: GeoNames (geonames.org), CC BY 4.0. "
-                                                      "Historical time zones: the IANA time zone "
-                                                      "database."),
+                                                "Historical time zones: the IANA time zone "
+                                                "database."),
         this);
     atlasCredit->setWordWrap(true);
     layout->addWidget(atlasCredit);
 
     auto* home = new LinkLabel(
-        QCoreApplication::translate("AboutBox", "Visit the Tirovane home page"),
-        this);
+        QCoreApplication::translate("AboutBox", "Visit the Tirovane home page"), this);
     home->setObjectName(QStringLiteral("lblHomePage"));
     connect(home, &LinkLabel::clicked, this, [&links] { links.OpenHomePage(); });
     layout->addWidget(home);
 
-    QLabel* promotion = NamedLabel(
-        QStringLiteral("lblPromotion"),
-        QCoreApplication::translate("AboutBox", "Home Business Opportunity. Start your own Internet "
-                                          "business and make money online. Get this software "
-                                          "fully branded for your website."),
-        this);
+    QLabel* promotion =
+        NamedLabel(QStringLiteral("lblPromotion"),
+                   QCoreApplication::translate("AboutBox",
+                                               "Home Business Opportunity. Start your own Internet "
+                                               "business and make money online. Get this software "
+                                               "fully branded for your website."),
+                   this);
     promotion->setWordWrap(true);
     layout->addWidget(promotion);
     auto* details = new LinkLabel(
-        QCoreApplication::translate("AboutBox", "Click here for more details."),
-        this);
+        QCoreApplication::translate("AboutBox", "Click here for more details."), this);
     details->setObjectName(QStringLiteral("lblMoreDetails"));
     connect(details, &LinkLabel::clicked, this, [&links] { links.OpenResellerPage(); });
     layout->addWidget(details);
 
-    auto* ok = new QPushButton(
-        QCoreApplication::translate("AboutBox", "OK"), this);
+    auto* ok = new QPushButton(QCoreApplication::translate("AboutBox", "OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -21,8 +21,8 @@
 
 #include <QAction>
 #include <QActionGroup>
-#include <QEvent>
 #include <QApplication>
+#include <QEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
@@ -111,8 +111,8 @@ void TirovaneApp::WritePersonPage(ResultForm& result, int index) {
     // The explanations belong to the Manglik lines: none while the lines
     // are reset (after Back) and the person's flag is unset.
     const auto& flags = state_.LagnaMatchFlags;
-    const bool linesShown = index == FirstPerson ? flags.FirstPerson.has_value()
-                                                 : flags.Partner.has_value();
+    const bool linesShown =
+        index == FirstPerson ? flags.FirstPerson.has_value() : flags.Partner.has_value();
     const double mars = chart->Sidereal.Longitudes[engine::Mars];
     result.WriteCancellations(
         index,
@@ -239,15 +239,16 @@ void TirovaneApp::Print() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QString::fromLatin1(ProgramCaption));
     SetReportPageLayout(printer);
-    const ReportModel report = BuildReport(state_, state_.ChartStyleChoice, platform_.Now(), CurrentWords());
+    const ReportModel report =
+        BuildReport(state_, state_.ChartStyleChoice, platform_.Now(), CurrentWords());
     bool painted = true;
     platform_.PreviewPrint(printer, [&report, &painted](QPrinter& target) {
         painted = PaintReport(target, report) && painted;
     });
     if (!painted) {
-        platform_.ShowMessage(Say(QT_TRANSLATE_NOOP("Messages", "The printer could not be started.")),
-                              MessageTitle, MessageKind::Error,
-                              MessageButtons::Ok);
+        platform_.ShowMessage(
+            Say(QT_TRANSLATE_NOOP("Messages", "The printer could not be started.")), MessageTitle,
+            MessageKind::Error, MessageButtons::Ok);
     }
 }
 
@@ -256,8 +257,7 @@ void TirovaneApp::AddHelpMenus(QMenuBar* bar, Captions& captions, const char* do
                                          auto open) {
         auto* action = new QAction(menu);
         action->setObjectName(QString::fromLatin1(name));
-        captions.SetIn("Menus", caption,
-                       [action](const QString& text) { action->setText(text); });
+        captions.SetIn("Menus", caption, [action](const QString& text) { action->setText(text); });
         menu->addAction(action);
         connect(action, &QAction::triggered, this, open);
         return action;
@@ -276,8 +276,9 @@ void TirovaneApp::AddHelpMenus(QMenuBar* bar, Captions& captions, const char* do
     help->addSeparator();
     entry(help, "mnuAbout", QT_TRANSLATE_NOOP("Menus", "&About Software"), [this] { ShowAbout(); });
     entry(bar, "mnuDonate", donateCaption, [this] { links_.OpenDonationPage(); });
-    QAction* makeMoney = entry(bar, "mnuMakeMoney", QT_TRANSLATE_NOOP("Menus", "Make Money &Online"),
-                               [this] { links_.OpenResellerPage(); });
+    QAction* makeMoney =
+        entry(bar, "mnuMakeMoney", QT_TRANSLATE_NOOP("Menus", "Make Money &Online"),
+              [this] { links_.OpenResellerPage(); });
     makeMoney->setVisible(false);
     makeMoney->setEnabled(false);
 }
@@ -336,9 +337,10 @@ constexpr std::size_t ReadingFileLimit = 1 << 20;
 
 bool TirovaneApp::WriteChosenFile(const std::string& path, const std::string& bytes) {
     if (const auto failure = WriteFileAtomically(path, bytes)) {
-        platform_.ShowMessage(Say(QT_TRANSLATE_NOOP("Messages", "The file %1 could not be written: %2."),
-                                  {path, *failure}),
-                              MessageTitle, MessageKind::Error, MessageButtons::Ok);
+        platform_.ShowMessage(
+            Say(QT_TRANSLATE_NOOP("Messages", "The file %1 could not be written: %2."),
+                {path, *failure}),
+            MessageTitle, MessageKind::Error, MessageButtons::Ok);
         return false;
     }
     return true;
@@ -372,15 +374,15 @@ void TirovaneApp::OpenReading() {
     }
     if (!HasReadingExtension(*path)) {
         platform_.ShowMessage(Say(QT_TRANSLATE_NOOP("Messages", "Please Check The File.")),
-                              MessageTitle, MessageKind::Error,
-                              MessageButtons::Ok);
+                              MessageTitle, MessageKind::Error, MessageButtons::Ok);
         return;
     }
     const ReadResult file = ReadFileStart(*path, ReadingFileLimit);
     if (!file.Bytes) {
-        platform_.ShowMessage(Say(QT_TRANSLATE_NOOP("Messages", "The file %1 could not be opened: %2."),
-                                  {*path, file.Error}),
-                              MessageTitle, MessageKind::Error, MessageButtons::Ok);
+        platform_.ShowMessage(
+            Say(QT_TRANSLATE_NOOP("Messages", "The file %1 could not be opened: %2."),
+                {*path, file.Error}),
+            MessageTitle, MessageKind::Error, MessageButtons::Ok);
         return;
     }
     InputForm& input = Input();
@@ -438,12 +440,11 @@ void TirovaneApp::ExportReport() {
     if (!path || path->empty()) {
         return;
     }
-    const auto bytes =
-        ReportPdfBytes(BuildReport(state_, state_.ChartStyleChoice, platform_.Now(), CurrentWords()));
+    const auto bytes = ReportPdfBytes(
+        BuildReport(state_, state_.ChartStyleChoice, platform_.Now(), CurrentWords()));
     if (!bytes) {
         platform_.ShowMessage(Say(QT_TRANSLATE_NOOP("Messages", "The report could not be made.")),
-                              MessageTitle, MessageKind::Error,
-                              MessageButtons::Ok);
+                              MessageTitle, MessageKind::Error, MessageButtons::Ok);
         return;
     }
     WriteChosenFile(*path, *bytes);

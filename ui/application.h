@@ -102,6 +102,7 @@ private:
     // Writes a file the user chose; a failure is reported.
     bool WriteChosenFile(const std::string& path, const std::string& bytes);
     void WriteComputedPerson(int index);
+
 public:
     // Writes every text of the result window from the reading, in the
     // language in use: both pages, the match, the engine.

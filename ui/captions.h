@@ -29,8 +29,7 @@ public:
     // text itself (the source then being null) and is called all the same.
     void Set(const char* source, std::function<void(const QString&)> setter);
     // The same for a source text marked in another context.
-    void SetIn(const char* context, const char* source,
-               std::function<void(const QString&)> setter);
+    void SetIn(const char* context, const char* source, std::function<void(const QString&)> setter);
 
     QLabel* Text(QLabel* label, const char* source);
     QAbstractButton* Text(QAbstractButton* button, const char* source);

@@ -5,8 +5,8 @@
 #include "ui/widgets.h"
 
 #include <QAction>
-#include <QEvent>
 #include <QCloseEvent>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
@@ -158,13 +158,14 @@ FrameWindow::FrameWindow(TirovaneApp& app) : app_(app) {
     auto* url = new LinkLabel(QString(), heading);
     url->setObjectName(QStringLiteral("lblURL"));
     url->setWordWrap(false);
-    captions_.Set(QT_TRANSLATE_NOOP("FrameWindow",
-                                    "Join the discussion of Vedic astrology on the Tirovane forum."),
-                  [url, heading](const QString& text) {
-                      url->setText(text);
-                      url->adjustSize();
-                      heading->ArrangeLabels();
-                  });
+    captions_.Set(
+        QT_TRANSLATE_NOOP("FrameWindow",
+                          "Join the discussion of Vedic astrology on the Tirovane forum."),
+        [url, heading](const QString& text) {
+            url->setText(text);
+            url->adjustSize();
+            heading->ArrangeLabels();
+        });
     url->move(0, title->y() + title->height() + 2);
     connect(url, &LinkLabel::clicked, this, [this] { app_.Links().OpenHomePage(); });
     layout->addWidget(heading);
@@ -233,37 +234,43 @@ void FrameWindow::CheckOnly(const QList<QAction*>& group, QAction* chosen) {
 
 void FrameWindow::BuildMenus() {
     QMenuBar* bar = menuBar();
-    QMenu* file = captions_.Title(bar->addMenu(QString()), QT_TRANSLATE_NOOP("FrameWindow", "&File"));
+    QMenu* file =
+        captions_.Title(bar->addMenu(QString()), QT_TRANSLATE_NOOP("FrameWindow", "&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    connect(Entry(file, "mnuNew", QT_TRANSLATE_NOOP("FrameWindow", "&New")), &QAction::triggered, this, &FrameWindow::mnuNew_Click);
+    connect(Entry(file, "mnuNew", QT_TRANSLATE_NOOP("FrameWindow", "&New")), &QAction::triggered,
+            this, &FrameWindow::mnuNew_Click);
     file->addSeparator();
-    connect(Entry(file, "mnuSaveAsText", QT_TRANSLATE_NOOP("FrameWindow", "Save &As")), &QAction::triggered, this,
-            &FrameWindow::mnuSaveAsText_Click);
-    connect(Entry(file, "mnuSaveAsJpeg", QT_TRANSLATE_NOOP("FrameWindow", "Save As &JPEG")), &QAction::triggered, this,
-            &FrameWindow::mnuSaveAsJpeg_Click);
-    connect(Entry(file, "mnuExportReport", QT_TRANSLATE_NOOP("FrameWindow", "Export &Report (PDF)\u2026")), &QAction::triggered, this,
-            &FrameWindow::mnuExportReport_Click);
+    connect(Entry(file, "mnuSaveAsText", QT_TRANSLATE_NOOP("FrameWindow", "Save &As")),
+            &QAction::triggered, this, &FrameWindow::mnuSaveAsText_Click);
+    connect(Entry(file, "mnuSaveAsJpeg", QT_TRANSLATE_NOOP("FrameWindow", "Save As &JPEG")),
+            &QAction::triggered, this, &FrameWindow::mnuSaveAsJpeg_Click);
+    connect(Entry(file, "mnuExportReport",
+                  QT_TRANSLATE_NOOP("FrameWindow", "Export &Report (PDF)\u2026")),
+            &QAction::triggered, this, &FrameWindow::mnuExportReport_Click);
     file->addSeparator()->setVisible(false);
-    QAction* exportEntry = Entry(file, "mnuExport", QT_TRANSLATE_NOOP("FrameWindow", "&Export Chart As Text"), false);
+    QAction* exportEntry =
+        Entry(file, "mnuExport", QT_TRANSLATE_NOOP("FrameWindow", "&Export Chart As Text"), false);
     exportEntry->setEnabled(false);
     connect(exportEntry, &QAction::triggered, this, &FrameWindow::mnuExport_Click);
     file->addSeparator();
-    connect(Entry(file, "mnuPrint", QT_TRANSLATE_NOOP("FrameWindow", "&Print")), &QAction::triggered, this,
-            &FrameWindow::mnuPrint_Click);
+    connect(Entry(file, "mnuPrint", QT_TRANSLATE_NOOP("FrameWindow", "&Print")),
+            &QAction::triggered, this, &FrameWindow::mnuPrint_Click);
     file->addSeparator();
-    connect(Entry(file, "mnuBack", QT_TRANSLATE_NOOP("FrameWindow", "&Back")), &QAction::triggered, this,
-            &FrameWindow::mnuBack_Click);
+    connect(Entry(file, "mnuBack", QT_TRANSLATE_NOOP("FrameWindow", "&Back")), &QAction::triggered,
+            this, &FrameWindow::mnuBack_Click);
     file->addSeparator();
-    connect(Entry(file, "mnuExit", QT_TRANSLATE_NOOP("FrameWindow", "E&xit")), &QAction::triggered, this,
-            &FrameWindow::mnuExit_Click);
+    connect(Entry(file, "mnuExit", QT_TRANSLATE_NOOP("FrameWindow", "E&xit")), &QAction::triggered,
+            this, &FrameWindow::mnuExit_Click);
 
-    QMenu* view = captions_.Title(bar->addMenu(QString()), QT_TRANSLATE_NOOP("FrameWindow", "&View"));
+    QMenu* view =
+        captions_.Title(bar->addMenu(QString()), QT_TRANSLATE_NOOP("FrameWindow", "&View"));
     view->setObjectName(QStringLiteral("mnuView"));
     QAction* toolBar = Entry(view, "mnuToolBar", QT_TRANSLATE_NOOP("FrameWindow", "&Toolbar"));
     toolBar->setCheckable(true);
     toolBar->setChecked(true);
     connect(toolBar, &QAction::triggered, this, &FrameWindow::mnuToolBar_Click);
-    QAction* statusBar = Entry(view, "mnuStatusBar", QT_TRANSLATE_NOOP("FrameWindow", "&Status Bar"), false);
+    QAction* statusBar =
+        Entry(view, "mnuStatusBar", QT_TRANSLATE_NOOP("FrameWindow", "&Status Bar"), false);
     statusBar->setCheckable(true);
     statusBar->setChecked(true);
     connect(statusBar, &QAction::triggered, this, &FrameWindow::mnuStatusBar_Click);
@@ -271,10 +278,12 @@ void FrameWindow::BuildMenus() {
 
     // Chart Style: the South Indian square (the default) or the North Indian
     // diamond, remembered between runs; "Natal Indian" stays out of sight.
-    QMenu* style = captions_.Title(view->addMenu(QString()), QT_TRANSLATE_NOOP("FrameWindow", "&Chart Style"));
+    QMenu* style =
+        captions_.Title(view->addMenu(QString()), QT_TRANSLATE_NOOP("FrameWindow", "&Chart Style"));
     style->setObjectName(QStringLiteral("mnuChartStyle"));
     for (const auto& [name, caption] :
-         {std::pair{"mnuNorth", QT_TRANSLATE_NOOP("FrameWindow", "&North Indian")}, std::pair{"mnuSouth", QT_TRANSLATE_NOOP("FrameWindow", "&South Indian")},
+         {std::pair{"mnuNorth", QT_TRANSLATE_NOOP("FrameWindow", "&North Indian")},
+          std::pair{"mnuSouth", QT_TRANSLATE_NOOP("FrameWindow", "&South Indian")},
           std::pair{"mnuNatal", QT_TRANSLATE_NOOP("FrameWindow", "&Natal Indian")}}) {
         QAction* a = Entry(style, name, caption);
         a->setCheckable(true);
@@ -288,7 +297,8 @@ void FrameWindow::BuildMenus() {
             [this] { app_.SetChartStyle(ChartStyle::South); });
     CheckOnly(chartStyles_, chartStyles_[app_.ChartStyleChoice() == ChartStyle::North ? 0 : 1]);
 
-    QMenu* color = captions_.Title(view->addMenu(QString()), QT_TRANSLATE_NOOP("FrameWindow", "Colo&r Style"));
+    QMenu* color =
+        captions_.Title(view->addMenu(QString()), QT_TRANSLATE_NOOP("FrameWindow", "Colo&r Style"));
     color->setObjectName(QStringLiteral("mnuColor"));
     color->menuAction()->setVisible(false);
     QAction* colorOn = Entry(color, "mnuColorOn", QT_TRANSLATE_NOOP("FrameWindow", "O&n"));
@@ -303,12 +313,15 @@ void FrameWindow::BuildMenus() {
     chart->setChecked(true);
     chartKinds_ << chart;
     connect(chart, &QAction::triggered, this, &FrameWindow::mnuChart_Click);
-    QMenu* divisional = captions_.Title(view->addMenu(QString()), QT_TRANSLATE_NOOP("FrameWindow", "&Divisional Charts"));
+    QMenu* divisional = captions_.Title(view->addMenu(QString()),
+                                        QT_TRANSLATE_NOOP("FrameWindow", "&Divisional Charts"));
     divisional->setObjectName(QStringLiteral("mnuDivisionalCharts"));
     divisional->menuAction()->setVisible(false);
     for (const auto& [name, caption] :
-         {std::pair{"mnuSub_Hora", QT_TRANSLATE_NOOP("FrameWindow", "&Hora")}, std::pair{"mnuSub_Drekkana", QT_TRANSLATE_NOOP("FrameWindow", "&Drekkana")},
-          std::pair{"mnuSub_Sapthamsa", QT_TRANSLATE_NOOP("FrameWindow", "&Sapthamsa")}, std::pair{"mnuSub_Navamsa", QT_TRANSLATE_NOOP("FrameWindow", "&Navamsa")},
+         {std::pair{"mnuSub_Hora", QT_TRANSLATE_NOOP("FrameWindow", "&Hora")},
+          std::pair{"mnuSub_Drekkana", QT_TRANSLATE_NOOP("FrameWindow", "&Drekkana")},
+          std::pair{"mnuSub_Sapthamsa", QT_TRANSLATE_NOOP("FrameWindow", "&Sapthamsa")},
+          std::pair{"mnuSub_Navamsa", QT_TRANSLATE_NOOP("FrameWindow", "&Navamsa")},
           std::pair{"mnuSub_Dasamsa", QT_TRANSLATE_NOOP("FrameWindow", "&D&asamsa")},
           std::pair{"mnuSub_Dwadasamsa", QT_TRANSLATE_NOOP("FrameWindow", "D&wadasamsa")}}) {
         QAction* a = Entry(divisional, name, caption);
@@ -318,14 +331,16 @@ void FrameWindow::BuildMenus() {
     }
 
     view->addSeparator();
-    QAction* precise = Entry(view, "mnuPrecisePositions", QT_TRANSLATE_NOOP("FrameWindow", "&Precise Positions (Swiss Ephemeris)"));
+    QAction* precise =
+        Entry(view, "mnuPrecisePositions",
+              QT_TRANSLATE_NOOP("FrameWindow", "&Precise Positions (Swiss Ephemeris)"));
     precise->setCheckable(true);
     precise->setChecked(app_.PrecisePositions());
     connect(precise, &QAction::triggered, this, [this](bool on) { app_.SetPrecisePositions(on); });
 
     // View > Language: every shipped language in its own script.
-    QMenu* language = captions_.Title(view->addMenu(QString()),
-                                      QT_TRANSLATE_NOOP("FrameWindow", "&Language"));
+    QMenu* language =
+        captions_.Title(view->addMenu(QString()), QT_TRANSLATE_NOOP("FrameWindow", "&Language"));
     language->setObjectName(QStringLiteral("mnuLanguage"));
     app_.AddLanguageEntries(language);
 

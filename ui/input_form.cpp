@@ -11,11 +11,11 @@
 #include "ui/widgets.h"
 
 #include <QButtonGroup>
-#include <QCoreApplication>
-#include <QEvent>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -130,9 +130,9 @@ InputForm::InputForm(TirovaneApp& app)
 QGroupBox* InputForm::BuildPerson(int i) {
     PersonControls& p = people_[i];
     p.Frame = new QGroupBox;
-    captions_.Title(p.Frame, i == 0
-                                 ? QT_TRANSLATE_NOOP("InputForm", "Your Personal Details")
-                                 : QT_TRANSLATE_NOOP("InputForm", "Your Partner's Personal Details"));
+    captions_.Title(p.Frame,
+                    i == 0 ? QT_TRANSLATE_NOOP("InputForm", "Your Personal Details")
+                           : QT_TRANSLATE_NOOP("InputForm", "Your Partner's Personal Details"));
     p.Frame->setObjectName(Indexed("fraMain", i));
     QWidget* f = p.Frame;
 
@@ -459,9 +459,8 @@ bool InputForm::ValidateInput(int i) {
     app_.System().ShowMessage(
         QCoreApplication::translate("Validation", failure->Message.data()).toStdString(),
         MessageTitle,
-                              failure->Icon == MessageIcon::Error ? MessageKind::Error
-                                                                  : MessageKind::Information,
-                              MessageButtons::Ok);
+        failure->Icon == MessageIcon::Error ? MessageKind::Error : MessageKind::Information,
+        MessageButtons::Ok);
     PersonControls& p = people_[i];
     switch (failure->Field) {
     case InputField::Name:

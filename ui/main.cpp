@@ -8,8 +8,8 @@
 #include "ui/widgets.h"
 
 #include <QApplication>
-#include <QSocketNotifier>
 #include <QLocale>
+#include <QSocketNotifier>
 #include <csignal>
 #include <cstdio>
 #include <cstring>

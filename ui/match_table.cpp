@@ -4,7 +4,6 @@
 #include "ui/widgets.h"
 
 #include <QEvent>
-
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -33,8 +32,7 @@ MatchTable::MatchTable(QWidget* parent) : QGroupBox(parent) {
     grid->setHorizontalSpacing(18);
     grid->setVerticalSpacing(2);
     for (int c = 0; c < 5; ++c) {
-        QLabel* heading =
-            NamedLabel(QStringLiteral("lblMatchHeading_%1").arg(c), QString(), this);
+        QLabel* heading = NamedLabel(QStringLiteral("lblMatchHeading_%1").arg(c), QString(), this);
         captions_.Text(heading, texts::MatchTableHeadings[static_cast<std::size_t>(c)]);
         heading->setFont(WindowFont(9, true));
         grid->addWidget(heading, 0, c, c >= 3 ? Qt::AlignRight : Qt::AlignLeft);
@@ -47,10 +45,10 @@ MatchTable::MatchTable(QWidget* parent) : QGroupBox(parent) {
     for (int k = 0; k < matching::KootaCount; ++k) {
         const auto koota = static_cast<matching::Koota>(k);
         const char* name = matching::KootaName(koota).data();
-        grid->addWidget(captions_.Text(NamedLabel(QStringLiteral("lblMatchKoota_%1").arg(k),
-                                                  QString(), this),
-                                       name),
-                        k + 1, 0);
+        grid->addWidget(
+            captions_.Text(NamedLabel(QStringLiteral("lblMatchKoota_%1").arg(k), QString(), this),
+                           name),
+            k + 1, 0);
         for (int c = 0; c < 3; ++c) {
             QLabel* cell =
                 NamedLabel(QStringLiteral("%1_%2").arg(QLatin1String(CellNames[c])).arg(k),

@@ -1,14 +1,12 @@
 #include "ui/north_chart.h"
 
-#include "output/qt_words.h"
-#include "texts/names.h"
-
-#include <QCoreApplication>
-
 #include "engine/tables.h"
 #include "output/chart_drawing.h"
+#include "output/qt_words.h"
+#include "texts/names.h"
 #include "ui/widgets.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPainter>
 
@@ -67,8 +65,7 @@ void NorthChartWidget::LayOut() {
         number->setText(place.Number);
         number->setGeometry(place.NumberBox.toAlignedRect());
         number->setAccessibleDescription(
-            QCoreApplication::translate("Charts", "Sign of house %1")
-                .arg(h + 1));
+            QCoreApplication::translate("Charts", "Sign of house %1").arg(h + 1));
     }
 }
 

@@ -1,9 +1,8 @@
 #include "ui/place_finder.h"
 
-#include <QEvent>
-
 #include <QAbstractItemView>
 #include <QCompleter>
+#include <QEvent>
 #include <QStringListModel>
 
 namespace tirovane {

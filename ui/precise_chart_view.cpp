@@ -1,7 +1,6 @@
 #include "ui/precise_chart_view.h"
 
 #include <QCoreApplication>
-
 #include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QPlainTextEdit>
@@ -14,14 +13,12 @@ PreciseChartView::PreciseChartView(const std::string& name, const std::string& t
                                    QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("frmPreciseChart"));
-    setWindowTitle(
-        QCoreApplication::translate("Result", "Precise Chart of %1")
-            .arg(QString::fromStdString(name)));
+    setWindowTitle(QCoreApplication::translate("Result", "Precise Chart of %1")
+                       .arg(QString::fromStdString(name)));
     auto* layout = new QVBoxLayout(this);
     auto* chart = new QPlainTextEdit(this);
     chart->setObjectName(QStringLiteral("txtPreciseChart"));
-    chart->setAccessibleName(
-        QCoreApplication::translate("Result", "Precise chart"));
+    chart->setAccessibleName(QCoreApplication::translate("Result", "Precise chart"));
     chart->setReadOnly(true);
     chart->setPlainText(QString::fromStdString(text));
     chart->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));

@@ -1,14 +1,12 @@
 #include "ui/rashi_chart.h"
 
-#include "output/qt_words.h"
-#include "texts/names.h"
-
-#include <QCoreApplication>
-
 #include "engine/tables.h"
 #include "output/chart_drawing.h"
+#include "output/qt_words.h"
+#include "texts/names.h"
 #include "ui/widgets.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPainter>
 

@@ -106,18 +106,17 @@ QWidget* ResultForm::BuildPersonPage(int person) {
     }
     detailsLayout->addStretch(1);
 
-    QGroupBox* planets =
-        captions_.Title(Group(QStringLiteral("fraWestern_%1").arg(person), frame),
-                        QT_TRANSLATE_NOOP("Result", "Vedic Planetary Position"));
+    QGroupBox* planets = captions_.Title(Group(QStringLiteral("fraWestern_%1").arg(person), frame),
+                                         QT_TRANSLATE_NOOP("Result", "Vedic Planetary Position"));
     auto* planetGrid = new QGridLayout(planets);
     planetGrid->setVerticalSpacing(4);
     planetGrid->setHorizontalSpacing(14);
     for (int b = 0; b < 7; ++b) {
         const int nameIndex = person == 0 ? b : 31 - b;
         planetGrid->addWidget(
-            captions_.Text(NamedLabel(QStringLiteral("PlanetName_%1").arg(nameIndex), QString(),
-                                      planets),
-                           texts::PlanetCaptions[b]),
+            captions_.Text(
+                NamedLabel(QStringLiteral("PlanetName_%1").arg(nameIndex), QString(), planets),
+                texts::PlanetCaptions[b]),
             b, 0);
         page.Planets[b] =
             NamedLabel(QStringLiteral("Planet%1_%2").arg(suffix).arg(b), QString(), planets);
@@ -151,9 +150,8 @@ QWidget* ResultForm::BuildPersonPage(int person) {
     page.NorthChart->hide();
 
     // The interpretation and the effects take turns in one place.
-    page.Interpretation =
-        captions_.Title(Group(QStringLiteral("Frame1_%1").arg(person), frame),
-                        QT_TRANSLATE_NOOP("Result", "Manglik Interpretation"));
+    page.Interpretation = captions_.Title(Group(QStringLiteral("Frame1_%1").arg(person), frame),
+                                          QT_TRANSLATE_NOOP("Result", "Manglik Interpretation"));
     auto* interpretationLayout = new QVBoxLayout(page.Interpretation);
     interpretationLayout->setSpacing(8);
     auto* resultGroups = new QHBoxLayout;
@@ -214,10 +212,9 @@ QWidget* ResultForm::BuildPersonPage(int person) {
     interpretationLayout->addWidget(home);
     interpretationLayout->addStretch(1);
 
-    page.Effects =
-        captions_.Title(Group(person == 0 ? QStringLiteral("Frame4") : QStringLiteral("Frame3"),
-                              frame),
-                        QT_TRANSLATE_NOOP("Result", "Effects && Remedies"));
+    page.Effects = captions_.Title(
+        Group(person == 0 ? QStringLiteral("Frame4") : QStringLiteral("Frame3"), frame),
+        QT_TRANSLATE_NOOP("Result", "Effects && Remedies"));
     auto* effectsLayout = new QVBoxLayout(page.Effects);
     page.EffectsText = new QTextEdit(page.Effects);
     page.EffectsText->setObjectName(person == 0 ? QStringLiteral("RichTextBox2")
@@ -395,8 +392,8 @@ void ResultForm::ResetManglikLines() {
 void ResultForm::WriteCrossCheck(int person, const std::optional<PersonCrossCheck>& check) {
     PersonPage& page = people_[static_cast<std::size_t>(person)];
     const bool differs = check && !check->Check.Agrees;
-    page.CrossCheck->setText(
-        differs ? Qt8(texts::CrossCheckNotice(check->Check, CurrentWords())) : QString());
+    page.CrossCheck->setText(differs ? Qt8(texts::CrossCheckNotice(check->Check, CurrentWords()))
+                                     : QString());
     page.CrossCheck->setVisible(differs);
     page.PreciseChart->setVisible(differs && check->PreciseChart.has_value());
 }

@@ -90,8 +90,8 @@ void FilteredLineEdit::FilterEditedText(const QString& text) {
     // Character by character: a letter beyond the first plane is two
     // UTF-16 units, kept or dropped together.
     for (qsizetype i = 0; i < text.size();) {
-        const bool pair = text[i].isHighSurrogate() && i + 1 < text.size() &&
-                          text[i + 1].isLowSurrogate();
+        const bool pair =
+            text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
         const qsizetype units = pair ? 2 : 1;
         const bool lone = !pair && text[i].isSurrogate();
         const char32_t c = pair ? QChar::surrogateToUcs4(text[i], text[i + 1]) : text[i].unicode();

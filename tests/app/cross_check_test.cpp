@@ -3,9 +3,9 @@
 // from the Manglik rules; and the whole flow of a reading with the check.
 
 #include "app/cross_check.h"
-#include "texts/cross_check_texts.h"
 #include "app/reading.h"
 #include "engine/precise_engine.h"
+#include "texts/cross_check_texts.h"
 
 #include <gtest/gtest.h>
 #include <vector>

@@ -1,7 +1,7 @@
 #include "app/birth_instant.h"
 #include "app/place_resolution.h"
-#include "texts/place_texts.h"
 #include "app/reference_tables.h"
+#include "texts/place_texts.h"
 
 #include <gtest/gtest.h>
 
@@ -93,8 +93,9 @@ TEST(PlaceResolutionTest, NepalGetsTheNearestRowAndANote) {
     EXPECT_EQ(t->Choice.Row, 34);
     EXPECT_FALSE(t->Choice.DaylightSaving);
     EXPECT_EQ(t->Choice.ErrorSeconds, 15 * 60);
-    EXPECT_EQ(texts::PlaceTimeNote(*t), "No zone in the list has UTC+5:45: with \"Indian Time, IST, +5.3\" the "
-                       "birth instant is 15 minutes late.");
+    EXPECT_EQ(texts::PlaceTimeNote(*t),
+              "No zone in the list has UTC+5:45: with \"Indian Time, IST, +5.3\" the "
+              "birth instant is 15 minutes late.");
 }
 
 TEST(PlaceResolutionTest, LocalMeanTimeBeforeStandardTimeGetsANote) {
@@ -104,9 +105,11 @@ TEST(PlaceResolutionTest, LocalMeanTimeBeforeStandardTimeGetsANote) {
     EXPECT_EQ(t->UtcOffsetSeconds, 5 * 3600 + 21 * 60 + 10);
     EXPECT_EQ(t->Choice.Row, 34);
     EXPECT_EQ(t->Choice.ErrorSeconds, -(8 * 60 + 50));
-    EXPECT_EQ(texts::PlaceTimeSummary(*t), "Asia/Kolkata, UTC+5:21:10 on 1 June 1901: local mean time");
-    EXPECT_EQ(texts::PlaceTimeNote(*t), "No zone in the list has UTC+5:21:10: with \"Indian Time, IST, +5.3\" the "
-                       "birth instant is 9 minutes early.");
+    EXPECT_EQ(texts::PlaceTimeSummary(*t),
+              "Asia/Kolkata, UTC+5:21:10 on 1 June 1901: local mean time");
+    EXPECT_EQ(texts::PlaceTimeNote(*t),
+              "No zone in the list has UTC+5:21:10: with \"Indian Time, IST, +5.3\" the "
+              "birth instant is 9 minutes early.");
 }
 
 TEST(PlaceResolutionTest, SkippedAndRepeatedHoursAreSaidInTheNote) {
@@ -115,16 +118,18 @@ TEST(PlaceResolutionTest, SkippedAndRepeatedHoursAreSaidInTheNote) {
     EXPECT_EQ(skipped->Kind, atlas::LocalTimeKind::Skipped);
     EXPECT_EQ(skipped->Choice.Row, 29);
     EXPECT_FALSE(skipped->Choice.DaylightSaving);
-    EXPECT_EQ(texts::PlaceTimeNote(*skipped), "1:30 on 30 March 1986 did not exist in Europe/London: the clocks "
-                             "went forward from UTC+0:00 to UTC+1:00; it is taken as UTC+0:00.");
+    EXPECT_EQ(texts::PlaceTimeNote(*skipped),
+              "1:30 on 30 March 1986 did not exist in Europe/London: the clocks "
+              "went forward from UTC+0:00 to UTC+1:00; it is taken as UTC+0:00.");
 
     const auto repeated = ResolvePlaceTime(PlaceIn("Europe/London", "GB"), 1986, 10, 26, 1, 30);
     ASSERT_TRUE(repeated.has_value());
     EXPECT_EQ(repeated->Kind, atlas::LocalTimeKind::Repeated);
     EXPECT_EQ(repeated->Choice.Row, 29);
     EXPECT_TRUE(repeated->Choice.DaylightSaving);
-    EXPECT_EQ(texts::PlaceTimeNote(*repeated), "1:30 on 26 October 1986 came twice in Europe/London (UTC+1:00, "
-                              "then UTC+0:00); the first is taken.");
+    EXPECT_EQ(texts::PlaceTimeNote(*repeated),
+              "1:30 on 26 October 1986 came twice in Europe/London (UTC+1:00, "
+              "then UTC+0:00); the first is taken.");
 }
 
 TEST(PlaceResolutionTest, UnknownZoneIsAnError) {

@@ -1,6 +1,5 @@
-#include "app/validation.h"
-
 #include "app/name_text.h"
+#include "app/validation.h"
 #include "atlas/atlas.h"
 
 #include <functional>
@@ -246,27 +245,41 @@ TEST(ValidateInput, ChecksInOrderWithTheirMessages) {
 // script, the joiners, and the few signs of real names.
 TEST(NameText, LettersMarksJoinersAndTheSignsOfNames) {
     const char32_t accepted[] = {
-        U'a', U'Z', U' ', U'.', U'\'', U'-', U'\u2019', U'\u00E9', U'\u0141',
-        U'\u0915',          // Devanagari KA
-        U'\u093E',          // Devanagari vowel sign AA (a spacing mark)
-        U'\u094D',          // Devanagari virama (a non-spacing mark)
-        U'\u0B95', U'\u0BCD', U'\u0C15', U'\u0C95', U'\u0D15', U'\u0995',
-        U'\u09BC',          // Bengali nukta
-        U'\u200C', U'\u200D', // the zero-width non-joiner and joiner
-        U'\u4E2D',          // a Han letter
-        U'\U00020000',      // a letter beyond the first plane
+        U'a',          U'Z',      U' ',      U'.',      U'\'',     U'-',
+        U'\u2019',     U'\u00E9', U'\u0141',
+        U'\u0915', // Devanagari KA
+        U'\u093E', // Devanagari vowel sign AA (a spacing mark)
+        U'\u094D', // Devanagari virama (a non-spacing mark)
+        U'\u0B95',     U'\u0BCD', U'\u0C15', U'\u0C95', U'\u0D15', U'\u0995',
+        U'\u09BC',                // Bengali nukta
+        U'\u200C',     U'\u200D', // the zero-width non-joiner and joiner
+        U'\u4E2D',                // a Han letter
+        U'\U00020000',            // a letter beyond the first plane
     };
     for (const char32_t c : accepted) {
         EXPECT_TRUE(IsNameCharacter(c)) << std::hex << static_cast<unsigned>(c);
     }
     const char32_t refused[] = {
-        U'0', U'9', U'\u0966', U'\u0BE7', // digits, Western and Indian
-        U',', U'!', U'?', U'(', U'@', U'_', U'\t', U'\r', U'\n', U'\0',
+        U'0',
+        U'9',
+        U'\u0966',
+        U'\u0BE7', // digits, Western and Indian
+        U',',
+        U'!',
+        U'?',
+        U'(',
+        U'@',
+        U'_',
+        U'\t',
+        U'\r',
+        U'\n',
+        U'\0',
         U'\u00A0', // no-break space: not the blank of the form
         U'\u0964', // Devanagari danda, a punctuation mark
         U'\u200B', // zero-width space
-        U'\u2010', U'\u2013', // typographic hyphen and dash
-        U'\U0001F600', // an emoji
+        U'\u2010',
+        U'\u2013',          // typographic hyphen and dash
+        U'\U0001F600',      // an emoji
         char32_t{0x110000}, // beyond Unicode
     };
     for (const char32_t c : refused) {

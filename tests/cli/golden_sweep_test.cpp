@@ -93,9 +93,8 @@ std::string WithLetterNamesInGreetings(std::string reading) {
     const std::string person = "Person ";
     for (std::size_t at = reading.find(person); at != std::string::npos;
          at = reading.find(person, at + 1)) {
-        for (std::size_t k = at + person.size(); k < reading.size() && reading[k] >= '0' &&
-                                                  reading[k] <= '9';
-             ++k) {
+        for (std::size_t k = at + person.size();
+             k < reading.size() && reading[k] >= '0' && reading[k] <= '9'; ++k) {
             reading[k] = static_cast<char>('a' + (reading[k] - '0'));
         }
     }

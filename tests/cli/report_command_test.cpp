@@ -144,13 +144,14 @@ TEST_F(ReportCommand, TheWorkedExampleInBothChartStyles) {
 // the e above it) and conjuncts are lost to text extraction: the words
 // checked are ones that extraction gives back whole.
 TEST_F(ReportCommand, InHindiWithItsFontsEmbedded) {
-    const ShellRun run = RunCliShell("report " + In("hi.pdf") + " --language hi < " +
-                                     In("pair.jsonl"));
+    const ShellRun run =
+        RunCliShell("report " + In("hi.pdf") + " --language hi < " + In("pair.jsonl"));
     EXPECT_EQ(run.ExitStatus, 0) << run.Err;
     EXPECT_EQ(run.Err, "");
     const auto [fonts, status] = Shell("pdffonts '" + (folder / "hi.pdf").string() + "'");
     EXPECT_EQ(status, 0);
-    for (const char* face : {"NotoSansDevanagari-Regular", "NotoSansDevanagari-Bold", "DejaVuSans"}) {
+    for (const char* face :
+         {"NotoSansDevanagari-Regular", "NotoSansDevanagari-Bold", "DejaVuSans"}) {
         const std::size_t at = fonts.find(face);
         ASSERT_NE(at, std::string::npos) << face << "\n" << fonts;
         const std::string line = fonts.substr(at, fonts.find('\n', at) - at);
@@ -158,9 +159,9 @@ TEST_F(ReportCommand, InHindiWithItsFontsEmbedded) {
     }
     const std::string text = PdfText(folder / "hi.pdf");
     for (const char* expected : {
-             "\u0928\u093E\u092E: Example",                     // "Name: Example"
-             "\u092E\u0902\u0917\u0932 \u092D\u093E\u0935 4",           // "Mars ... house 4"
-             "\u0915\u0941\u0932",                               // "Total"
+             "\u0928\u093E\u092E: Example",                   // "Name: Example"
+             "\u092E\u0902\u0917\u0932 \u092D\u093E\u0935 4", // "Mars ... house 4"
+             "\u0915\u0941\u0932",                            // "Total"
              "Tirovane v1.15",
          }) {
         EXPECT_NE(text.find(expected), std::string::npos) << expected;
@@ -168,8 +169,8 @@ TEST_F(ReportCommand, InHindiWithItsFontsEmbedded) {
     EXPECT_EQ(text.find("Position of Mars"), std::string::npos) << "no English result line";
 
     // A language the program does not ship is refused by name.
-    const ShellRun unknown = RunCliShell("report " + In("xx.pdf") + " --language xx < " +
-                                         In("pair.jsonl"));
+    const ShellRun unknown =
+        RunCliShell("report " + In("xx.pdf") + " --language xx < " + In("pair.jsonl"));
     EXPECT_EQ(unknown.ExitStatus, 2);
     EXPECT_NE(unknown.Err.find("xx"), std::string::npos) << unknown.Err;
     EXPECT_FALSE(fs::exists(folder / "xx.pdf"));

@@ -89,9 +89,9 @@ std::vector<QString> ShownTexts(QWidget* root) {
 // that is not the program's name, a zone's abbreviation, a file pattern or
 // an accelerator.
 QStringList EnglishWords(QString text, const std::set<QString>& allowed) {
-    text.remove(QRegularExpression(QStringLiteral("\\(&.\\)")));         // "(&F)"
-    text.remove(QRegularExpression(QStringLiteral("\\*\\.[a-z]+")));     // "*.tvr"
-    text.remove(QRegularExpression(QStringLiteral(",[A-Z0-9 ]+,")));     // ",IST,"
+    text.remove(QRegularExpression(QStringLiteral("\\(&.\\)")));     // "(&F)"
+    text.remove(QRegularExpression(QStringLiteral("\\*\\.[a-z]+"))); // "*.tvr"
+    text.remove(QRegularExpression(QStringLiteral(",[A-Z0-9 ]+,"))); // ",IST,"
     QStringList words;
     const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
     for (auto it = word.globalMatch(text); it.hasNext();) {

@@ -8,9 +8,9 @@
 #include "tests/ui/ui_fixture.h"
 
 #include <QStackedWidget>
-#include <map>
 #include <QTabBar>
 #include <QTextEdit>
+#include <map>
 
 namespace tirovane::test {
 namespace {
@@ -175,8 +175,7 @@ TEST_F(UiTest, EveryPathShowsTheSamePages) {
     for (const Person& first : {Person{}, EnginesDisagree()}) {
         Reading(first, MumbaiPerson());
         const auto before = PagesShown(app->Result());
-        ASSERT_FALSE(Label("lblCancelledBy_Male_0").empty() &&
-                     Label("lblCrossCheck_Male").empty())
+        ASSERT_FALSE(Label("lblCancelledBy_Male_0").empty() && Label("lblCrossCheck_Male").empty())
             << "each reading shows an explanation or a notice";
         for (const char* entry : {"mnuBack", "mnuNew"}) {
             SCOPED_TRACE(entry);

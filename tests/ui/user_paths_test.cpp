@@ -188,7 +188,6 @@ TEST_F(UserPathTest, GetMyRasiChartFromTheInputMenuComputesThePartner) {
     EXPECT_EQ(Label("lblName_Female"), "Name: Second");
 }
 
-
 // View > Chart Style > North Indian, picked with the mouse, draws both
 // people's charts as the diamond; every house holds what the South Indian
 // cell of its sign held, the first house the ascendant's sign; the choice

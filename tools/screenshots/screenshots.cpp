@@ -95,8 +95,8 @@ int main(int argc, char** argv) {
     InputForm& input = app.Input();
     input.move(40, 30);
     if (hindi) {
-        Fill(input, 0, "\u0906\u0936\u093E \u0936\u0930\u094D\u092E\u093E", 15, 8, 1985, 6, 30,
-             34, "28", "36", "77", "12", true, "\u0928\u0908 \u0926\u093F\u0932\u094D\u0932\u0940",
+        Fill(input, 0, "\u0906\u0936\u093E \u0936\u0930\u094D\u092E\u093E", 15, 8, 1985, 6, 30, 34,
+             "28", "36", "77", "12", true, "\u0928\u0908 \u0926\u093F\u0932\u094D\u0932\u0940",
              "\u0926\u093F\u0932\u094D\u0932\u0940", "\u092D\u093E\u0930\u0924");
     } else {
         Fill(input, 0, "Asha", 15, 8, 1985, 6, 30, 34, "28", "36", "77", "12", true, "New Delhi",
@@ -105,8 +105,8 @@ int main(int argc, char** argv) {
     Save(folder, "input.png");
     input.findChild<QAbstractButton*>(QStringLiteral("cmdNext"))->click();
     if (hindi) {
-        Fill(input, 1, "\u0930\u0935\u093F \u0915\u0941\u092E\u093E\u0930", 3, 2, 1983, 22, 10,
-             34, "19", "4", "72", "52", true, "\u092E\u0941\u0902\u092C\u0908",
+        Fill(input, 1, "\u0930\u0935\u093F \u0915\u0941\u092E\u093E\u0930", 3, 2, 1983, 22, 10, 34,
+             "19", "4", "72", "52", true, "\u092E\u0941\u0902\u092C\u0908",
              "\u092E\u0939\u093E\u0930\u093E\u0937\u094D\u091F\u094D\u0930",
              "\u092D\u093E\u0930\u0924");
     } else {
