@@ -3,7 +3,7 @@
 // ephemeris, evaluated and written into the result form, then the result
 // shown. The goal is under 5 ms for the pair.
 
-#include "app/person_form.h"
+#include "reading/person_form.h"
 #include "output/text_fonts.h"
 #include "platform/scripted_platform.h"
 #include "ui/application.h"

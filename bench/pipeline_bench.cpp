@@ -3,8 +3,8 @@
 // midheaven, Lahiri sidereal), over the same random births, in one run. The
 // ratio of the two is printed at the end; the goal is at least 20.
 
-#include "app/calculation.h"
-#include "app/pair_match.h"
+#include "reading/calculation.h"
+#include "reading/pair_match.h"
 #include "engine/described_chart.h"
 #include "engine/precise_engine.h"
 

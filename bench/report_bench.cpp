@@ -3,7 +3,7 @@
 // either chart style. The goal is under a second for the whole report and
 // under 1 MB for the file (the "bytes" counter).
 
-#include "app/reading.h"
+#include "reading/reading.h"
 #include "output/report_model.h"
 #include "output/report_pdf.h"
 

@@ -1,6 +1,6 @@
 #include "cli/json_io.h"
 
-#include "app/reference_tables.h"
+#include "reading/reference_tables.h"
 #include "engine/text_forms.h"
 #include "texts/manglik_texts.h"
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/birth_details.h"
-#include "app/calculation.h"
-#include "app/person_form.h"
-#include "app/validation.h"
+#include "reading/birth_details.h"
+#include "reading/calculation.h"
+#include "reading/person_form.h"
+#include "reading/validation.h"
 
 #include <nlohmann/json.hpp>
 #include <string>

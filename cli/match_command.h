@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/pair_match.h"
+#include "reading/pair_match.h"
 #include "cli/json_io.h"
 
 #include <istream>

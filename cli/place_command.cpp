@@ -1,6 +1,6 @@
 #include "cli/place_command.h"
 
-#include "app/place_resolution.h"
+#include "places/place_resolution.h"
 #include "texts/place_texts.h"
 
 #include <charconv>

@@ -1,8 +1,8 @@
 #include "cli/reading_command.h"
 
-#include "app/codepage.h"
-#include "app/file_io.h"
-#include "app/saved_reading.h"
+#include "files/codepage.h"
+#include "files/file_io.h"
+#include "files/saved_reading.h"
 #include "cli/line_reader.h"
 #include "cli/match_command.h"
 #include "cli/place_command.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/reading.h"
+#include "reading/reading.h"
 #include "cli/json_io.h"
 #include "cli/precise_options.h"
 

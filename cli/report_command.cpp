@@ -1,6 +1,6 @@
 #include "cli/report_command.h"
 
-#include "app/file_io.h"
+#include "files/file_io.h"
 #include "cli/reading_command.h"
 #include "output/qt_words.h"
 #include "output/report_model.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/chart_cells.h"
+#include "reading/chart_cells.h"
 #include "cli/precise_options.h"
 
 #include <istream>

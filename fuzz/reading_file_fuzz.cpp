@@ -1,10 +1,10 @@
 // Fuzz target: the saved-reading reader on any bytes, then what the program
 // does with the form it fills: the checks, and the chart when they pass.
 
-#include "app/calculation.h"
-#include "app/person_form.h"
-#include "app/saved_reading.h"
-#include "app/validation.h"
+#include "reading/calculation.h"
+#include "reading/person_form.h"
+#include "files/saved_reading.h"
+#include "reading/validation.h"
 
 #include <cstddef>
 #include <cstdint>

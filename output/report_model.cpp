@@ -1,7 +1,7 @@
 #include "output/report_model.h"
 
-#include "app/program.h"
-#include "app/reference_tables.h"
+#include "reading/program.h"
+#include "reading/reference_tables.h"
 #include "engine/tables.h"
 #include "manglik/manglik.h"
 #include "texts/chart_texts.h"

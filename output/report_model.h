@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/chart_cells.h"
-#include "app/pair_match.h"
-#include "app/reading.h"
+#include "reading/chart_cells.h"
+#include "reading/pair_match.h"
+#include "reading/reading.h"
 #include "platform/platform.h"
 #include "texts/result_texts.h"
 #include "texts/words.h"

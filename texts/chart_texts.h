@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/calculation.h"
-#include "app/chart_cells.h"
+#include "reading/calculation.h"
+#include "reading/chart_cells.h"
 #include "texts/words.h"
 
 #include <array>

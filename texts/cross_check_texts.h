@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/cross_check.h"
+#include "reading/cross_check.h"
 #include "texts/words.h"
 
 #include <string>

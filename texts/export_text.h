@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/birth_details.h"
-#include "app/calculation.h"
+#include "reading/birth_details.h"
+#include "reading/calculation.h"
 
 #include <string>
 

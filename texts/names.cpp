@@ -1,6 +1,6 @@
 #include "texts/names.h"
 
-#include "app/reference_tables.h"
+#include "reading/reference_tables.h"
 #include "engine/tables.h"
 
 namespace tirovane::texts {

@@ -1,6 +1,6 @@
 #include "texts/place_texts.h"
 
-#include "app/reference_tables.h"
+#include "reading/reference_tables.h"
 #include "texts/names.h"
 #include "texts/result_texts.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/place_resolution.h"
+#include "places/place_resolution.h"
 #include "texts/words.h"
 
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/reading.h"
+#include "reading/reading.h"
 #include "texts/words.h"
 
 #include <array>

@@ -1,8 +1,8 @@
 #include "ui/application.h"
 
-#include "app/codepage.h"
-#include "app/file_io.h"
-#include "app/saved_reading.h"
+#include "files/codepage.h"
+#include "files/file_io.h"
+#include "files/saved_reading.h"
 #include "output/jpeg_file.h"
 #include "output/qt_words.h"
 #include "output/report_model.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/program.h"
-#include "app/reading.h"
+#include "reading/program.h"
+#include "reading/reading.h"
 #include "platform/platform.h"
 #include "system/web_links.h"
 #include "ui/captions.h"

@@ -1,7 +1,7 @@
 #include "ui/input_form.h"
 
-#include "app/place_resolution.h"
-#include "app/reference_tables.h"
+#include "places/place_resolution.h"
+#include "reading/reference_tables.h"
 #include "output/qt_words.h"
 #include "texts/names.h"
 #include "texts/place_texts.h"

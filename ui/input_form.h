@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/birth_details.h"
-#include "app/person_form.h"
-#include "app/validation.h"
+#include "reading/birth_details.h"
+#include "reading/person_form.h"
+#include "reading/validation.h"
 #include "atlas/atlas.h"
 #include "ui/captions.h"
 

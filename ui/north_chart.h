@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/chart_cells.h"
+#include "reading/chart_cells.h"
 
 #include <QWidget>
 #include <array>

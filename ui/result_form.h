@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/birth_details.h"
-#include "app/calculation.h"
-#include "app/pair_match.h"
-#include "app/reading.h"
+#include "reading/birth_details.h"
+#include "reading/calculation.h"
+#include "reading/pair_match.h"
+#include "reading/reading.h"
 #include "texts/result_lines.h"
 #include "ui/captions.h"
 

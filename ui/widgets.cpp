@@ -1,6 +1,6 @@
 #include "ui/widgets.h"
 
-#include "app/name_text.h"
+#include "reading/name_text.h"
 #include "output/text_fonts.h"
 
 #include <QCoreApplication>

@@ -1,5 +1,5 @@
-#include "app/calculation.h"
-#include "app/reference_tables.h"
+#include "reading/calculation.h"
+#include "reading/reference_tables.h"
 #include "tests/printed_names.h"
 
 #include <cstdio>

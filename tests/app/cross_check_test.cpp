@@ -2,8 +2,8 @@
 // either side of a boundary, with the houses and verdicts worked out by hand
 // from the Manglik rules; and the whole flow of a reading with the check.
 
-#include "app/cross_check.h"
-#include "app/reading.h"
+#include "reading/cross_check.h"
+#include "reading/reading.h"
 #include "engine/precise_engine.h"
 #include "texts/cross_check_texts.h"
 

@@ -2,7 +2,7 @@
 // saving, over dates from 1901 to 2050 and coordinates up to the limits the
 // input checks allow: every text the pipeline makes is well formed.
 
-#include "app/calculation.h"
+#include "reading/calculation.h"
 #include "engine/planets.h"
 
 #include <cctype>

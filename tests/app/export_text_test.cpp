@@ -1,4 +1,4 @@
-#include "app/codepage.h"
+#include "files/codepage.h"
 #include "texts/export_text.h"
 
 #include <gtest/gtest.h>

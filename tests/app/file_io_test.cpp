@@ -1,7 +1,7 @@
 // Saving over what a user already has: links, special files, read-only and
 // hard-linked files, long names and leftovers of killed saves.
 
-#include "app/file_io.h"
+#include "files/file_io.h"
 
 #include <chrono>
 #include <csignal>

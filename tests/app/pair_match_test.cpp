@@ -1,4 +1,4 @@
-#include "app/pair_match.h"
+#include "reading/pair_match.h"
 #include "texts/match_texts.h"
 #include "texts/result_lines.h"
 

@@ -1,6 +1,6 @@
-#include "app/birth_instant.h"
-#include "app/place_resolution.h"
-#include "app/reference_tables.h"
+#include "reading/birth_instant.h"
+#include "places/place_resolution.h"
+#include "reading/reference_tables.h"
 #include "texts/place_texts.h"
 
 #include <gtest/gtest.h>

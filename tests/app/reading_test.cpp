@@ -1,5 +1,5 @@
-#include "app/chart_cells.h"
-#include "app/reading.h"
+#include "reading/chart_cells.h"
+#include "reading/reading.h"
 #include "texts/result_lines.h"
 
 #include <gtest/gtest.h>

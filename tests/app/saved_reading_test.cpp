@@ -1,6 +1,6 @@
-#include "app/codepage.h"
-#include "app/file_io.h"
-#include "app/saved_reading.h"
+#include "files/codepage.h"
+#include "files/file_io.h"
+#include "files/saved_reading.h"
 
 #include <csignal>
 #include <filesystem>

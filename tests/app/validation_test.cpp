@@ -1,5 +1,5 @@
-#include "app/name_text.h"
-#include "app/validation.h"
+#include "reading/name_text.h"
+#include "reading/validation.h"
 #include "atlas/atlas.h"
 
 #include <functional>

@@ -2,7 +2,7 @@
 // devices given as files, output that cannot be written, input that cannot
 // be read, file names in other encodings, and what `save` would lose.
 
-#include "app/saved_reading.h"
+#include "files/saved_reading.h"
 #include "tests/cli/cli_runner.h"
 
 #include <filesystem>

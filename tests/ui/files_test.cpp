@@ -1,7 +1,7 @@
 // Saving and opening readings, the text export and Save As JPEG through the
 // windows' own commands.
 
-#include "app/saved_reading.h"
+#include "files/saved_reading.h"
 #include "tests/ui/ui_fixture.h"
 
 #include <QImage>

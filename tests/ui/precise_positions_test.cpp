@@ -3,8 +3,8 @@
 // entry that switches the whole reading to the precise engine and is
 // remembered in the settings.
 
-#include "app/calculation.h"
-#include "app/cross_check.h"
+#include "reading/calculation.h"
+#include "reading/cross_check.h"
 #include "tests/ui/ui_fixture.h"
 #include "texts/cross_check_texts.h"
 #include "texts/manglik_texts.h"

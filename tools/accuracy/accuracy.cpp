@@ -7,9 +7,9 @@
 //
 // Usage: accuracy [BIRTHS [SEED]]   (20000 births, seed 1 by default)
 
-#include "app/birth_instant.h"
-#include "app/calculation.h"
-#include "app/cross_check.h"
+#include "reading/birth_instant.h"
+#include "reading/calculation.h"
+#include "reading/cross_check.h"
 #include "engine/sidereal_chart.h"
 
 #include <algorithm>

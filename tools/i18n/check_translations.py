@@ -27,7 +27,8 @@ import xml.etree.ElementTree as ET
 from pathlib import Path
 
 # The folders and files whose texts are marked for translation.
-MARKED = ["ui", "output", "texts", "app", "engine/tables.cpp", "matching"]
+MARKED = ["ui", "output", "texts", "reading", "places", "files", "engine/tables.cpp",
+          "matching"]
 
 PLACEHOLDER = re.compile(r"%[1-9]")
 MARKUP = re.compile(r"<[^>]+>")

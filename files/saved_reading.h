@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/birth_details.h"
-#include "app/person_form.h"
+#include "reading/birth_details.h"
+#include "reading/person_form.h"
 
 #include <array>
 #include <optional>

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "app/birth_details.h"
-#include "app/birth_instant.h"
-#include "app/chart_cells.h"
 #include "engine/described_chart.h"
 #include "engine/sidereal_chart.h"
 #include "engine/tables.h"
 #include "manglik/manglik.h"
+#include "reading/birth_details.h"
+#include "reading/birth_instant.h"
+#include "reading/chart_cells.h"
 
 #include <array>
 #include <string>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/birth_details.h"
 #include "engine/engine_input.h"
+#include "reading/birth_details.h"
 
 // The engine's input for a person, computed once from the birth details.
 

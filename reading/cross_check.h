@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/calculation.h"
+#include "reading/calculation.h"
 
 #include <array>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "app/reading.h"
+#include "reading/reading.h"
 
 #include "engine/precise_engine.h"
 

@@ -1,6 +1,6 @@
-#include "app/birth_details.h"
+#include "reading/birth_details.h"
 
-#include "app/reference_tables.h"
+#include "reading/reference_tables.h"
 
 namespace tirovane {
 

@@ -1,4 +1,4 @@
-#include "app/reference_tables.h"
+#include "reading/reference_tables.h"
 
 #include "texts/marker.h"
 

@@ -1,8 +1,8 @@
-#include "app/saved_reading.h"
+#include "files/saved_reading.h"
 
-#include "app/codepage.h"
-#include "app/reference_tables.h"
 #include "engine/text_forms.h"
+#include "files/codepage.h"
+#include "reading/reference_tables.h"
 
 #include <algorithm>
 #include <cctype>

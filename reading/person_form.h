@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/birth_details.h"
+#include "reading/birth_details.h"
 
 #include <optional>
 #include <string>

@@ -1,8 +1,8 @@
-#include "app/calculation.h"
+#include "reading/calculation.h"
 
-#include "app/reference_tables.h"
 #include "engine/precise_engine.h"
 #include "engine/text_forms.h"
+#include "reading/reference_tables.h"
 #include "retrograde/retrograde.h"
 
 namespace tirovane {

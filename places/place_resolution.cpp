@@ -1,6 +1,6 @@
-#include "app/place_resolution.h"
+#include "places/place_resolution.h"
 
-#include "app/reference_tables.h"
+#include "reading/reference_tables.h"
 
 #include <array>
 #include <cmath>

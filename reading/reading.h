@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/birth_details.h"
-#include "app/birth_instant.h"
-#include "app/calculation.h"
-#include "app/cross_check.h"
 #include "manglik/manglik.h"
+#include "reading/birth_details.h"
+#include "reading/birth_instant.h"
+#include "reading/calculation.h"
+#include "reading/cross_check.h"
 
 #include <array>
 #include <optional>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/calculation.h"
-#include "app/reading.h"
 #include "matching/ashtakoota.h"
+#include "reading/calculation.h"
+#include "reading/reading.h"
 
 #include <optional>
 

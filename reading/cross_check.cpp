@@ -1,4 +1,4 @@
-#include "app/cross_check.h"
+#include "reading/cross_check.h"
 
 #include "engine/angles.h"
 #include "engine/sidereal_chart.h"

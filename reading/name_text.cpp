@@ -1,6 +1,6 @@
-#include "app/name_text.h"
+#include "reading/name_text.h"
 
-#include "app/codepage.h"
+#include "reading/utf8.h"
 
 #include <unicode/uchar.h>
 

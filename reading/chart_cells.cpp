@@ -1,4 +1,4 @@
-#include "app/chart_cells.h"
+#include "reading/chart_cells.h"
 
 #include "engine/sidereal_chart.h"
 

@@ -1,4 +1,4 @@
-#include "app/file_io.h"
+#include "files/file_io.h"
 
 #include <cerrno>
 #include <climits>

@@ -1,4 +1,4 @@
-#include "app/person_form.h"
+#include "reading/person_form.h"
 
 #include "engine/text_forms.h"
 

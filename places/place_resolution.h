@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/birth_details.h"
 #include "atlas/atlas.h"
 #include "atlas/time_zone_history.h"
+#include "reading/birth_details.h"
 
 #include <optional>
 #include <string>

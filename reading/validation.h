@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/person_form.h"
+#include "reading/person_form.h"
 #include "texts/marker.h"
 
 #include <optional>

@@ -1,6 +1,6 @@
-#include "app/validation.h"
+#include "reading/validation.h"
 
-#include "app/name_text.h"
+#include "reading/name_text.h"
 #include "texts/marker.h"
 
 #include <array>
