@@ -3,6 +3,7 @@
 #include "reading/reference_tables.h"
 #include "engine/text_forms.h"
 #include "texts/manglik_texts.h"
+#include "texts/validation_texts.h"
 
 #include <array>
 #include <cmath>
@@ -227,7 +228,7 @@ std::variant<BirthDetails, std::string> CheckedPerson(std::string_view line) {
     }
     const PersonForm& form = std::get<PersonForm>(parsed);
     if (const auto failure = ValidateInput(form)) {
-        return std::string(failure->Message);
+        return texts::ValidationMessage(failure->Problem);
     }
     // The birth details as the input form gives them: the place names
     // trimmed, the name as typed.

@@ -9,6 +9,7 @@
 #include "texts/cross_check_texts.h"
 #include "texts/export_text.h"
 #include "texts/result_lines.h"
+#include "texts/validation_texts.h"
 
 #include <algorithm>
 
@@ -165,7 +166,7 @@ PeopleOrError PeopleFromFile(const std::string& path) {
     std::array<BirthDetails, 2> people;
     for (int person = 0; person < 2; ++person) {
         if (const auto failure = ValidateInput(forms[person])) {
-            return PersonError(failure->Message, person);
+            return PersonError(texts::ValidationMessage(failure->Problem), person);
         }
         people[person] = DetailsOf(forms[person]);
     }

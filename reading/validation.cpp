@@ -1,7 +1,6 @@
 #include "reading/validation.h"
 
 #include "reading/name_text.h"
-#include "texts/marker.h"
 
 #include <array>
 
@@ -42,25 +41,22 @@ bool LongitudeInRange(std::string_view degreesText, std::string_view minutesText
 struct EmptyCheck {
     std::string PersonForm::*Text;
     InputField Field;
-    std::string_view Message;
+    InputProblem Problem;
 };
 
 const std::array<EmptyCheck, 8> EmptyChecks = {{
-    {&PersonForm::Name, InputField::Name, QT_TRANSLATE_NOOP("Validation", "Please Enter Name")},
+    {&PersonForm::Name, InputField::Name, InputProblem::EmptyName},
     {&PersonForm::LatitudeDegrees, InputField::LatitudeDegrees,
-     QT_TRANSLATE_NOOP("Validation", "Please Enter Degree of Latitude")},
+     InputProblem::EmptyLatitudeDegrees},
     {&PersonForm::LatitudeMinutes, InputField::LatitudeMinutes,
-     QT_TRANSLATE_NOOP("Validation", "Please Enter Minutes of Latitude")},
+     InputProblem::EmptyLatitudeMinutes},
     {&PersonForm::LongitudeDegrees, InputField::LongitudeDegrees,
-     QT_TRANSLATE_NOOP("Validation", "Please Enter Degree of Longitude")},
+     InputProblem::EmptyLongitudeDegrees},
     {&PersonForm::LongitudeMinutes, InputField::LongitudeMinutes,
-     QT_TRANSLATE_NOOP("Validation", "Please Enter Minute of Longitude")},
-    {&PersonForm::City, InputField::City,
-     QT_TRANSLATE_NOOP("Validation", "Please Enter City name")},
-    {&PersonForm::State, InputField::State,
-     QT_TRANSLATE_NOOP("Validation", "Please Enter State name")},
-    {&PersonForm::Country, InputField::Country,
-     QT_TRANSLATE_NOOP("Validation", "Please Enter Country name")},
+     InputProblem::EmptyLongitudeMinutes},
+    {&PersonForm::City, InputField::City, InputProblem::EmptyCity},
+    {&PersonForm::State, InputField::State, InputProblem::EmptyState},
+    {&PersonForm::Country, InputField::Country, InputProblem::EmptyCountry},
 }};
 
 } // namespace
@@ -76,7 +72,7 @@ std::optional<ValidationFailure> ValidateInput(const PersonForm& fields, bool co
     const int year = FirstYear + fields.YearIndex;
     for (const EmptyCheck& check : EmptyChecks) {
         if ((fields.*check.Text).empty()) {
-            return ValidationFailure{check.Field, check.Message, MessageIcon::Error};
+            return ValidationFailure{check.Field, check.Problem, MessageIcon::Error};
         }
     }
     // The texts the key filter guards, checked again for what reached the
@@ -94,30 +90,30 @@ std::optional<ValidationFailure> ValidateInput(const PersonForm& fields, bool co
     }};
     for (const TextRule& rule : texts) {
         if (!rule.Accepted(fields.*rule.Text)) {
-            return ValidationFailure{rule.Field, OnlyLettersMessage, MessageIcon::Error};
+            return ValidationFailure{rule.Field, InputProblem::NotLetters, MessageIcon::Error};
         }
     }
     if (!fields.South.has_value()) {
         return ValidationFailure{
             InputField::LatitudeDirection,
-            QT_TRANSLATE_NOOP("Validation", "Please Select Direction For The Latitude"),
+            InputProblem::NoLatitudeDirection,
             MessageIcon::Error};
     }
     if (!fields.East.has_value()) {
         return ValidationFailure{
             InputField::LongitudeDirection,
-            QT_TRANSLATE_NOOP("Validation", "Please Select Direction For The Longitude"),
+            InputProblem::NoLongitudeDirection,
             MessageIcon::Error};
     }
     // Coordinates beyond the globe would give a meaningless chart.
     if (!LatitudeInRange(fields.LatitudeDegrees, fields.LatitudeMinutes)) {
         return ValidationFailure{InputField::LatitudeDegrees,
-                                 QT_TRANSLATE_NOOP("Validation", "Please Enter Correct Latitude"),
+                                 InputProblem::LatitudeOutOfRange,
                                  MessageIcon::Error};
     }
     if (!LongitudeInRange(fields.LongitudeDegrees, fields.LongitudeMinutes)) {
         return ValidationFailure{InputField::LongitudeDegrees,
-                                 QT_TRANSLATE_NOOP("Validation", "Please Enter Correct Longitude"),
+                                 InputProblem::LongitudeOutOfRange,
                                  MessageIcon::Error};
     }
     if (month == 2) {
@@ -125,7 +121,7 @@ std::optional<ValidationFailure> ValidateInput(const PersonForm& fields, bool co
         if (day > lastDay) {
             return ValidationFailure{
                 InputField::Date,
-                QT_TRANSLATE_NOOP("Validation", "Please Enter Correct Date Or Month!"),
+                InputProblem::NoSuchFebruaryDay,
                 MessageIcon::Information};
         }
     }
@@ -133,14 +129,13 @@ std::optional<ValidationFailure> ValidateInput(const PersonForm& fields, bool co
     if (thirtyDayMonth && day == 31) {
         return ValidationFailure{
             InputField::Date,
-            QT_TRANSLATE_NOOP("Validation", "Please Enter Correct Date Or Month !"),
+            InputProblem::NoThirtyFirst,
             MessageIcon::Information};
     }
     if (!converterPresent) {
         return ValidationFailure{
             InputField::ConverterLibrary,
-            QT_TRANSLATE_NOOP("Validation",
-                              "Required File Is Missing. Please Reinstall The Software."),
+            InputProblem::ConverterMissing,
             MessageIcon::Error};
     }
     return std::nullopt;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "reading/person_form.h"
-#include "texts/marker.h"
 
 #include <optional>
 #include <string>
@@ -31,16 +30,30 @@ enum class InputField {
 
 enum class MessageIcon { Error, Information };
 
-// The message of a name, city, state or country holding a character that
-// is no letter, mark, blank, full stop, apostrophe or hyphen.
-inline constexpr std::string_view OnlyLettersMessage =
-    QT_TRANSLATE_NOOP("Validation", "Please enter only letters");
+// What is wrong with an entry (texts/ words each one).
+enum class InputProblem {
+    EmptyName,
+    EmptyLatitudeDegrees,
+    EmptyLatitudeMinutes,
+    EmptyLongitudeDegrees,
+    EmptyLongitudeMinutes,
+    EmptyCity,
+    EmptyState,
+    EmptyCountry,
+    NotLetters, // a character a name or place may not hold
+    NotDigits,  // a character a degree or minute box may not hold (key filter)
+    NoLatitudeDirection,
+    NoLongitudeDirection,
+    LatitudeOutOfRange,
+    LongitudeOutOfRange,
+    NoSuchFebruaryDay, // 30 February, or 29 February outside a leap year
+    NoThirtyFirst,     // 31 April, June, September or November
+    ConverterMissing,
+};
 
 struct ValidationFailure {
     InputField Field;
-    // The English message, a source text marked in the context "Validation"
-    // (the windows translate it; the command-line tool writes it).
-    std::string_view Message;
+    InputProblem Problem;
     MessageIcon Icon;
 };
 

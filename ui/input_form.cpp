@@ -6,6 +6,7 @@
 #include "texts/names.h"
 #include "texts/place_texts.h"
 #include "texts/result_texts.h"
+#include "texts/validation_texts.h"
 #include "ui/application.h"
 #include "ui/place_finder.h"
 #include "ui/widgets.h"
@@ -457,7 +458,7 @@ bool InputForm::ValidateInput(int i) {
         return true;
     }
     app_.System().ShowMessage(
-        QCoreApplication::translate("Validation", failure->Message.data()).toStdString(),
+        texts::ValidationMessage(failure->Problem, CurrentWords()),
         MessageTitle,
         failure->Icon == MessageIcon::Error ? MessageKind::Error : MessageKind::Information,
         MessageButtons::Ok);
@@ -502,10 +503,10 @@ bool InputForm::ValidateInput(int i) {
 
 void InputForm::ReportRefused(FilteredLineEdit& box) {
     const bool letters = box.FilterKind() != FilteredLineEdit::Kind::Digits;
-    const char* message = letters ? QT_TRANSLATE_NOOP("Validation", "Please enter only letters")
-                                  : QT_TRANSLATE_NOOP("Validation", "Please enter only numbers");
-    app_.System().ShowMessage(QCoreApplication::translate("Validation", message).toStdString(),
-                              MessageTitle, MessageKind::Error, MessageButtons::Ok);
+    app_.System().ShowMessage(
+        texts::ValidationMessage(letters ? InputProblem::NotLetters : InputProblem::NotDigits,
+                                 CurrentWords()),
+        MessageTitle, MessageKind::Error, MessageButtons::Ok);
     if (letters) {
         box.setFocus();
     }

@@ -1,5 +1,6 @@
 #include "reading/name_text.h"
 #include "reading/validation.h"
+#include "texts/validation_texts.h"
 #include "atlas/atlas.h"
 
 #include <functional>
@@ -231,11 +232,12 @@ TEST(ValidateInput, ChecksInOrderWithTheirMessages) {
         c.Change(fields);
         const auto failure = ValidateInput(fields, c.ConverterPresent);
         if (c.Message == nullptr) {
-            EXPECT_FALSE(failure.has_value()) << c.What << ": " << failure->Message;
+            EXPECT_FALSE(failure.has_value())
+                << c.What << ": " << texts::ValidationMessage(failure->Problem);
             continue;
         }
         ASSERT_TRUE(failure.has_value()) << c.What;
-        EXPECT_EQ(failure->Message, c.Message) << c.What;
+        EXPECT_EQ(texts::ValidationMessage(failure->Problem), c.Message) << c.What;
         EXPECT_EQ(failure->Field, c.Field) << c.What;
         EXPECT_EQ(failure->Icon, c.Icon) << c.What;
     }
