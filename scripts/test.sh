@@ -32,8 +32,8 @@ if $all; then
   echo "== The test suite built with clang, warnings as errors =="
   cmake --preset dev-clang >/dev/null
   cmake --build --preset dev-clang
-  # The whole flows through the windows and valgrind have run on the g++
-  # build already; the clang build runs everything else.
+  # valgrind has run on the g++ build and the whole flows through the
+  # windows run under the sanitizers; the clang build runs everything else.
   ctest --preset dev-clang -j2 -LE "flows|memcheck" "$@"
 
   echo "== Fuzzing, 30 seconds a target =="
