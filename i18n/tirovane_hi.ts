@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="hi_IN">
 <context>
     <name>AboutBox</name>
@@ -371,7 +370,7 @@
         <translation>आपका व्यक्तिगत विवरण</translation>
     </message>
     <message>
-        <source>Your Partner&apos;s Personal Details</source>
+        <source>Your Partner's Personal Details</source>
         <translation>आपके साथी का व्यक्तिगत विवरण</translation>
     </message>
     <message>
@@ -857,7 +856,7 @@
         <translation>उत्तम मिलान</translation>
     </message>
     <message>
-        <source>Points are counted with the first person on the groom&apos;s side and the partner on the bride&apos;s side.</source>
+        <source>Points are counted with the first person on the groom's side and the partner on the bride's side.</source>
         <translation>गुण पहले व्यक्ति को वर पक्ष में और साथी को कन्या पक्ष में रखकर गिने गए हैं।</translation>
     </message>
     <message>
@@ -1231,12 +1230,12 @@
         <translation>%2 को %1 बजे का समय %3 में दो बार आया (पहले %4, फिर %5); पहला माना गया है।</translation>
     </message>
     <message>
-        <source>No zone in the list has %1: with &quot;%2&quot; the birth instant is %3 late.</source>
-        <translation>सूची के किसी भी समय क्षेत्र का अंतर %1 नहीं है: &quot;%2&quot; चुनने पर जन्म का क्षण %3 देर से पड़ता है।</translation>
+        <source>No zone in the list has %1: with "%2" the birth instant is %3 late.</source>
+        <translation>सूची के किसी भी समय क्षेत्र का अंतर %1 नहीं है: "%2" चुनने पर जन्म का क्षण %3 देर से पड़ता है।</translation>
     </message>
     <message>
-        <source>No zone in the list has %1: with &quot;%2&quot; the birth instant is %3 early.</source>
-        <translation>सूची के किसी भी समय क्षेत्र का अंतर %1 नहीं है: &quot;%2&quot; चुनने पर जन्म का क्षण %3 पहले पड़ता है।</translation>
+        <source>No zone in the list has %1: with "%2" the birth instant is %3 early.</source>
+        <translation>सूची के किसी भी समय क्षेत्र का अंतर %1 नहीं है: "%2" चुनने पर जन्म का क्षण %3 पहले पड़ता है।</translation>
     </message>
 </context>
 <context>
@@ -1268,6 +1267,103 @@
     <message>
         <source>Position of Mars from Chandra is %1: %2</source>
         <translation>चन्द्र से मंगल भाव %1 में है: %2</translation>
+    </message>
+</context>
+<context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>Folder</source>
+        <translation>फ़ोल्डर</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>फ़ाइल</translation>
+    </message>
+</context>
+<context>
+    <name>QFileDialog</name>
+    <message>
+        <source>Look in:</source>
+        <translation>यहाँ देखें:</translation>
+    </message>
+    <message>
+        <source>File &amp;name:</source>
+        <translation>फ़ाइल नाम (&amp;N):</translation>
+    </message>
+    <message>
+        <source>Files of type:</source>
+        <translation>फ़ाइल का प्रकार:</translation>
+    </message>
+    <message>
+        <source>Parent Directory</source>
+        <translation>ऊपर का फ़ोल्डर</translation>
+    </message>
+    <message>
+        <source>Create New Folder</source>
+        <translation>नया फ़ोल्डर बनाएँ</translation>
+    </message>
+    <message>
+        <source>List View</source>
+        <translation>सूची दृश्य</translation>
+    </message>
+    <message>
+        <source>Detail View</source>
+        <translation>विस्तृत दृश्य</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>आगे</translation>
+    </message>
+    <message>
+        <source>Recent Places</source>
+        <translation>हाल के स्थान</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>खोलें (&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>सहेजें (&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Choose</source>
+        <translation>चुनें (&amp;C)</translation>
+    </message>
+    <message>
+        <source>Show &amp;hidden files</source>
+        <translation>छिपी फ़ाइलें दिखाएँ (&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>हटाएँ (&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>नाम बदलें (&amp;R)</translation>
+    </message>
+</context>
+<context>
+    <name>QFileSystemModel</name>
+    <message>
+        <source>Date Modified</source>
+        <translation>बदलने की तिथि</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>प्रकार</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>नाम</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>आकार</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>कंप्यूटर</translation>
     </message>
 </context>
 <context>
@@ -1303,6 +1399,69 @@
     <message>
         <source>Print</source>
         <translation>प्रिंट करें</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintPreviewDialog</name>
+    <message>
+        <source>Next page</source>
+        <translation>अगला पृष्ठ</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>पिछला पृष्ठ</translation>
+    </message>
+    <message>
+        <source>First page</source>
+        <translation>पहला पृष्ठ</translation>
+    </message>
+    <message>
+        <source>Last page</source>
+        <translation>अंतिम पृष्ठ</translation>
+    </message>
+    <message>
+        <source>Fit width</source>
+        <translation>चौड़ाई में फ़िट करें</translation>
+    </message>
+    <message>
+        <source>Fit page</source>
+        <translation>पूरा पृष्ठ दिखाएँ</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>बड़ा करें</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>छोटा करें</translation>
+    </message>
+    <message>
+        <source>Show single page</source>
+        <translation>एक पृष्ठ दिखाएँ</translation>
+    </message>
+    <message>
+        <source>Show facing pages</source>
+        <translation>आमने-सामने के पृष्ठ दिखाएँ</translation>
+    </message>
+    <message>
+        <source>Show overview of all pages</source>
+        <translation>सभी पृष्ठों का सार दिखाएँ</translation>
+    </message>
+    <message>
+        <source>Page setup</source>
+        <translation>पृष्ठ सेटअप</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>प्रिंट पूर्वावलोकन</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>प्रिंट करें</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>बंद करें</translation>
     </message>
 </context>
 <context>
@@ -1414,7 +1573,7 @@
         <translation>डेलाइट सेविंग: नहीं</translation>
     </message>
     <message>
-        <source>Positions from Tirovane&apos;s own ephemeris (Lahiri ayanamsa).</source>
+        <source>Positions from Tirovane's own ephemeris (Lahiri ayanamsa).</source>
         <translation>ग्रह स्थितियाँ Tirovane के अपने एफ़ेमेरिस से (लाहिड़ी अयनांश)।</translation>
     </message>
     <message>
@@ -1449,7 +1608,7 @@
         <translation>आपका विवरण</translation>
     </message>
     <message>
-        <source>Your Partner&apos;s Details</source>
+        <source>Your Partner's Details</source>
         <translation>आपके साथी का विवरण</translation>
     </message>
     <message>
@@ -2032,11 +2191,11 @@
         <translation>भारतीय समय, IST, +5.3</translation>
     </message>
     <message>
-        <source>Int&apos;l Date Line East,IDLE,+12.0</source>
+        <source>Int'l Date Line East,IDLE,+12.0</source>
         <translation>अंतरराष्ट्रीय तिथि रेखा पूर्व,IDLE,+12.0</translation>
     </message>
     <message>
-        <source>Int&apos;l Date Line West,IDLW,-12.0</source>
+        <source>Int'l Date Line West,IDLW,-12.0</source>
         <translation>अंतरराष्ट्रीय तिथि रेखा पश्चिम,IDLW,-12.0</translation>
     </message>
     <message>
