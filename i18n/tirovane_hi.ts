@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="hi_IN">
 <context>
     <name>AboutBox</name>
@@ -370,7 +371,7 @@
         <translation>आपका व्यक्तिगत विवरण</translation>
     </message>
     <message>
-        <source>Your Partner's Personal Details</source>
+        <source>Your Partner&apos;s Personal Details</source>
         <translation>आपके साथी का व्यक्तिगत विवरण</translation>
     </message>
     <message>
@@ -856,7 +857,7 @@
         <translation>उत्तम मिलान</translation>
     </message>
     <message>
-        <source>Points are counted with the first person on the groom's side and the partner on the bride's side.</source>
+        <source>Points are counted with the first person on the groom&apos;s side and the partner on the bride&apos;s side.</source>
         <translation>गुण पहले व्यक्ति को वर पक्ष में और साथी को कन्या पक्ष में रखकर गिने गए हैं।</translation>
     </message>
     <message>
@@ -1230,12 +1231,12 @@
         <translation>%2 को %1 बजे का समय %3 में दो बार आया (पहले %4, फिर %5); पहला माना गया है।</translation>
     </message>
     <message>
-        <source>No zone in the list has %1: with "%2" the birth instant is %3 late.</source>
-        <translation>सूची के किसी भी समय क्षेत्र का अंतर %1 नहीं है: "%2" चुनने पर जन्म का क्षण %3 देर से पड़ता है।</translation>
+        <source>No zone in the list has %1: with &quot;%2&quot; the birth instant is %3 late.</source>
+        <translation>सूची के किसी भी समय क्षेत्र का अंतर %1 नहीं है: &quot;%2&quot; चुनने पर जन्म का क्षण %3 देर से पड़ता है।</translation>
     </message>
     <message>
-        <source>No zone in the list has %1: with "%2" the birth instant is %3 early.</source>
-        <translation>सूची के किसी भी समय क्षेत्र का अंतर %1 नहीं है: "%2" चुनने पर जन्म का क्षण %3 पहले पड़ता है।</translation>
+        <source>No zone in the list has %1: with &quot;%2&quot; the birth instant is %3 early.</source>
+        <translation>सूची के किसी भी समय क्षेत्र का अंतर %1 नहीं है: &quot;%2&quot; चुनने पर जन्म का क्षण %3 पहले पड़ता है।</translation>
     </message>
 </context>
 <context>
@@ -1573,7 +1574,7 @@
         <translation>डेलाइट सेविंग: नहीं</translation>
     </message>
     <message>
-        <source>Positions from Tirovane's own ephemeris (Lahiri ayanamsa).</source>
+        <source>Positions from Tirovane&apos;s own ephemeris (Lahiri ayanamsa).</source>
         <translation>ग्रह स्थितियाँ Tirovane के अपने एफ़ेमेरिस से (लाहिड़ी अयनांश)।</translation>
     </message>
     <message>
@@ -1608,7 +1609,7 @@
         <translation>आपका विवरण</translation>
     </message>
     <message>
-        <source>Your Partner's Details</source>
+        <source>Your Partner&apos;s Details</source>
         <translation>आपके साथी का विवरण</translation>
     </message>
     <message>
@@ -2191,11 +2192,11 @@
         <translation>भारतीय समय, IST, +5.3</translation>
     </message>
     <message>
-        <source>Int'l Date Line East,IDLE,+12.0</source>
+        <source>Int&apos;l Date Line East,IDLE,+12.0</source>
         <translation>अंतरराष्ट्रीय तिथि रेखा पूर्व,IDLE,+12.0</translation>
     </message>
     <message>
-        <source>Int'l Date Line West,IDLW,-12.0</source>
+        <source>Int&apos;l Date Line West,IDLW,-12.0</source>
         <translation>अंतरराष्ट्रीय तिथि रेखा पश्चिम,IDLW,-12.0</translation>
     </message>
     <message>

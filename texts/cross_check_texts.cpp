@@ -107,22 +107,21 @@ std::string CrossCheckNotice(const CrossCheck& check, const Words& words) {
     }
     const CheckedValues& ours = check.Described;
     const CheckedValues& theirs = check.Precise;
+    // The ascendant or the Moon in another sign: where the precise chart
+    // puts it, and the sign the described chart counts from.
+    const auto moved = [&](const char* pattern, double precise, int describedSign) {
+        AddSentence(notice, Fill(T(words, pattern),
+                                 {NoticePosition(precise, words), SignName(describedSign, words)}));
+    };
     if (ours.AscendantSign != theirs.AscendantSign) {
-        AddSentence(
-            notice,
-            Fill(T(words, QT_TRANSLATE_NOOP("CrossCheck", "A precise ephemeris places the "
-                                                          "ascendant at %1, not in %2: the houses "
-                                                          "from Lagna count from there.")),
-                 {NoticePosition(check.PreciseAscendant, words),
-                  SignName(check.DescribedAscendantSign, words)}));
+        moved(QT_TRANSLATE_NOOP("CrossCheck", "A precise ephemeris places the ascendant at %1, "
+                                              "not in %2: the houses from Lagna count from there."),
+              check.PreciseAscendant, check.DescribedAscendantSign);
     }
     if (ours.MoonSignName != theirs.MoonSignName) {
-        AddSentence(notice, Fill(T(words, QT_TRANSLATE_NOOP("CrossCheck",
-                                                            "A precise ephemeris places the Moon "
-                                                            "at %1, not in %2: the houses from "
-                                                            "Chandra count from there.")),
-                                 {NoticePosition(check.PreciseMoon, words),
-                                  SignName(check.DescribedMoonSign, words)}));
+        moved(QT_TRANSLATE_NOOP("CrossCheck", "A precise ephemeris places the Moon at %1, not in "
+                                              "%2: the houses from Chandra count from there."),
+              check.PreciseMoon, check.DescribedMoonSign);
     }
     if (ours.MoonNakshatra != theirs.MoonNakshatra) {
         AddSentence(notice, Fill(T(words, QT_TRANSLATE_NOOP("CrossCheck",

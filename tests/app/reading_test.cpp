@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 namespace tirovane {
 namespace {
@@ -200,6 +201,45 @@ TEST(FillRashiChart, NodesOppositeUnderOtherBodies) {
         filled += cell.empty() ? 0 : 1;
     }
     EXPECT_EQ(filled, 6);
+}
+
+// The placeholders of a whole sentence: each filled once, in any order the
+// translation puts them; an argument's own "%1" is never filled again.
+TEST(Fill, PlaceholdersInAnyOrderFilledOnce) {
+    struct Case {
+        const char* Pattern;
+        std::vector<std::string> Arguments;
+        const char* Expected;
+    };
+    const Case cases[] = {
+        {"Hello %1 you are %2", {"Asha", "Manglik"}, "Hello Asha you are Manglik"},
+        {"%2 \u0915\u094B %1",
+         {"6 \u0918\u0902\u091F\u0947", "15 \u0905\u0917\u0938\u094D\u0924"},
+         "15 \u0905\u0917\u0938\u094D\u0924 \u0915\u094B 6 \u0918\u0902\u091F\u0947"},
+        {"%1 to %2; it is taken as %1.",
+         {"UTC+1:00", "UTC+2:00"},
+         "UTC+1:00 to UTC+2:00; it is taken as UTC+1:00."},
+        {"Name: %1", {"100%1 sure"}, "Name: 100%1 sure"},
+        {"50%", {}, "50%"},
+        {"%1 and %3", {"a"}, "a and %3"},
+        {"%10 items", {"x"}, "x0 items"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string_view> views(c.Arguments.begin(), c.Arguments.end());
+        std::string text;
+        switch (views.size()) {
+        case 0:
+            text = texts::Fill(c.Pattern, {});
+            break;
+        case 1:
+            text = texts::Fill(c.Pattern, {views[0]});
+            break;
+        default:
+            text = texts::Fill(c.Pattern, {views[0], views[1]});
+            break;
+        }
+        EXPECT_EQ(text, c.Expected) << c.Pattern;
+    }
 }
 
 } // namespace
