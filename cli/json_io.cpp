@@ -175,6 +175,16 @@ std::variant<PersonForm, std::string> ParsePersonLine(std::string_view line) {
         }
         details.*field.Target = it->get<bool>();
     }
+    // The sex is optional: "male" or "female".
+    if (const auto it = object.find("Sex"); it != object.end()) {
+        if (it->is_string() && *it == "male") {
+            details.PersonSex = Sex::Male;
+        } else if (it->is_string() && *it == "female") {
+            details.PersonSex = Sex::Female;
+        } else {
+            return std::string("Field Sex must be \"male\" or \"female\".");
+        }
+    }
     // The form that shows these details, with the texts as they were typed.
     PersonForm form = FormOf(details);
     for (std::size_t t = 0; t < TextFields.size(); ++t) {

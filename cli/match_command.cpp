@@ -4,6 +4,7 @@
 #include "engine/tables.h"
 #include "texts/manglik_texts.h"
 #include "texts/match_texts.h"
+#include "texts/porutham_texts.h"
 #include "texts/result_lines.h"
 
 #include <cmath>
@@ -57,7 +58,8 @@ Json MoonAttributesToJson(const matching::MoonAttributes& a) {
     return out;
 }
 
-Json AshtakootaToJson(const matching::Ashtakoota& m) {
+Json AshtakootaToJson(const SidedMatch& sided) {
+    const matching::Ashtakoota& m = sided.Points;
     Json out;
     out["Varna"] = PointsJson(m.Varna);
     out["Vashya"] = PointsJson(m.Vashya);
@@ -71,9 +73,38 @@ Json AshtakootaToJson(const matching::Ashtakoota& m) {
     out["Verdict"] = texts::GradeText(m.Verdict);
     out["NadiDosha"] = std::string(matching::DoshaText(m.NadiDosha));
     out["BhakootDosha"] = std::string(matching::DoshaText(m.BhakootDosha));
-    out["Attributes"] = {{"FirstPerson", MoonAttributesToJson(m.First)},
-                         {"Partner", MoonAttributesToJson(m.Partner)}};
+    out["Attributes"] = {{"FirstPerson", MoonAttributesToJson(sided.AttributesOf(FirstPerson))},
+                         {"Partner", MoonAttributesToJson(sided.AttributesOf(Partner))}};
     return out;
+}
+
+Json PoruthamToJson(const matching::Poruthams& p) {
+    Json out;
+    for (int k = 0; k < matching::PoruthamCount; ++k) {
+        const auto porutham = static_cast<matching::Porutham>(k);
+        const matching::PoruthamResult& result = p[porutham];
+        out[std::string(matching::PoruthamKey(porutham))] = {
+            {"Grade", std::string(matching::PoruthamGradeCode(result.Grade))},
+            {"Match", result.Matches()},
+            {"Reason", texts::PoruthamReasonText(p, porutham)}};
+    }
+    out["Count"] = p.Count;
+    out["Score"] = PointsJson(p.Score);
+    out["Verdict"] = texts::PoruthamGradeText(p.Verdict);
+    Json doshas = Json::array();
+    if (p.RajjuDosha) {
+        doshas.push_back("Rajju");
+    }
+    if (p.VedhaDosha) {
+        doshas.push_back("Vedha");
+    }
+    out["Doshas"] = std::move(doshas);
+    return out;
+}
+
+void AddSides(Json& out, const SidedMatch& match) {
+    out["Groom"] = match.Groom;
+    out["Porutham"] = PoruthamToJson(match.Poruthams);
 }
 
 int RunMatch(std::istream& in, std::ostream& out, FixedSide side) {
@@ -106,15 +137,17 @@ int RunMatch(std::istream& in, std::ostream& out, FixedSide side) {
             const PersonChart chart = CalculateChart(MakeEngineInput(person));
             const bool fixedFirst = side == FixedSide::FirstPerson;
             const PairMatch match =
-                fixedFirst ? MatchPair(fixedChart, chart) : MatchPair(chart, fixedChart);
+                fixedFirst ? MatchPair(fixedChart, chart, fixed.PersonSex, person.PersonSex)
+                           : MatchPair(chart, fixedChart, person.PersonSex, fixed.PersonSex);
             result["Name"] = person.Name;
-            result["Ashtakoota"] = AshtakootaToJson(match.Points);
+            result["Ashtakoota"] = AshtakootaToJson(match.Match);
             result["LagnaMatchLine"] = texts::MatchLineText(match.Lagna);
             result["ChandraMatchLine"] = texts::MatchLineText(match.Chandra);
             result["FirstPerson"] =
                 fixedFirst ? VerdictsJson(fixed, fixedChart) : VerdictsJson(person, chart);
             result["Partner"] =
                 fixedFirst ? VerdictsJson(person, chart) : VerdictsJson(fixed, fixedChart);
+            AddSides(result, match.Match);
         }
         out << JsonLine(result) << '\n';
         // Flush whenever no further input is waiting, so that a caller that

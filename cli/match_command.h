@@ -12,15 +12,24 @@ namespace tirovane::cli {
 Json MoonAttributesToJson(const matching::MoonAttributes& attributes);
 
 // The eight parts, the total (whole numbers as integers, halves as .5), the
-// verdict, both doshas and both people's attributes.
-Json AshtakootaToJson(const matching::Ashtakoota& match);
+// verdict, both doshas and both people's attributes in input order.
+Json AshtakootaToJson(const SidedMatch& match);
+
+// The ten poruthams by key, each with its grade code, whether it matches
+// and its reason; then the count, score, verdict and failed essentials.
+Json PoruthamToJson(const matching::Poruthams& poruthams);
+
+// "Groom" (the index in input order of the person counted as groom) and
+// "Porutham".
+void AddSides(Json& out, const SidedMatch& match);
 
 // Which side the person of the first input line takes.
 enum class FixedSide { FirstPerson, Partner };
 
 // `tirovane-cli match [--partner]`: the first input line is one person, every
 // further line a candidate; one output line per candidate with the 36-point
-// match, the two match lines and both people's verdicts, or an error line
+// match, the two match lines, both people's verdicts, the sides and the ten
+// poruthams, or an error line
 // for a candidate that fails its checks. Lines are handled one at a time, so
 // any number of candidates takes the same memory. Returns 0 when every line
 // was matched, 1 otherwise.

@@ -112,7 +112,11 @@ Json ReadingToJson(const ReadingState& state, const std::array<PersonChart, 2>& 
     out["lblResult_Male"] = lines.Male;
     out["lblResult_Female"] = lines.Female;
     out["lblInterpretation"] = lines.Interpretation;
-    out["Ashtakoota"] = AshtakootaToJson(MatchMoons(charts[0], charts[1]));
+    const SidedMatch match =
+        MatchCharts(charts[0], charts[1], state.People.People[FirstPerson].PersonSex,
+                    state.People.People[Partner].PersonSex);
+    out["Ashtakoota"] = AshtakootaToJson(match);
+    AddSides(out, match);
     return out;
 }
 

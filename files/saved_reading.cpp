@@ -38,9 +38,14 @@ bool IsUtf8Form(std::string_view file) {
     return rest.empty() || rest.starts_with("\r\n") || rest.starts_with("\n");
 }
 
-// The file's lines, at most 34 after the marker line of the UTF-8 form:
+// Lines 35 and 36 hold the two people's sexes: "male", "female" or
+// nothing; a file that gives neither has only 34 lines.
+constexpr std::size_t SexLines = 2;
+constexpr std::size_t LineCount = 2 * LinesPerPerson + SexLines;
+
+// The file's lines, at most 36 after the marker line of the UTF-8 form:
 // missing ones read as empty. `present` receives how many the file really
-// has. Lines after the 34th are for additions of later versions.
+// has. Lines after the 36th are for additions of later versions.
 std::vector<std::string> Lines(std::string_view file, std::size_t* present = nullptr) {
     std::vector<std::string> lines;
     std::size_t start = 0;
@@ -48,7 +53,7 @@ std::vector<std::string> Lines(std::string_view file, std::size_t* present = nul
         const std::size_t end = file.find('\n');
         start = end == std::string_view::npos ? file.size() : end + 1;
     }
-    while (lines.size() < 2 * LinesPerPerson && start < file.size()) {
+    while (lines.size() < LineCount && start < file.size()) {
         std::size_t end = file.find('\n', start);
         if (end == std::string_view::npos) {
             end = file.size();
@@ -63,8 +68,33 @@ std::vector<std::string> Lines(std::string_view file, std::size_t* present = nul
     if (present != nullptr) {
         *present = lines.size();
     }
-    lines.resize(2 * LinesPerPerson);
+    lines.resize(LineCount);
     return lines;
+}
+
+std::string SexText(Sex sex) {
+    switch (sex) {
+    case Sex::Male:
+        return "male";
+    case Sex::Female:
+        return "female";
+    case Sex::NotGiven:
+        break;
+    }
+    return {};
+}
+
+std::optional<Sex> SexEntry(const std::string& line) {
+    if (line.empty()) {
+        return Sex::NotGiven;
+    }
+    if (line == "male") {
+        return Sex::Male;
+    }
+    if (line == "female") {
+        return Sex::Female;
+    }
+    return std::nullopt;
 }
 
 // A whole number from a line, or nothing.
@@ -241,6 +271,11 @@ std::string ReadingFileBytes(const std::array<BirthDetails, 2>& people,
             texts.push_back(Trimmed(field));
         }
     }
+    // The sexes follow the 34 lines when either is given.
+    if (people[0].PersonSex != Sex::NotGiven || people[1].PersonSex != Sex::NotGiven) {
+        texts.push_back(SexText(people[0].PersonSex));
+        texts.push_back(SexText(people[1].PersonSex));
+    }
     // The described form whenever it keeps every character, byte for byte
     // as it has always been written; the UTF-8 form otherwise.
     const bool described = std::all_of(texts.begin(), texts.end(), FitsDescribedForm);
@@ -293,6 +328,11 @@ std::array<PersonForm, 2> ApplyReadingFile(std::string_view file,
         f.City = line(14);
         f.State = line(15);
         f.Country = line(16);
+        // A file without the line (every file of earlier versions) gives
+        // no sex; so does a line that names none.
+        f.PersonSex =
+            SexEntry(FieldText(lines[2 * LinesPerPerson + static_cast<std::size_t>(i)], utf8))
+                .value_or(Sex::NotGiven);
     }
     return forms;
 }
@@ -304,7 +344,8 @@ std::optional<UnreadableLine> FindUnreadableLine(std::string_view file) {
     // The marker line comes before the 34 lines of the UTF-8 form; a line is
     // named by its number in the file.
     const int first = utf8 ? 2 : 1;
-    if (present < lines.size()) {
+    // The sex lines may be missing altogether; the 34 lines may not.
+    if (present < 2 * LinesPerPerson) {
         return UnreadableLine{static_cast<int>(present) + first, "is missing"};
     }
     if (utf8) {
@@ -322,6 +363,11 @@ std::optional<UnreadableLine> FindUnreadableLine(std::string_view file) {
                 return UnreadableLine{number + first,
                                       std::string("does not hold ") + selecting.Expected};
             }
+        }
+    }
+    for (std::size_t k = 2 * LinesPerPerson; k < present; ++k) {
+        if (!SexEntry(FieldText(lines[k], utf8))) {
+            return UnreadableLine{static_cast<int>(k) + first, "does not hold male or female"};
         }
     }
     return std::nullopt;

@@ -12,7 +12,7 @@ template <typename E> constexpr std::size_t At(E value) {
     return static_cast<std::size_t>(value);
 }
 
-// Rows: the first person; columns: the partner. Order Chatushpada, Manava,
+// Rows: the groom; columns: the bride. Order Chatushpada, Manava,
 // Jalachara, Vanachara, Keeta.
 constexpr double VashyaTable[5][5] = {
     {2, 1, 1, 0.5, 1}, {1, 2, 0.5, 0, 1}, {1, 0.5, 2, 1, 1}, {0.5, 0, 1, 2, 0}, {1, 1, 1, 0, 2},
@@ -46,7 +46,7 @@ constexpr Relation Relations[PlanetCount][PlanetCount] = {
     /* Saturn  */ {E, E, E, F, N, F, F},
 };
 
-// Rows: the first person; columns: the partner. Order Deva, Manushya,
+// Rows: the groom; columns: the bride. Order Deva, Manushya,
 // Rakshasa.
 constexpr double GanaTable[3][3] = {{6, 5, 1}, {6, 6, 0}, {0, 0, 6}};
 
@@ -121,30 +121,30 @@ double Ashtakoota::Points(Koota koota) const {
     return 0;
 }
 
-double VarnaPoints(Varna first, Varna partner) {
-    return static_cast<int>(first) >= static_cast<int>(partner) ? 1 : 0;
+double VarnaPoints(Varna groom, Varna bride) {
+    return static_cast<int>(groom) >= static_cast<int>(bride) ? 1 : 0;
 }
 
-double VashyaPoints(Vashya first, Vashya partner) {
-    return VashyaTable[At(first)][At(partner)];
+double VashyaPoints(Vashya groom, Vashya bride) {
+    return VashyaTable[At(groom)][At(bride)];
 }
 
-double TaraPoints(int firstNakshatra, int partnerNakshatra) {
-    const int fromPartner = Modulo(firstNakshatra - partnerNakshatra, 27) + 1;
-    const int fromFirst = Modulo(partnerNakshatra - firstNakshatra, 27) + 1;
-    return TaraOneWay(fromPartner) + TaraOneWay(fromFirst);
+double TaraPoints(int groomNakshatra, int brideNakshatra) {
+    const int fromBride = Modulo(groomNakshatra - brideNakshatra, 27) + 1;
+    const int fromGroom = Modulo(brideNakshatra - groomNakshatra, 27) + 1;
+    return TaraOneWay(fromBride) + TaraOneWay(fromGroom);
 }
 
-double YoniPoints(Yoni first, Yoni partner) {
-    return YoniTable[At(first)][At(partner)];
+double YoniPoints(Yoni groom, Yoni bride) {
+    return YoniTable[At(groom)][At(bride)];
 }
 
-double GrahaMaitriPoints(Planet first, Planet partner) {
-    if (first == partner) {
+double GrahaMaitriPoints(Planet groom, Planet bride) {
+    if (groom == bride) {
         return 5;
     }
-    const Relation a = NaturalRelation(first, partner);
-    const Relation b = NaturalRelation(partner, first);
+    const Relation a = NaturalRelation(groom, bride);
+    const Relation b = NaturalRelation(bride, groom);
     const int friends = (a == F) + (b == F);
     const int enemies = (a == E) + (b == E);
     if (friends == 2) {
@@ -159,17 +159,17 @@ double GrahaMaitriPoints(Planet first, Planet partner) {
     return enemies == 1 ? 0.5 : 0; // neutral/enemy, enemy/enemy
 }
 
-double GanaPoints(Gana first, Gana partner) {
-    return GanaTable[At(first)][At(partner)];
+double GanaPoints(Gana groom, Gana bride) {
+    return GanaTable[At(groom)][At(bride)];
 }
 
-double BhakootPoints(int firstSign, int partnerSign) {
-    const int d = Modulo(partnerSign - firstSign, 12) + 1;
+double BhakootPoints(int groomSign, int brideSign) {
+    const int d = Modulo(brideSign - groomSign, 12) + 1;
     return d == 1 || d == 3 || d == 4 || d == 7 || d == 10 || d == 11 ? 7 : 0;
 }
 
-double NadiPoints(Nadi first, Nadi partner) {
-    return first != partner ? 8 : 0;
+double NadiPoints(Nadi groom, Nadi bride) {
+    return groom != bride ? 8 : 0;
 }
 
 Grade MatchVerdict(double total) {
@@ -185,35 +185,35 @@ Grade MatchVerdict(double total) {
     return Grade::Excellent;
 }
 
-Ashtakoota MatchAttributes(const MoonAttributes& first, const MoonAttributes& partner) {
+Ashtakoota MatchAttributes(const MoonAttributes& groom, const MoonAttributes& bride) {
     Ashtakoota m;
-    m.First = first;
-    m.Partner = partner;
-    m.Varna = VarnaPoints(first.VarnaClass, partner.VarnaClass);
-    m.Vashya = VashyaPoints(first.VashyaClass, partner.VashyaClass);
-    m.Tara = TaraPoints(first.Nakshatra, partner.Nakshatra);
-    m.Yoni = YoniPoints(first.Animal, partner.Animal);
-    m.GrahaMaitri = GrahaMaitriPoints(first.SignLord, partner.SignLord);
-    m.Gana = GanaPoints(first.GanaClass, partner.GanaClass);
-    m.Bhakoot = BhakootPoints(first.Sign, partner.Sign);
-    m.Nadi = NadiPoints(first.NadiClass, partner.NadiClass);
+    m.Groom = groom;
+    m.Bride = bride;
+    m.Varna = VarnaPoints(groom.VarnaClass, bride.VarnaClass);
+    m.Vashya = VashyaPoints(groom.VashyaClass, bride.VashyaClass);
+    m.Tara = TaraPoints(groom.Nakshatra, bride.Nakshatra);
+    m.Yoni = YoniPoints(groom.Animal, bride.Animal);
+    m.GrahaMaitri = GrahaMaitriPoints(groom.SignLord, bride.SignLord);
+    m.Gana = GanaPoints(groom.GanaClass, bride.GanaClass);
+    m.Bhakoot = BhakootPoints(groom.Sign, bride.Sign);
+    m.Nadi = NadiPoints(groom.NadiClass, bride.NadiClass);
     m.Total = m.Varna + m.Vashya + m.Tara + m.Yoni + m.GrahaMaitri + m.Gana + m.Bhakoot + m.Nadi;
     m.Verdict = MatchVerdict(m.Total);
 
     if (m.Nadi == 0) {
-        const bool sameSign = first.Sign == partner.Sign;
-        const bool sameStar = first.Nakshatra == partner.Nakshatra;
+        const bool sameSign = groom.Sign == bride.Sign;
+        const bool sameStar = groom.Nakshatra == bride.Nakshatra;
         m.NadiDosha = sameSign != sameStar ? Dosha::Cancelled : Dosha::Present;
     }
     if (m.Bhakoot == 0) {
         m.BhakootDosha =
-            EachFriendOfOther(first.SignLord, partner.SignLord) ? Dosha::Cancelled : Dosha::Present;
+            EachFriendOfOther(groom.SignLord, bride.SignLord) ? Dosha::Cancelled : Dosha::Present;
     }
     return m;
 }
 
-Ashtakoota MatchMoons(double firstMoon, double partnerMoon) {
-    return MatchAttributes(AttributesOfMoon(firstMoon), AttributesOfMoon(partnerMoon));
+Ashtakoota MatchMoons(double groomMoon, double brideMoon) {
+    return MatchAttributes(AttributesOfMoon(groomMoon), AttributesOfMoon(brideMoon));
 }
 
 } // namespace tirovane::matching

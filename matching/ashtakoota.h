@@ -4,8 +4,8 @@
 
 #include <string_view>
 
-// The 36-point match (Ashtakoota) of two people from their Moons. The first
-// person counts as the groom's side, the partner as the bride's side.
+// The 36-point match (Ashtakoota) of two people from their Moons, the groom
+// and the bride: the parts that are not symmetric count from the groom.
 
 namespace tirovane::matching {
 
@@ -31,8 +31,8 @@ double KootaMaximum(Koota koota);
 
 // The points of each part; halves are exact in a double.
 struct Ashtakoota {
-    MoonAttributes First;
-    MoonAttributes Partner;
+    MoonAttributes Groom;
+    MoonAttributes Bride;
     double Varna = 0;
     double Vashya = 0;
     double Tara = 0;
@@ -49,21 +49,21 @@ struct Ashtakoota {
     double Points(Koota koota) const;
 };
 
-// The parts one at a time, first person then partner.
-double VarnaPoints(Varna first, Varna partner);
-double VashyaPoints(Vashya first, Vashya partner);
-double TaraPoints(int firstNakshatra, int partnerNakshatra);
-double YoniPoints(Yoni first, Yoni partner);
-double GrahaMaitriPoints(Planet first, Planet partner);
-double GanaPoints(Gana first, Gana partner);
-double BhakootPoints(int firstSign, int partnerSign);
-double NadiPoints(Nadi first, Nadi partner);
+// The parts one at a time, groom then bride.
+double VarnaPoints(Varna groom, Varna bride);
+double VashyaPoints(Vashya groom, Vashya bride);
+double TaraPoints(int groomNakshatra, int brideNakshatra);
+double YoniPoints(Yoni groom, Yoni bride);
+double GrahaMaitriPoints(Planet groom, Planet bride);
+double GanaPoints(Gana groom, Gana bride);
+double BhakootPoints(int groomSign, int brideSign);
+double NadiPoints(Nadi groom, Nadi bride);
 
 Grade MatchVerdict(double total);
 
-Ashtakoota MatchAttributes(const MoonAttributes& first, const MoonAttributes& partner);
+Ashtakoota MatchAttributes(const MoonAttributes& groom, const MoonAttributes& bride);
 
 // From the two Moons' sidereal longitudes in degrees.
-Ashtakoota MatchMoons(double firstMoon, double partnerMoon);
+Ashtakoota MatchMoons(double groomMoon, double brideMoon);
 
 } // namespace tirovane::matching

@@ -115,6 +115,11 @@ int MoonNakshatraIndex(double longitude) {
     return engine::NakshatraIndexOf(Reduced(longitude));
 }
 
+int MoonPada(double longitude) {
+    const double reduced = Reduced(longitude);
+    return static_cast<int>(std::floor(reduced * 60 / 200)) % 4 + 1;
+}
+
 Planet SignLordOf(int sign) {
     return PlanetOf(engine::Signs.at(static_cast<std::size_t>(sign)).Lord);
 }
@@ -124,6 +129,7 @@ MoonAttributes AttributesOfMoon(double siderealLongitude) {
     a.Longitude = Reduced(siderealLongitude);
     a.Sign = MoonSignIndex(a.Longitude);
     a.Nakshatra = MoonNakshatraIndex(a.Longitude);
+    a.Pada = MoonPada(a.Longitude);
     const auto s = static_cast<std::size_t>(a.Sign);
     const auto n = static_cast<std::size_t>(a.Nakshatra);
     a.VarnaClass = VarnaBySign[s];

@@ -44,6 +44,7 @@ struct MoonAttributes {
     double Longitude = 0; // sidereal, degrees in [0, 360)
     int Sign = 0;         // 0 Aries .. 11 Pisces
     int Nakshatra = 0;    // 0 Aswini .. 26 Revati
+    int Pada = 1;         // 1 .. 4, the quarter of the nakshatra
     Varna VarnaClass = Varna::Kshatriya;
     Vashya VashyaClass = Vashya::Chatushpada;
     Yoni Animal = Yoni::Horse;
@@ -57,6 +58,8 @@ struct MoonAttributes {
 // [0, 360) is first brought into it.
 int MoonSignIndex(double longitude);
 int MoonNakshatraIndex(double longitude);
+// The quarter of its nakshatra: (Int(L * 60 / 200) mod 4) + 1.
+int MoonPada(double longitude);
 
 MoonAttributes AttributesOfMoon(double siderealLongitude);
 

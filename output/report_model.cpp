@@ -9,6 +9,7 @@
 #include "texts/manglik_texts.h"
 #include "texts/match_texts.h"
 #include "texts/names.h"
+#include "texts/porutham_texts.h"
 #include "texts/result_lines.h"
 
 #include <cstdio>
@@ -106,13 +107,14 @@ ReportPerson PersonOf(const ReadingState& state, int person, const texts::Words&
     return out;
 }
 
-ReportMatchTable MatchOf(const ReadingState& state, const texts::Words& words) {
+ReportMatchTable MatchOf(const std::optional<SidedMatch>& match, const texts::Words& words) {
     ReportMatchTable table;
+    table.Title = texts::MatchingCaption(QT_TRANSLATE_NOOP("Matching", "36-Point Match"), words);
     for (std::size_t c = 0; c < table.Headings.size(); ++c) {
         table.Headings[c] = texts::MatchingCaption(texts::MatchTableHeadings[c], words);
     }
     const std::string total = texts::MatchingCaption(texts::TotalCaption, words);
-    const std::optional<matching::Ashtakoota> match = ReadingMatch(state);
+    table.Roles = texts::SidesText(match ? match->Groom : FirstPerson, words);
     if (!match) {
         for (int k = 0; k < matching::KootaCount; ++k) {
             const auto koota = static_cast<matching::Koota>(k);
@@ -121,7 +123,6 @@ ReportMatchTable MatchOf(const ReadingState& state, const texts::Words& words) {
         }
         table.Total = {total, "", "", Unknown, "36"};
         table.Verdict = table.NadiDosha = table.BhakootDosha = Unknown;
-        table.Roles = texts::MatchTableTextsOf(matching::Ashtakoota{}, words).Roles;
         return table;
     }
     const texts::MatchTableTexts texts = texts::MatchTableTextsOf(*match, words);
@@ -132,7 +133,32 @@ ReportMatchTable MatchOf(const ReadingState& state, const texts::Words& words) {
     table.Verdict = texts.Verdict;
     table.NadiDosha = texts.NadiDosha;
     table.BhakootDosha = texts.BhakootDosha;
-    table.Roles = texts.Roles;
+    return table;
+}
+
+ReportPoruthamTable PoruthamsOf(const std::optional<SidedMatch>& match,
+                                const texts::Words& words) {
+    ReportPoruthamTable table;
+    table.Title = texts::PoruthamCaption(QT_TRANSLATE_NOOP("Porutham", "Ten Poruthams"), words);
+    for (std::size_t c = 0; c < table.Headings.size(); ++c) {
+        table.Headings[c] = texts::PoruthamCaption(texts::PoruthamTableHeadings[c], words);
+    }
+    if (!match) {
+        for (int k = 0; k < matching::PoruthamCount; ++k) {
+            table.Rows.push_back(
+                {texts::PoruthamName(static_cast<matching::Porutham>(k), words), Unknown, Unknown});
+        }
+        table.Count = table.Score = table.Verdict = table.Doshas = Unknown;
+        return table;
+    }
+    const texts::PoruthamTableTexts texts = texts::PoruthamTableTextsOf(match->Poruthams, words);
+    for (const texts::PoruthamRowTexts& row : texts.Rows) {
+        table.Rows.push_back({row.Porutham, row.Grade, row.Reason});
+    }
+    table.Count = texts.Count;
+    table.Score = texts.Score;
+    table.Verdict = texts.Verdict;
+    table.Doshas = texts.Doshas;
     return table;
 }
 
@@ -209,7 +235,10 @@ ReportModel BuildReport(const ReadingState& state, ChartStyle style, const Local
             report.Interpretations[g][k] = lines.Interpretation[3 * g + k];
         }
     }
-    report.Match = MatchOf(state, words);
+    const std::optional<SidedMatch> match = ReadingMatch(state);
+    report.Tables = state.MatchingChoice;
+    report.Match = MatchOf(match, words);
+    report.Poruthams = PoruthamsOf(match, words);
     report.Engine = EngineOf(state, words);
     report.Advice = texts::Caption(texts::ConsultationAdvice, words);
     report.Invitation = texts::Caption(texts::HomePageInvitation, words);

@@ -56,6 +56,7 @@ struct ReportPerson {
 
 // The 36-point table as shown: headings, one row per part, the total.
 struct ReportMatchTable {
+    std::string Title; // "36-Point Match"
     std::array<std::string, 5> Headings;
     std::vector<std::array<std::string, 5>> Rows;
     std::array<std::string, 5> Total; // "Total", "", "", "23.5", "36"
@@ -63,6 +64,18 @@ struct ReportMatchTable {
     std::string NadiDosha;
     std::string BhakootDosha;
     std::string Roles;
+};
+
+// The ten poruthams as shown: headings, one row per porutham (name, grade,
+// reason), then the count, score, verdict and doshas.
+struct ReportPoruthamTable {
+    std::string Title; // "Ten Poruthams"
+    std::array<std::string, 3> Headings;
+    std::vector<std::array<std::string, 3>> Rows;
+    std::string Count;
+    std::string Score;
+    std::string Verdict;
+    std::string Doshas;
 };
 
 struct ReportModel {
@@ -83,7 +96,11 @@ struct ReportModel {
     // each (greetings and the match line), as the window shows them.
     std::array<std::string, 2> InterpretationHeadings;
     std::array<std::array<std::string, 3>, 2> Interpretations;
+    // The matching tables the reading shows (View > Matching), then the
+    // sentence on who was counted on which side.
+    MatchingTables Tables = MatchingTables::Both;
     ReportMatchTable Match;
+    ReportPoruthamTable Poruthams;
     std::string Engine; // which engine computed the positions
     std::string Advice;
     std::string Invitation;

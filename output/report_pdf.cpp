@@ -320,53 +320,78 @@ void Evaluation(Pager& pager, const ReportEvaluation& evaluation) {
     pager.Down(pager.Mm(1.5));
 }
 
-// The 36-point table: five columns, the total in bold, then the verdict,
-// the doshas and which person stands on which side.
-void MatchTable(Pager& pager, const ReportMatchTable& table) {
-    pager.Heading(QStringLiteral("36-Point Match"), 11, 3);
-    const std::array<double, 5> share = {0.22, 0.27, 0.27, 0.12, 0.12};
-    const auto row = [&](const std::array<std::string, 5>& cells, bool bold) {
-        const QFont font = ReportFont(8.5, bold);
-        std::vector<std::unique_ptr<WrappedText>> texts;
-        double height = 0;
-        for (std::size_t c = 0; c < cells.size(); ++c) {
-            texts.push_back(std::make_unique<WrappedText>(
-                Qt8(cells[c]), font, pager.Width() * share[c] - pager.Mm(2), pager.Device()));
-            height = std::max(height, texts.back()->Height());
+// The 36-point table: five columns, the total in bold, then the verdict
+// and the doshas.
+// One row of a table: each cell wrapped in its share of the width; the
+// cells from `rightFrom` on stand right-aligned, as numbers do.
+template <std::size_t N>
+void TableRow(Pager& pager, const std::array<std::string, N>& cells,
+              const std::array<double, N>& share, bool bold, std::size_t rightFrom = N) {
+    const QFont font = ReportFont(8.5, bold);
+    std::vector<std::unique_ptr<WrappedText>> texts;
+    double height = 0;
+    for (std::size_t c = 0; c < cells.size(); ++c) {
+        texts.push_back(std::make_unique<WrappedText>(
+            Qt8(cells[c]), font, pager.Width() * share[c] - pager.Mm(2), pager.Device()));
+        height = std::max(height, texts.back()->Height());
+    }
+    pager.Room(height);
+    double x = pager.Left();
+    pager.Painter().setPen(Ink);
+    for (std::size_t c = 0; c < cells.size(); ++c) {
+        const double cellWidth = pager.Width() * share[c] - pager.Mm(2);
+        double shift = 0;
+        if (c >= rightFrom && texts[c]->LineCount() == 1) {
+            shift = cellWidth - texts[c]->Line(0).naturalTextWidth();
         }
-        pager.Room(height);
-        double x = pager.Left();
-        pager.Painter().setPen(Ink);
-        for (std::size_t c = 0; c < cells.size(); ++c) {
-            // The points and the maxima stand right-aligned, as numbers do.
-            const double cellWidth = pager.Width() * share[c] - pager.Mm(2);
-            double shift = 0;
-            if (c >= 3 && texts[c]->LineCount() == 1) {
-                shift = cellWidth - texts[c]->Line(0).naturalTextWidth();
-            }
-            texts[c]->Draw(pager.Painter(), QPointF(x + shift, pager.Y()));
-            x += pager.Width() * share[c];
-        }
-        pager.Down(height + pager.Mm(0.6));
-    };
-    row(table.Headings, true);
+        texts[c]->Draw(pager.Painter(), QPointF(x + shift, pager.Y()));
+        x += pager.Width() * share[c];
+    }
+    pager.Down(height + pager.Mm(0.6));
+}
+
+// A thin rule across the page, under a table's headings or above its total.
+void TableRule(Pager& pager) {
     pager.Painter().setPen(QPen(FooterInk, pager.Mm(0.15)));
     pager.Painter().drawLine(QPointF(pager.Left(), pager.Y()),
                              QPointF(pager.Left() + pager.Width(), pager.Y()));
     pager.Down(pager.Mm(0.8));
+}
+
+// The ten poruthams: name, grade and reason, then the count, the score,
+// the verdict and the doshas.
+void PoruthamTable(Pager& pager, const ReportPoruthamTable& table) {
+    pager.Heading(Qt8(table.Title), 11, 3);
+    const std::array<double, 3> share = {0.22, 0.16, 0.62};
+    TableRow(pager, table.Headings, share, true);
+    TableRule(pager);
+    for (const auto& cells : table.Rows) {
+        TableRow(pager, cells, share, false);
+    }
+    pager.Down(pager.Mm(1.5));
+    pager.Paragraph(Qt8(table.Verdict), ReportFont(9.5, true), Ink);
+    pager.Paragraph(Qt8(table.Count), ReportFont(9), Ink);
+    pager.Paragraph(Qt8(table.Score), ReportFont(9), Ink);
+    pager.Paragraph(Qt8(table.Doshas), ReportFont(9), Ink);
+}
+
+void MatchTable(Pager& pager, const ReportMatchTable& table) {
+    pager.Heading(Qt8(table.Title), 11, 3);
+    const std::array<double, 5> share = {0.22, 0.27, 0.27, 0.12, 0.12};
+    const auto row = [&](const std::array<std::string, 5>& cells, bool bold) {
+        TableRow(pager, cells, share, bold, 3);
+    };
+    row(table.Headings, true);
+    TableRule(pager);
     for (const auto& cells : table.Rows) {
         row(cells, false);
     }
-    pager.Painter().setPen(QPen(FooterInk, pager.Mm(0.15)));
-    pager.Painter().drawLine(QPointF(pager.Left(), pager.Y()),
-                             QPointF(pager.Left() + pager.Width(), pager.Y()));
-    pager.Down(pager.Mm(0.8));
+    TableRule(pager);
     row(table.Total, true);
     pager.Down(pager.Mm(1.5));
     pager.Paragraph(Qt8(table.Verdict), ReportFont(9.5, true), Ink);
     pager.Paragraph(Qt8(table.NadiDosha), ReportFont(9), Ink);
     pager.Paragraph(Qt8(table.BhakootDosha), ReportFont(9), Ink);
-    pager.Paragraph(Qt8(table.Roles), ReportFont(8.5), Ink);
 }
 
 void Effects(Pager& pager, const ReportModel& report) {
@@ -434,7 +459,14 @@ bool PaintReport(QPagedPaintDevice& device, const ReportModel& report) {
         }
         pager.Down(pager.Mm(1.5));
     }
-    MatchTable(pager, report.Match);
+    if (report.Tables != MatchingTables::Poruthams) {
+        MatchTable(pager, report.Match);
+    }
+    if (report.Tables != MatchingTables::Points) {
+        PoruthamTable(pager, report.Poruthams);
+    }
+    pager.Down(pager.Mm(1.5));
+    pager.Paragraph(Qt8(report.Match.Roles), ReportFont(8.5), Ink);
     pager.Down(pager.Mm(2));
     pager.Paragraph(Qt8(report.Engine), ReportFont(8.5), Ink);
     pager.Paragraph(Qt8(report.Invitation), ReportFont(8.5), Ink);

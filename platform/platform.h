@@ -78,6 +78,11 @@ public:
     virtual std::string LanguageChosen() = 0;
     virtual void SetLanguageChosen(const std::string& code) = 0;
 
+    // Which matching tables the match page shows ("points", "poruthams" or
+    // "both"), in the per-user settings; empty until one was chosen.
+    virtual std::string MatchingChosen() = 0;
+    virtual void SetMatchingChosen(const std::string& code) = 0;
+
     virtual LocalTime Now() = 0;
 
     virtual bool FileExists(const std::string& path) = 0;

@@ -172,6 +172,14 @@ void QtPlatform::SetLanguageChosen(const std::string& code) {
     QSettings().setValue(QStringLiteral("Language"), QString::fromStdString(code));
 }
 
+std::string QtPlatform::MatchingChosen() {
+    return QSettings().value(QStringLiteral("Matching")).toString().toStdString();
+}
+
+void QtPlatform::SetMatchingChosen(const std::string& code) {
+    QSettings().setValue(QStringLiteral("Matching"), QString::fromStdString(code));
+}
+
 LocalTime QtPlatform::Now() {
     const QDateTime now = QDateTime::currentDateTime();
     const QDate d = now.date();

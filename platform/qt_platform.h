@@ -29,6 +29,8 @@ public:
     void SetNorthIndianChartChosen(bool chosen) override;
     std::string LanguageChosen() override;
     void SetLanguageChosen(const std::string& code) override;
+    std::string MatchingChosen() override;
+    void SetMatchingChosen(const std::string& code) override;
     LocalTime Now() override;
     bool FileExists(const std::string& path) override;
     std::string ProgramFolder() override;

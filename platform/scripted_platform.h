@@ -56,6 +56,12 @@ public:
             Language = code;
         }
     }
+    std::string MatchingChosen() override { return Matching; }
+    void SetMatchingChosen(const std::string& code) override {
+        if (SettingsWritable) {
+            Matching = code;
+        }
+    }
     LocalTime Now() override { return Clock; }
     bool FileExists(const std::string& path) override;
     std::string ProgramFolder() override { return Folder; }
@@ -87,6 +93,7 @@ public:
     bool PrecisePositions = false;
     bool NorthIndianChart = false;
     std::string Language;
+    std::string Matching;
     LocalTime Clock{std::chrono::year_month_day{std::chrono::year(2026), std::chrono::month(12),
                                                 std::chrono::day(8)},
                     10, 30, 15, 250};

@@ -7,6 +7,10 @@
 
 namespace tirovane {
 
+// A person's sex as the form and the files give it; matching counts the
+// male as the groom.
+enum class Sex { NotGiven, Male, Female };
+
 struct BirthDetails {
     std::string Name; // as typed, not trimmed
     int Day = 1;
@@ -25,6 +29,7 @@ struct BirthDetails {
     std::string City; // trimmed
     std::string State;
     std::string Country;
+    Sex PersonSex = Sex::NotGiven;
 };
 
 // Selects zone row `row` (0..70); a row outside the table throws

@@ -37,6 +37,7 @@ BirthDetails DetailsOf(const PersonForm& form) {
     d.LongitudeMinutes = Number(form.LongitudeMinutes);
     d.East = form.East.value_or(false);
     d.DaylightSaving = form.DaylightSaving;
+    d.PersonSex = form.PersonSex;
     d.City = Trimmed(form.City);
     d.State = Trimmed(form.State);
     d.Country = Trimmed(form.Country);
@@ -62,6 +63,7 @@ PersonForm FormOf(const BirthDetails& d) {
     form.South = d.South;
     form.East = d.East;
     form.DaylightSaving = d.DaylightSaving;
+    form.PersonSex = d.PersonSex;
     return form;
 }
 

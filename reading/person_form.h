@@ -30,6 +30,7 @@ struct PersonForm {
     std::optional<bool> South = false;
     std::optional<bool> East = true;
     bool DaylightSaving = false;
+    Sex PersonSex = Sex::NotGiven;
 };
 
 inline constexpr int FirstYear = 1901;

@@ -97,4 +97,26 @@ void ResetManglikLines(ReadingState& state) {
     state.MoonLongitudes = {};
 }
 
+MatchingTables MatchingTablesOf(std::string_view code) {
+    if (code == "points") {
+        return MatchingTables::Points;
+    }
+    if (code == "poruthams") {
+        return MatchingTables::Poruthams;
+    }
+    return MatchingTables::Both;
+}
+
+std::string MatchingTablesCode(MatchingTables tables) {
+    switch (tables) {
+    case MatchingTables::Points:
+        return "points";
+    case MatchingTables::Poruthams:
+        return "poruthams";
+    case MatchingTables::Both:
+        return "both";
+    }
+    return "both";
+}
+
 } // namespace tirovane

@@ -9,6 +9,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 
 // The reading as a whole: both people, the Manglik lines the result shows,
 // and the match flags that compare the two people.
@@ -50,6 +51,15 @@ struct PersonCrossCheck {
     CrossCheck Check;
 };
 
+// Which matching tables the match page, the print-out and the report show:
+// the 36 points, the ten poruthams or both (the default).
+enum class MatchingTables { Points, Poruthams, Both };
+
+// The settings' codes "points", "poruthams" and "both"; any other code
+// (none chosen yet) is Both.
+MatchingTables MatchingTablesOf(std::string_view code);
+std::string MatchingTablesCode(MatchingTables tables);
+
 // What a reading keeps between the steps of the program: the pair of
 // people, the engine's last input and result, the lines and the flags.
 struct ReadingState {
@@ -80,6 +90,7 @@ struct ReadingState {
     // How the charts are drawn in the windows, the picture, the print-out
     // and the report.
     ChartStyle ChartStyleChoice = ChartStyle::South;
+    MatchingTables MatchingChoice = MatchingTables::Both;
     std::array<std::optional<PersonCrossCheck>, 2> CrossChecks;
 };
 

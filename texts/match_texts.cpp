@@ -91,14 +91,27 @@ std::string GradeText(matching::Grade grade, const Words& words) {
     return {};
 }
 
-MatchTableTexts MatchTableTextsOf(const matching::Ashtakoota& match, const Words& words) {
+std::string SidesText(int groom, const Words& words) {
+    return groom == FirstPerson
+               ? words.Translate(Context, QT_TRANSLATE_NOOP("Matching",
+                                                            "Points are counted with the first "
+                                                            "person on the groom's side and the "
+                                                            "partner on the bride's side."))
+               : words.Translate(Context, QT_TRANSLATE_NOOP("Matching",
+                                                            "Points are counted with the partner "
+                                                            "on the groom's side and the first "
+                                                            "person on the bride's side."));
+}
+
+MatchTableTexts MatchTableTextsOf(const SidedMatch& sided, const Words& words) {
+    const matching::Ashtakoota& match = sided.Points;
     MatchTableTexts t;
     for (int k = 0; k < matching::KootaCount; ++k) {
         const auto koota = static_cast<matching::Koota>(k);
         MatchRowTexts& row = t.Rows[static_cast<std::size_t>(k)];
         row.Koota = KootaName(koota, words);
-        row.First = AttributeText(match.First, koota, words);
-        row.Partner = AttributeText(match.Partner, koota, words);
+        row.First = AttributeText(sided.AttributesOf(FirstPerson), koota, words);
+        row.Partner = AttributeText(sided.AttributesOf(Partner), koota, words);
         row.Points = PointsText(match.Points(koota));
         row.Maximum = PointsText(matching::KootaMaximum(koota));
     }
@@ -106,10 +119,7 @@ MatchTableTexts MatchTableTextsOf(const matching::Ashtakoota& match, const Words
     t.Verdict = GradeText(match.Verdict, words);
     t.NadiDosha = DoshaLine(true, match.NadiDosha, words);
     t.BhakootDosha = DoshaLine(false, match.BhakootDosha, words);
-    t.Roles = words.Translate(
-        Context, QT_TRANSLATE_NOOP("Matching", "Points are counted with the first person on the "
-                                               "groom's side and the partner on the bride's "
-                                               "side."));
+    t.Roles = SidesText(sided.Groom, words);
     return t;
 }
 

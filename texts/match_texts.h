@@ -1,6 +1,7 @@
 #pragma once
 
 #include "matching/ashtakoota.h"
+#include "reading/pair_match.h"
 #include "texts/words.h"
 
 #include <array>
@@ -29,7 +30,7 @@ struct MatchTableTexts {
     std::string Verdict;      // "Acceptable match"
     std::string NadiDosha;    // "Nadi dosha: none"
     std::string BhakootDosha; // "Bhakoot dosha: cancelled"
-    std::string Roles;        // which person stands on which side
+    std::string Roles;        // which person stands on which side (SidesText)
 };
 
 // The headings of the table's columns (context "Matching").
@@ -50,7 +51,11 @@ std::string KootaName(matching::Koota koota, const Words& words = English());
 // "Not recommended: fewer than 18 of 36 points", "Acceptable match", ...
 std::string GradeText(matching::Grade grade, const Words& words = English());
 
-MatchTableTexts MatchTableTextsOf(const matching::Ashtakoota& match,
-                                  const Words& words = English());
+// Which person was counted on which side (`groom`: the index in input
+// order of the person counted as the groom).
+std::string SidesText(int groom, const Words& words = English());
+
+// The table with its columns in input order: the first person, the partner.
+MatchTableTexts MatchTableTextsOf(const SidedMatch& match, const Words& words = English());
 
 } // namespace tirovane::texts

@@ -59,6 +59,7 @@ void TirovaneApp::Start() {
                                                        : ChartEngineChoice::Described;
     state_.ChartStyleChoice =
         platform_.NorthIndianChartChosen() ? ChartStyle::North : ChartStyle::South;
+    state_.MatchingChoice = MatchingTablesOf(platform_.MatchingChosen());
     RemindUpdate(platform_, links_);
     Input().show();
 }
@@ -79,6 +80,7 @@ FrameWindow& TirovaneApp::Frame() {
         ResultForm& result = frame_->Result();
         result.Form_Load(state_.People);
         result.SetChartStyle(state_.ChartStyleChoice);
+        result.SetMatchingTables(state_.MatchingChoice);
         WriteResultTexts();
     }
     return *frame_;
@@ -166,6 +168,15 @@ void TirovaneApp::SetChartStyle(ChartStyle style) {
     platform_.SetNorthIndianChartChosen(style == ChartStyle::North);
     if (frame_) {
         frame_->Result().SetChartStyle(style);
+        frame_->FitResult();
+    }
+}
+
+void TirovaneApp::SetMatchingTables(MatchingTables tables) {
+    state_.MatchingChoice = tables;
+    platform_.SetMatchingChosen(MatchingTablesCode(tables));
+    if (frame_) {
+        frame_->Result().SetMatchingTables(tables);
         frame_->FitResult();
     }
 }

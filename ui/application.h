@@ -57,6 +57,10 @@ public:
     // The style the charts are drawn in, remembered in the settings.
     ChartStyle ChartStyleChoice() const { return state_.ChartStyleChoice; }
     void SetChartStyle(ChartStyle style);
+    // Which matching tables are shown (View > Matching), remembered in the
+    // settings; the print-out and the report follow it.
+    MatchingTables MatchingChoice() const { return state_.MatchingChoice; }
+    void SetMatchingTables(MatchingTables tables);
     // The window with person's precise chart of the last cross-check.
     void ShowPreciseChart(int person);
 

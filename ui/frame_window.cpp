@@ -297,6 +297,28 @@ void FrameWindow::BuildMenus() {
             [this] { app_.SetChartStyle(ChartStyle::South); });
     CheckOnly(chartStyles_, chartStyles_[app_.ChartStyleChoice() == ChartStyle::North ? 0 : 1]);
 
+    // Matching: the 36 points, the ten poruthams or both (the default),
+    // remembered between runs.
+    QMenu* matching =
+        captions_.Title(view->addMenu(QString()), QT_TRANSLATE_NOOP("FrameWindow", "&Matching"));
+    matching->setObjectName(QStringLiteral("mnuMatching"));
+    const std::pair<const char*, const char*> tables[] = {
+        {"mnuMatchingPoints", QT_TRANSLATE_NOOP("FrameWindow", "&36 Points")},
+        {"mnuMatchingPoruthams", QT_TRANSLATE_NOOP("FrameWindow", "&Ten Poruthams")},
+        {"mnuMatchingBoth", QT_TRANSLATE_NOOP("FrameWindow", "&Both")}};
+    constexpr MatchingTables choices[] = {MatchingTables::Points, MatchingTables::Poruthams,
+                                          MatchingTables::Both};
+    for (int k = 0; k < 3; ++k) {
+        QAction* a = Entry(matching, tables[k].first, tables[k].second);
+        a->setCheckable(true);
+        matchingTables_ << a;
+        connect(a, &QAction::triggered, this, [this, a, choice = choices[k]] {
+            CheckOnly(matchingTables_, a);
+            app_.SetMatchingTables(choice);
+        });
+    }
+    CheckOnly(matchingTables_, matchingTables_[static_cast<int>(app_.MatchingChoice())]);
+
     QMenu* color =
         captions_.Title(view->addMenu(QString()), QT_TRANSLATE_NOOP("FrameWindow", "Colo&r Style"));
     color->setObjectName(QStringLiteral("mnuColor"));

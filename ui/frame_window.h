@@ -98,6 +98,7 @@ private:
     QMdiSubWindow* child_ = nullptr;
     ResultForm* result_ = nullptr;
     QList<QAction*> chartStyles_;
+    QList<QAction*> matchingTables_; // 36 Points, Ten Poruthams, Both
     QList<QAction*> chartKinds_;
     bool quiet_ = false;
 };

@@ -149,6 +149,7 @@ QGroupBox* InputForm::BuildPerson(int i) {
     };
     using Kind = FilteredLineEdit::Kind;
     p.Name = text("txtName", Kind::Letters);
+    p.Sex = List("cboSex", i, f);
     p.Date = List("cboDate", i, f);
     p.Month = List("cboMonth", i, f);
     p.Year = List("cboYear", i, f);
@@ -166,6 +167,7 @@ QGroupBox* InputForm::BuildPerson(int i) {
     // share one row of the form get names of their own.
     const std::pair<QWidget*, const char*> spoken[] = {
         {p.Name, QT_TRANSLATE_NOOP("InputForm", "Name")},
+        {p.Sex, QT_TRANSLATE_NOOP("InputForm", "Sex")},
         {p.Date, QT_TRANSLATE_NOOP("InputForm", "Day of birth")},
         {p.Month, QT_TRANSLATE_NOOP("InputForm", "Month of birth")},
         {p.Year, QT_TRANSLATE_NOOP("InputForm", "Year of birth")},
@@ -236,7 +238,9 @@ QGroupBox* InputForm::BuildPerson(int i) {
         }
         return label;
     };
-    form->addRow(caption(QT_TRANSLATE_NOOP("InputForm", "Name"), p.Name), p.Name);
+    // The sex shares the name's row; matching counts the male as the groom.
+    form->addRow(caption(QT_TRANSLATE_NOOP("InputForm", "Name"), p.Name),
+                 Row({p.Name, caption(QT_TRANSLATE_NOOP("InputForm", "Sex"), p.Sex), p.Sex}, f));
     form->addRow(caption(QT_TRANSLATE_NOOP("InputForm", "Date of Birth"), p.Date),
                  Row({p.Date, p.Month, p.Year}, f));
     form->addRow(caption(QT_TRANSLATE_NOOP("InputForm", "Time of Birth"), p.Hour),
@@ -277,7 +281,7 @@ QGroupBox* InputForm::BuildPerson(int i) {
         form->addRow(QString(), Row({back, command}, f));
     }
     // The Tab key follows the form from top to bottom.
-    std::vector<QWidget*> order = {p.Name,   p.Date,  p.Month,    p.Year,    p.Hour,
+    std::vector<QWidget*> order = {p.Name,   p.Sex,   p.Date,  p.Month,    p.Year,    p.Hour,
                                    p.Minute, p.City,  p.State,    p.Country, p.LatDeg,
                                    p.LatMin, p.North, p.South,    p.LonDeg,  p.LonMin,
                                    p.East,   p.West,  p.TimeZone, p.Dst,     p.LookUp};
@@ -331,6 +335,9 @@ void InputForm::BuildMenus() {
 void InputForm::Form_Load() {
     const ReferenceTables& tables = LoadReferenceTables();
     for (PersonControls& p : people_) {
+        for (int k = 0; k < 3; ++k) {
+            p.Sex->addItem(QString());
+        }
         for (int d = 1; d <= 31; ++d) {
             p.Date->addItem(QString::number(d));
         }
@@ -349,7 +356,7 @@ void InputForm::Form_Load() {
         for (std::size_t row = 0; row < tables.Zones.size(); ++row) {
             p.TimeZone->addItem(QString());
         }
-        for (QComboBox* list : {p.Date, p.Month, p.Year, p.Hour, p.Minute, p.TimeZone}) {
+        for (QComboBox* list : {p.Sex, p.Date, p.Month, p.Year, p.Hour, p.Minute, p.TimeZone}) {
             list->setCurrentIndex(0);
         }
         p.North->setChecked(true);
@@ -361,7 +368,13 @@ void InputForm::Form_Load() {
 
 void InputForm::WriteListTexts() {
     const texts::Words& words = CurrentWords();
+    const char* const sexes[] = {QT_TRANSLATE_NOOP("InputForm", "Not given"),
+                                 QT_TRANSLATE_NOOP("InputForm", "Male"),
+                                 QT_TRANSLATE_NOOP("InputForm", "Female")};
     for (PersonControls& p : people_) {
+        for (int k = 0; k < 3; ++k) {
+            p.Sex->setItemText(k, captions_.Tr(sexes[k]));
+        }
         for (int month = 1; month <= 12; ++month) {
             p.Month->setItemText(month - 1, QString::fromStdString(texts::MonthName(month, words)));
         }
@@ -412,6 +425,7 @@ PersonForm InputForm::ReadForm(int i) const {
     f.East = p.East->isChecked() || p.West->isChecked() ? std::optional(p.East->isChecked())
                                                         : std::nullopt;
     f.DaylightSaving = p.Dst->isChecked();
+    f.PersonSex = static_cast<Sex>(std::max(0, p.Sex->currentIndex()));
     return f;
 }
 
@@ -445,6 +459,7 @@ void InputForm::WriteForm(int i, const PersonForm& f) {
         (*f.East ? p.East : p.West)->setChecked(true);
     }
     p.Dst->setChecked(f.DaylightSaving);
+    p.Sex->setCurrentIndex(static_cast<int>(f.PersonSex));
 }
 
 int InputForm::SelectedZoneRow(int index) const {

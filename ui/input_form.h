@@ -67,6 +67,7 @@ private:
     struct PersonControls {
         QGroupBox* Frame = nullptr;
         FilteredLineEdit* Name = nullptr;
+        QComboBox* Sex = nullptr; // not given, male, female
         QComboBox* Date = nullptr;
         QComboBox* Month = nullptr;
         QComboBox* Year = nullptr;

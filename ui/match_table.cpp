@@ -1,11 +1,9 @@
 #include "ui/match_table.h"
 
-#include "output/qt_words.h"
 #include "ui/widgets.h"
 
 #include <QEvent>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -25,8 +23,8 @@ MatchTable::MatchTable(QWidget* parent) : QGroupBox(parent) {
     setObjectName(QStringLiteral("fraAshtakoota"));
     captions_.Title(this, QT_TRANSLATE_NOOP("Matching", "36-Point Match"));
 
-    auto* layout = new QHBoxLayout(this);
-    layout->setSpacing(24);
+    auto* layout = new QVBoxLayout(this);
+    layout->setSpacing(4);
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(18);
@@ -82,9 +80,10 @@ MatchTable::MatchTable(QWidget* parent) : QGroupBox(parent) {
     grid->addWidget(most, totalRow, 4, Qt::AlignRight);
     layout->addLayout(grid);
 
-    // Beside the table: the verdict, the doshas and the sides.
-    auto* summary = new QVBoxLayout;
-    summary->setSpacing(6);
+    // Under the table: the verdict, then the two doshas side by side.
+    auto* summary = new QGridLayout;
+    summary->setHorizontalSpacing(24);
+    summary->setVerticalSpacing(2);
     verdict_ = NamedLabel(QStringLiteral("lblMatchVerdict"), QStringLiteral("-"), this);
     verdict_->setFont(WindowFont(9, true));
     verdict_->setWordWrap(true);
@@ -93,17 +92,12 @@ MatchTable::MatchTable(QWidget* parent) : QGroupBox(parent) {
     captions_.AccessibleName(nadiDosha_, QT_TRANSLATE_NOOP("Matching", "Nadi dosha"));
     bhakootDosha_ = NamedLabel(QStringLiteral("lblBhakootDosha"), QStringLiteral("-"), this);
     captions_.AccessibleName(bhakootDosha_, QT_TRANSLATE_NOOP("Matching", "Bhakoot dosha"));
-    QLabel* roles = NamedLabel(QStringLiteral("lblMatchRoles"), QString(), this);
-    captions_.Set(nullptr, [roles](const QString&) {
-        roles->setText(Qt8(texts::MatchTableTextsOf(matching::Ashtakoota{}, CurrentWords()).Roles));
-    });
-    roles->setWordWrap(true);
-    summary->addWidget(verdict_);
-    summary->addWidget(nadiDosha_);
-    summary->addWidget(bhakootDosha_);
-    summary->addWidget(roles);
-    summary->addStretch(1);
-    layout->addLayout(summary, 1);
+    summary->addWidget(verdict_, 0, 0, 1, 2);
+    summary->addWidget(nadiDosha_, 1, 0);
+    summary->addWidget(bhakootDosha_, 1, 1);
+    summary->setColumnStretch(1, 1);
+    layout->addLayout(summary);
+    layout->addStretch(1);
 }
 
 void MatchTable::changeEvent(QEvent* event) {

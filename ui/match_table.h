@@ -13,7 +13,7 @@ namespace tirovane {
 
 // The "36-Point Match" panel of the match page: the eight parts with what
 // each person brings to them, the points and the maximum, then the total,
-// the verdict, the two dosha lines and which person stands on which side.
+// the verdict and the two dosha lines.
 class MatchTable : public QGroupBox {
     Q_OBJECT
 public:

@@ -8,6 +8,7 @@
 #include "texts/result_texts.h"
 #include "ui/application.h"
 #include "ui/match_table.h"
+#include "ui/porutham_table.h"
 #include "ui/north_chart.h"
 #include "ui/rashi_chart.h"
 #include "ui/widgets.h"
@@ -279,8 +280,8 @@ QWidget* ResultForm::BuildMatchPage() {
     frame->setObjectName(QStringLiteral("fraFrame_2"));
     auto* layout = new QVBoxLayout(frame);
     layout->setContentsMargins(24, 14, 24, 14);
-    layout->setSpacing(12);
-    // The two interpretations side by side, the 36-point match below them.
+    layout->setSpacing(8);
+    // The two interpretations side by side, the matching tables below them.
     auto* interpretations = new QHBoxLayout;
     interpretations->setSpacing(16);
     layout->addLayout(interpretations);
@@ -299,8 +300,20 @@ QWidget* ResultForm::BuildMatchPage() {
         groupLayout->addStretch(1);
         interpretations->addWidget(group, 1);
     }
+    // The 36 points and the ten poruthams side by side, the sides below.
+    auto* tables = new QHBoxLayout;
+    tables->setSpacing(16);
     matchTable_ = new MatchTable(frame);
-    layout->addWidget(matchTable_);
+    tables->addWidget(matchTable_, 0, Qt::AlignTop);
+    poruthamTable_ = new PoruthamTable(frame);
+    tables->addWidget(poruthamTable_, 1);
+    layout->addLayout(tables);
+    sides_ = NamedLabel(QStringLiteral("lblMatchRoles"), QString(), frame);
+    sides_->setWordWrap(true);
+    captions_.Set(nullptr, [this](const QString&) {
+        sides_->setText(Qt8(texts::SidesText(groom_, CurrentWords())));
+    });
+    layout->addWidget(sides_);
     auto* home = new LinkLabel(QString(), frame);
     captions_.Text(home, texts::HomePageInvitation);
     home->setObjectName(QStringLiteral("lblHomePage_2"));
@@ -384,6 +397,7 @@ void ResultForm::ResetManglikLines() {
         label->setText(QStringLiteral("-"));
     }
     matchTable_->Clear();
+    poruthamTable_->Clear();
     for (int person = 0; person < 2; ++person) {
         WriteCrossCheck(person, std::nullopt);
     }
@@ -408,12 +422,21 @@ void ResultForm::ShowEngine(const PersonChart& chart) {
     engine_->show();
 }
 
-void ResultForm::WriteMatch(const std::optional<matching::Ashtakoota>& match) {
+void ResultForm::WriteMatch(const std::optional<SidedMatch>& match) {
+    groom_ = match ? match->Groom : FirstPerson;
+    sides_->setText(Qt8(texts::SidesText(groom_, CurrentWords())));
     if (match) {
         matchTable_->SetMatch(texts::MatchTableTextsOf(*match, CurrentWords()));
+        poruthamTable_->SetPoruthams(texts::PoruthamTableTextsOf(match->Poruthams, CurrentWords()));
     } else {
         matchTable_->Clear();
+        poruthamTable_->Clear();
     }
+}
+
+void ResultForm::SetMatchingTables(MatchingTables tables) {
+    matchTable_->setVisible(tables != MatchingTables::Poruthams);
+    poruthamTable_->setVisible(tables != MatchingTables::Points);
 }
 
 int ResultForm::PageInFront() const {

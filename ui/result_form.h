@@ -23,6 +23,7 @@ class QTextEdit;
 namespace tirovane {
 
 class MatchTable;
+class PoruthamTable;
 class RashiChartWidget;
 class NorthChartWidget;
 class TirovaneApp;
@@ -58,7 +59,11 @@ public:
     // Shows both people's charts in this style.
     void SetChartStyle(ChartStyle style);
     // The 36-point match of the pair, or "-" throughout while there is none.
-    void WriteMatch(const std::optional<matching::Ashtakoota>& match);
+    // Both matching tables and the sentence on the sides; nothing: every
+    // value back to "-".
+    void WriteMatch(const std::optional<SidedMatch>& match);
+    // Which matching tables the match page shows.
+    void SetMatchingTables(MatchingTables tables);
 
     int PageInFront() const;
 
@@ -109,6 +114,9 @@ private:
     std::array<PersonPage, 2> people_;
     std::array<QLabel*, 6> interpretation_{};
     MatchTable* matchTable_ = nullptr;
+    PoruthamTable* poruthamTable_ = nullptr;
+    QLabel* sides_ = nullptr;
+    int groom_ = FirstPerson; // the side the sentence under the tables tells
 };
 
 } // namespace tirovane

@@ -34,7 +34,7 @@ TEST(PointsText, WholeNumbersPlainlyHalvesWithOneDecimal) {
 
 TEST(MatchTableTextsOf, RowsTotalVerdictDoshasAndRoles) {
     // Aswini in Aries 5° with Rohini in Taurus 15°, counted by hand.
-    const texts::MatchTableTexts t = texts::MatchTableTextsOf(matching::MatchMoons(5, 45));
+    const texts::MatchTableTexts t = texts::MatchTableTextsOf(MatchSides(5, 45));
     const texts::MatchRowTexts expected[] = {
         {"Varna", "Kshatriya", "Vaishya", "1", "1"},
         {"Vashya", "Chatushpada", "Chatushpada", "2", "2"},
@@ -70,9 +70,9 @@ TEST(ReadingMatch, FollowsTheReadingThroughBothPeopleAndBack) {
     // The same Moon (Cancer, Aslesha) on both sides: everything but Nadi.
     const auto same = ReadingMatch(state);
     ASSERT_TRUE(same);
-    EXPECT_EQ(same->Total, 28);
-    EXPECT_EQ(same->NadiDosha, matching::Dosha::Present);
-    EXPECT_EQ(matching::YoniName(same->First.Animal), "Cat");
+    EXPECT_EQ(same->Points.Total, 28);
+    EXPECT_EQ(same->Points.NadiDosha, matching::Dosha::Present);
+    EXPECT_EQ(matching::YoniName(same->Points.Groom.Animal), "Cat");
 
     // A new first person starts a new pair: no match until the partner.
     ComputePerson(state, FirstPerson, WorkedExample());
@@ -85,17 +85,17 @@ TEST(ReadingMatch, FollowsTheReadingThroughBothPeopleAndBack) {
     ASSERT_EQ(partner.MoonNakshatra, "Magha");
     const auto next = ReadingMatch(state);
     ASSERT_TRUE(next);
-    EXPECT_EQ(next->Varna, 1);
-    EXPECT_EQ(next->Vashya, 1);
-    EXPECT_EQ(next->Tara, 3);
-    EXPECT_EQ(next->Yoni, 0);
-    EXPECT_EQ(next->GrahaMaitri, 5);
-    EXPECT_EQ(next->Gana, 6);
-    EXPECT_EQ(next->Bhakoot, 0);
-    EXPECT_EQ(next->Nadi, 0);
-    EXPECT_EQ(next->Total, 16);
-    EXPECT_EQ(next->BhakootDosha, matching::Dosha::Cancelled); // Moon and Sun are friends
-    EXPECT_EQ(next->NadiDosha, matching::Dosha::Present);
+    EXPECT_EQ(next->Points.Varna, 1);
+    EXPECT_EQ(next->Points.Vashya, 1);
+    EXPECT_EQ(next->Points.Tara, 3);
+    EXPECT_EQ(next->Points.Yoni, 0);
+    EXPECT_EQ(next->Points.GrahaMaitri, 5);
+    EXPECT_EQ(next->Points.Gana, 6);
+    EXPECT_EQ(next->Points.Bhakoot, 0);
+    EXPECT_EQ(next->Points.Nadi, 0);
+    EXPECT_EQ(next->Points.Total, 16);
+    EXPECT_EQ(next->Points.BhakootDosha, matching::Dosha::Cancelled); // Moon and Sun are friends
+    EXPECT_EQ(next->Points.NadiDosha, matching::Dosha::Present);
 
     ResetManglikLines(state);
     EXPECT_FALSE(ReadingMatch(state));

@@ -202,7 +202,20 @@ TEST_F(GoldenSweep, ReadingCommandWritesEveryByteAsBefore) {
         ASSERT_EQ(match["Attributes"]["Partner"]["Nakshatra"],
                   reading["people"][1]["MoonNakshatra"])
             << k;
+        // No sex is given: the first person is the groom. The poruthams'
+        // count is the number that match, their score at most the count.
+        ASSERT_EQ(reading["Groom"], 0) << k;
+        const auto& poruthams = reading["Porutham"];
+        int matching = 0;
+        for (const char* key : {"Dina", "Gana", "Mahendra", "StreeDeergha", "Yoni", "Rasi",
+                                "RasiAdhipathi", "Vasya", "Rajju", "Vedha"}) {
+            matching += poruthams[key]["Match"].get<bool>() ? 1 : 0;
+        }
+        ASSERT_EQ(poruthams["Count"], matching) << k;
+        ASSERT_LE(poruthams["Score"].get<double>(), matching) << k;
         reading.erase("Ashtakoota");
+        reading.erase("Groom");
+        reading.erase("Porutham");
         CheckAndDropCancelledBy(reading["people"][0], k);
         CheckAndDropCancelledBy(reading["people"][1], k);
         if (reading.dump() + "\n" != ReadingOutputs()[k] + "\n") {

@@ -150,7 +150,7 @@ TEST(ReadingCommand, CarriesTheAshtakoota) {
 TEST(AshtakootaJson, HalvesAsPointFiveWholeNumbersAsIntegers) {
     // Aswini (Aries 5°) with Rohini (Taurus 15°): Tara 1.5, total 23.5.
     const std::string text =
-        tirovane::cli::AshtakootaToJson(tirovane::matching::MatchMoons(5, 45)).dump();
+        tirovane::cli::AshtakootaToJson(tirovane::MatchSides(5, 45)).dump();
     EXPECT_NE(text.find("\"Varna\":1,"), std::string::npos) << text;
     EXPECT_NE(text.find("\"Tara\":1.5,"), std::string::npos) << text;
     EXPECT_NE(text.find("\"Bhakoot\":0,"), std::string::npos) << text;

@@ -153,8 +153,8 @@ TEST(Ashtakoota, VarnaByRank) {
     for (int s1 = 0; s1 < 12; ++s1) {
         for (int s2 = 0; s2 < 12; ++s2) {
             const Ashtakoota m = MatchMoons(s1 * 30 + 1, s2 * 30 + 1);
-            const int r1 = rank.at(std::string(VarnaName(m.First.VarnaClass)));
-            const int r2 = rank.at(std::string(VarnaName(m.Partner.VarnaClass)));
+            const int r1 = rank.at(std::string(VarnaName(m.Groom.VarnaClass)));
+            const int r2 = rank.at(std::string(VarnaName(m.Bride.VarnaClass)));
             EXPECT_EQ(m.Varna, r1 >= r2 ? 1 : 0) << SignNames[s1] << " " << SignNames[s2];
         }
     }
@@ -180,8 +180,8 @@ TEST(Ashtakoota, VashyaEveryClassPair) {
     for (int i = 0; i < 5; ++i) {
         for (int j = 0; j < 5; ++j) {
             const Ashtakoota m = MatchMoons(where.at(order[i]), where.at(order[j]));
-            ASSERT_EQ(VashyaName(m.First.VashyaClass), order[i]);
-            ASSERT_EQ(VashyaName(m.Partner.VashyaClass), order[j]);
+            ASSERT_EQ(VashyaName(m.Groom.VashyaClass), order[i]);
+            ASSERT_EQ(VashyaName(m.Bride.VashyaClass), order[j]);
             EXPECT_EQ(m.Vashya, grid[i][j]) << order[i] << " with " << order[j];
         }
     }
@@ -244,8 +244,8 @@ TEST(Ashtakoota, YoniEveryAnimalPair) {
     for (int n1 = 0; n1 < 27; ++n1) {
         for (int n2 = 0; n2 < 27; ++n2) {
             const Ashtakoota m = MatchMoons(MiddleOfStar(n1), MiddleOfStar(n2));
-            const std::pair<std::string, std::string> key{std::string(YoniName(m.First.Animal)),
-                                                          std::string(YoniName(m.Partner.Animal))};
+            const std::pair<std::string, std::string> key{std::string(YoniName(m.Groom.Animal)),
+                                                          std::string(YoniName(m.Bride.Animal))};
             EXPECT_EQ(m.Yoni, grid.at(key)) << key.first << " with " << key.second;
             seen.insert(key);
         }
@@ -431,8 +431,8 @@ TEST(Ashtakoota, DoshaRulesOverEveryPlacement) {
     for (const double a : places) {
         for (const double b : places) {
             const Ashtakoota m = MatchMoons(a, b);
-            const bool sameSign = m.First.Sign == m.Partner.Sign;
-            const bool sameStar = m.First.Nakshatra == m.Partner.Nakshatra;
+            const bool sameSign = m.Groom.Sign == m.Bride.Sign;
+            const bool sameStar = m.Groom.Nakshatra == m.Bride.Nakshatra;
             SCOPED_TRACE(std::to_string(a) + " with " + std::to_string(b));
             if (m.Nadi == 8) {
                 EXPECT_EQ(m.NadiDosha, Dosha::None);
@@ -441,8 +441,8 @@ TEST(Ashtakoota, DoshaRulesOverEveryPlacement) {
                                            ? Dosha::Cancelled
                                            : Dosha::Present);
             }
-            const std::string la(lordOf(m.First.Sign));
-            const std::string lb(lordOf(m.Partner.Sign));
+            const std::string la(lordOf(m.Groom.Sign));
+            const std::string lb(lordOf(m.Bride.Sign));
             const bool friends = la == lb || (relation.at(la).at(lb) == "friends" &&
                                               relation.at(lb).at(la) == "friends");
             if (m.Bhakoot == 7) {

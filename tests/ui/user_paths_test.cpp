@@ -290,7 +290,7 @@ TEST_F(UserPathTest, TabFollowsTheFormAndEnterPressesTheFocusedButton) {
     QApplication::setActiveWindow(&Input());
     auto* name = Form<QLineEdit>("txtName_0");
     name->setFocus();
-    const char* const expected[] = {"txtName_0",    "cboDate_0",   "cboMonth_0",  "cboYear_0",
+    const char* const expected[] = {"txtName_0",    "cboSex_0",    "cboDate_0",   "cboMonth_0",  "cboYear_0",
                                     "cboHour_0",    "cboMinute_0", "txtCity_0",   "txtState_0",
                                     "txtCountry_0", "txtLatDeg_0", "txtLatMin_0", "optLat_0",
                                     "txtLonDeg_0",  "txtLonMin_0", "optLong_0",   "cboTimeZone_0",
@@ -375,7 +375,8 @@ TEST_F(UserPathTest, EffectsAndRemediesOpensAtItsFirstHeading) {
     Click(result, "Command4");
     auto* text = Result<QTextEdit>("RichTextBox2");
     QCoreApplication::processEvents();
-    ASSERT_GT(text->verticalScrollBar()->maximum(), 0) << "the text is longer than the box";
+    ASSERT_GT(text->verticalScrollBar()->maximum(), 0)
+        << "the text is longer than the box";
     EXPECT_EQ(text->verticalScrollBar()->value(), 0);
     // A second press appends a second copy and shows it from its heading.
     const int firstLength = text->document()->characterCount();
