@@ -1,5 +1,6 @@
 #include "reading/pair_match.h"
 #include "texts/match_texts.h"
+#include "texts/porutham_texts.h"
 #include "texts/result_lines.h"
 
 #include <gtest/gtest.h>
@@ -59,6 +60,92 @@ TEST(MatchTableTextsOf, RowsTotalVerdictDoshasAndRoles) {
     EXPECT_EQ(t.BhakootDosha, "Bhakoot dosha: present");
     EXPECT_NE(t.Roles.find("first person on the groom's side"), std::string::npos);
     EXPECT_NE(t.Roles.find("partner on the bride's side"), std::string::npos);
+}
+
+TEST(GroomIndex, TheMaleOrTheOppositeOfTheOneGivenElseTheFirst) {
+    const struct {
+        Sex First;
+        Sex Partner;
+        int Groom;
+    } cases[] = {
+        {Sex::NotGiven, Sex::NotGiven, FirstPerson}, {Sex::Male, Sex::Female, FirstPerson},
+        {Sex::Female, Sex::Male, Partner},           {Sex::Male, Sex::NotGiven, FirstPerson},
+        {Sex::NotGiven, Sex::Male, Partner},         {Sex::Female, Sex::NotGiven, Partner},
+        {Sex::NotGiven, Sex::Female, FirstPerson},   {Sex::Male, Sex::Male, FirstPerson},
+        {Sex::Female, Sex::Female, FirstPerson},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(GroomIndex(c.First, c.Partner), c.Groom)
+            << static_cast<int>(c.First) << " " << static_cast<int>(c.Partner);
+    }
+}
+
+TEST(MatchSides, AWomanWhoTypesFirstGetsTheTotalOfHerPartnerTypingFirst) {
+    // Cancer 5° (Brahmin) and Gemini 5° (Shudra): Varna gives its point only
+    // when the groom's varna is not below the bride's, so the order counts.
+    const double his = 95;
+    const double hers = 65;
+    const SidedMatch heFirst = MatchSides(his, hers);
+    const SidedMatch sheFirst = MatchSides(hers, his, Sex::Female);
+    const SidedMatch unsaid = MatchSides(hers, his);
+    EXPECT_EQ(heFirst.Points.Varna, 1);
+    EXPECT_EQ(unsaid.Points.Varna, 0) << "without a sex the first person is the groom";
+    EXPECT_EQ(sheFirst.Groom, Partner);
+    EXPECT_EQ(sheFirst.Points.Total, heFirst.Points.Total);
+    EXPECT_EQ(sheFirst.Poruthams.Count, heFirst.Poruthams.Count);
+    EXPECT_EQ(sheFirst.Poruthams.StarCount, heFirst.Poruthams.StarCount);
+    EXPECT_EQ(MatchSides(hers, his, Sex::NotGiven, Sex::Male).Points.Total, heFirst.Points.Total);
+
+    // The table keeps the input order in its columns and says the sides.
+    const texts::MatchTableTexts t = texts::MatchTableTextsOf(sheFirst);
+    EXPECT_EQ(t.Rows[0].First, "Shudra");
+    EXPECT_EQ(t.Rows[0].Partner, "Brahmin");
+    EXPECT_EQ(t.Roles, "Points are counted with the partner on the groom's side and the first "
+                       "person on the bride's side.");
+}
+
+TEST(PoruthamTexts, ReasonsCountScoreVerdictAndDoshas) {
+    using matching::Porutham;
+    const auto reasons = [](double groom, double bride) {
+        return texts::PoruthamTableTextsOf(
+            matching::MatchPoruthams(matching::AttributesOfMoon(groom),
+                                     matching::AttributesOfMoon(bride)));
+    };
+    // The groom in Rohini pada 2 (Taurus 15°), the bride in Ashwini pada 1.
+    const texts::PoruthamTableTexts worked = reasons(45, 1);
+    const std::pair<Porutham, const char*> expected[] = {
+        {Porutham::Dina, "Count from the bride's star to the groom's: 4."},
+        {Porutham::Gana, "The groom's gana is Manushya, the bride's Deva."},
+        {Porutham::Yoni, "The groom's yoni Serpent and the bride's Horse are not enemies."},
+        {Porutham::Rasi, "Count from the bride's sign to the groom's: 2."},
+        {Porutham::RasiAdhipathi, "Lords Venus and Mars: neither friends nor enemies."},
+        {Porutham::Vasya, "Neither Taurus nor Aries is vasya to the other."},
+        {Porutham::Rajju, "Different rajju: the groom's Kantha, the bride's Pada."},
+        {Porutham::Vedha, "Rohini and Aswini do not obstruct each other."},
+    };
+    for (const auto& [porutham, reason] : expected) {
+        EXPECT_EQ(worked.Rows[static_cast<std::size_t>(porutham)].Reason, reason);
+    }
+    EXPECT_EQ(worked.Rows[0].Porutham, "Dina");
+    EXPECT_EQ(worked.Rows[1].Grade, "Madhyamam");
+    EXPECT_EQ(worked.Count, "Matching poruthams: 7 of 10");
+    EXPECT_EQ(worked.Score, "Score: 5.5 of 10");
+    EXPECT_EQ(worked.Verdict, "Verdict: Adhamam");
+    EXPECT_EQ(worked.Doshas, "Doshas: none");
+
+    // Both in Rohini, the groom in pada 1, the bride in pada 3.
+    const texts::PoruthamTableTexts same = reasons(41, 48);
+    EXPECT_EQ(same.Rows[0].Reason, "Both are born in Rohini, a star that is good when shared.");
+    EXPECT_EQ(same.Rows[5].Reason,
+              "Both are born in Rohini; the groom's pada 1 is lower than the bride's 3.");
+    EXPECT_EQ(same.Rows[8].Reason, "Both are in Kantha rajju: danger to the wife.");
+    EXPECT_EQ(same.Doshas, "Doshas: Rajju");
+
+    // The 12th star from the bride's with the groom in its first pada.
+    const texts::PoruthamTableTexts twelfth = reasons(148, 1);
+    EXPECT_EQ(twelfth.Rows[0].Reason,
+              "Count from the bride's star to the groom's: 12; the groom's pada is 1.");
+    EXPECT_EQ(twelfth.Rows[0].Grade, "Adhamam");
 }
 
 TEST(ReadingMatch, FollowsTheReadingThroughBothPeopleAndBack) {

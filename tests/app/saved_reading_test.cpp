@@ -173,6 +173,50 @@ TEST(ReadingFile, TheDescribedFormIsKeptWhileEveryCodeIsAtMost170) {
     EXPECT_EQ(Lines(ReadingFileBytes({Person("\u20AC"), Person("B")}, {0, 0})).size(), 34u);
 }
 
+TEST(ReadingFile, TheSexesFollowTheThirtyFourLinesWhenGiven) {
+    BirthDetails first = Person("Asha");
+    first.PersonSex = Sex::Female;
+    const BirthDetails partner = Person("Ravi");
+    // The shifted form keeps its 34 lines and adds two, shifted too.
+    const std::string shifted = ReadingFileBytes({first, partner}, {34, 34});
+    const std::vector<std::string> lines = Lines(shifted);
+    ASSERT_EQ(lines.size(), 36u);
+    EXPECT_EQ(shifted.substr(0, shifted.size() - std::string("female\r\n\r\n").size()),
+              ReadingFileBytes({Person("Asha"), partner}, {34, 34}))
+        << "the first 34 lines as a file without sexes has them";
+    EXPECT_EQ(Unscramble(lines[34]), "female");
+    EXPECT_EQ(lines[35], "");
+    auto forms = ApplyReadingFile(shifted, {});
+    EXPECT_EQ(forms[0].PersonSex, Sex::Female);
+    EXPECT_EQ(forms[1].PersonSex, Sex::NotGiven);
+    EXPECT_FALSE(FindUnreadableLine(shifted).has_value());
+
+    // The UTF-8 form: lines 36 and 37 after the marker line.
+    BirthDetails hindi = Person("\u0930\u0935\u093F");
+    hindi.PersonSex = Sex::Male;
+    const std::string whole = ReadingFileBytes({first, hindi}, {34, 34});
+    ASSERT_EQ(Lines(whole).size(), 37u);
+    EXPECT_EQ(Lines(whole)[35], "female");
+    EXPECT_EQ(Lines(whole)[36], "male");
+    forms = ApplyReadingFile(whole, {});
+    EXPECT_EQ(forms[0].PersonSex, Sex::Female);
+    EXPECT_EQ(forms[1].PersonSex, Sex::Male);
+
+    // A file of 34 lines (every older file) opens with no sex, whatever the
+    // form held; a sex line that names none is damage, named by its line.
+    PersonForm chosen;
+    chosen.PersonSex = Sex::Male;
+    forms = ApplyReadingFile(ReadingFileBytes({Person("A"), Person("B")}, {0, 0}), {chosen, chosen});
+    EXPECT_EQ(forms[0].PersonSex, Sex::NotGiven);
+    EXPECT_EQ(forms[1].PersonSex, Sex::NotGiven);
+    std::string odd = whole;
+    odd.replace(odd.rfind("male"), 4, "mail");
+    const auto damage = FindUnreadableLine(odd);
+    ASSERT_TRUE(damage.has_value());
+    EXPECT_EQ(damage->Line, 37);
+    EXPECT_EQ(damage->Problem, "does not hold male or female");
+}
+
 TEST(ReadingFile, DamageInTheUtf8FormIsNamedByItsLineInTheFile) {
     std::string file = ReadingFileBytes({Person("\u0906\u0936\u093E"), Person("B")}, {0, 0});
     // Line 3 of the file is the first person's month.

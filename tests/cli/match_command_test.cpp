@@ -147,6 +147,54 @@ TEST(ReadingCommand, CarriesTheAshtakoota) {
     EXPECT_EQ(first["RashiChart"]["CancelledBy"], json::array({"LeoAquarius"}));
 }
 
+TEST(MatchCommand, TheSexesDecideTheSidesAndThePoruthamsCountFromTheBride) {
+    // She (Cancer, Aslesha) is the first line, he (Leo, Magha) the
+    // candidate. Counted with him as the groom: Varna 0 (Kshatriya below
+    // Brahmin), Vashya 1 (Vanachara with Jalachara), Tara 3, Yoni 0,
+    // Graha Maitri 5, Gana 6, Bhakoot 0 (12th sign), Nadi 0: 15.
+    json her = Named("Asha");
+    her["Sex"] = "female";
+    json him = Named("Ravi", 13);
+    him["Sex"] = "male";
+    json bad = Named("Odd", 13);
+    bad["Sex"] = "m";
+    const CliRun run = RunCli("match", her.dump() + "\n" + him.dump() + "\n" + Named("Unsaid", 13).dump() +
+                                           "\n" + bad.dump() + "\n");
+    ASSERT_EQ(run.Lines.size(), 3u);
+    const json sided = json::parse(run.Lines[0]);
+    EXPECT_EQ(sided["Groom"], 1) << "the candidate is the groom";
+    EXPECT_EQ(sided["Ashtakoota"]["Total"], 15);
+    EXPECT_EQ(sided["Ashtakoota"]["Attributes"]["FirstPerson"]["Nakshatra"], "Aslesha")
+        << "the attributes stay in input order";
+    // From Ashlesha to Magha is the 2nd star: Dina uttamam; both stars are
+    // in the Pada band: no Rajju.
+    const json& poruthams = sided["Porutham"];
+    EXPECT_EQ(poruthams["Dina"],
+              (json{{"Grade", "uttamam"},
+                    {"Match", true},
+                    {"Reason", "Count from the bride's star to the groom's: 2."}}));
+    EXPECT_EQ(poruthams["Rajju"]["Reason"], "Both are in Pada rajju: wandering.");
+    EXPECT_EQ(poruthams["Rajju"]["Match"], false);
+    EXPECT_EQ(poruthams["Verdict"], "Adhamam");
+    EXPECT_EQ(poruthams["Doshas"], json::array({"Rajju"}));
+
+    // The other sex taken as the opposite of hers: the same sides.
+    const json unsaid = json::parse(run.Lines[1]);
+    EXPECT_EQ(unsaid["Groom"], 1);
+    EXPECT_EQ(unsaid["Ashtakoota"]["Total"], 15);
+
+    const json refused = json::parse(run.Lines[2]);
+    EXPECT_EQ(refused["error"], "Field Sex must be \"male\" or \"female\".");
+    EXPECT_EQ(refused["line"], 4);
+
+    // With --partner and no sexes the first line stands as the partner.
+    const CliRun partner =
+        RunCli("match --partner", Named("Asha").dump() + "\n" + Named("Ravi", 13).dump() + "\n");
+    ASSERT_EQ(partner.Lines.size(), 1u);
+    EXPECT_EQ(json::parse(partner.Lines[0])["Groom"], 0);
+    EXPECT_EQ(json::parse(partner.Lines[0])["Ashtakoota"]["Total"], 15);
+}
+
 TEST(AshtakootaJson, HalvesAsPointFiveWholeNumbersAsIntegers) {
     // Aswini (Aries 5°) with Rohini (Taurus 15°): Tara 1.5, total 23.5.
     const std::string text =
