@@ -343,6 +343,22 @@
         <source>Help</source>
         <translation>सहायता</translation>
     </message>
+    <message>
+        <source>&amp;Matching</source>
+        <translation>&amp;मिलान</translation>
+    </message>
+    <message>
+        <source>&amp;36 Points</source>
+        <translation>&amp;36 गुण</translation>
+    </message>
+    <message>
+        <source>&amp;Ten Poruthams</source>
+        <translation>&amp;दस पोरुत्तम</translation>
+    </message>
+    <message>
+        <source>&amp;Both</source>
+        <translation>&amp;दोनों</translation>
+    </message>
 </context>
 <context>
     <name>InputForm</name>
@@ -533,6 +549,22 @@
     <message>
         <source>The list of places cannot be read: %1</source>
         <translation>स्थानों की सूची पढ़ी नहीं जा सकी: %1</translation>
+    </message>
+    <message>
+        <source>Sex</source>
+        <translation>लिंग</translation>
+    </message>
+    <message>
+        <source>Not given</source>
+        <translation>नहीं बताया</translation>
+    </message>
+    <message>
+        <source>Male</source>
+        <translation>पुरुष</translation>
+    </message>
+    <message>
+        <source>Female</source>
+        <translation>स्त्री</translation>
     </message>
 </context>
 <context>
@@ -908,6 +940,10 @@
         <source>Bhakoot dosha</source>
         <translation>भकूट दोष</translation>
     </message>
+    <message>
+        <source>Points are counted with the partner on the groom&apos;s side and the first person on the bride&apos;s side.</source>
+        <translation>गुण साथी को वर पक्ष में और पहले व्यक्ति को कन्या पक्ष में रखकर गिने गए हैं।</translation>
+    </message>
 </context>
 <context>
     <name>Menus</name>
@@ -1237,6 +1273,277 @@
     <message>
         <source>No zone in the list has %1: with &quot;%2&quot; the birth instant is %3 early.</source>
         <translation>सूची के किसी भी समय क्षेत्र का अंतर %1 नहीं है: &quot;%2&quot; चुनने पर जन्म का क्षण %3 पहले पड़ता है।</translation>
+    </message>
+</context>
+<context>
+    <name>Porutham</name>
+    <message>
+        <source>Dina</source>
+        <translation>दिन</translation>
+    </message>
+    <message>
+        <source>Gana</source>
+        <translation>गण</translation>
+    </message>
+    <message>
+        <source>Mahendra</source>
+        <translation>माहेन्द्र</translation>
+    </message>
+    <message>
+        <source>Stree Deergha</source>
+        <translation>स्त्री दीर्घ</translation>
+    </message>
+    <message>
+        <source>Yoni</source>
+        <translation>योनि</translation>
+    </message>
+    <message>
+        <source>Rasi</source>
+        <translation>राशि</translation>
+    </message>
+    <message>
+        <source>Rasi Adhipathi</source>
+        <translation>राशि अधिपति</translation>
+    </message>
+    <message>
+        <source>Vasya</source>
+        <translation>वश्य</translation>
+    </message>
+    <message>
+        <source>Rajju</source>
+        <translation>रज्जु</translation>
+    </message>
+    <message>
+        <source>Vedha</source>
+        <translation>वेध</translation>
+    </message>
+    <message>
+        <source>Ten Poruthams</source>
+        <translation>दस पोरुत्तम</translation>
+    </message>
+    <message>
+        <source>Pada</source>
+        <translation>पाद</translation>
+    </message>
+    <message>
+        <source>Kati</source>
+        <translation>कटि</translation>
+    </message>
+    <message>
+        <source>Nabhi</source>
+        <translation>नाभि</translation>
+    </message>
+    <message>
+        <source>Kantha</source>
+        <translation>कण्ठ</translation>
+    </message>
+    <message>
+        <source>Siro</source>
+        <translation>शिरो</translation>
+    </message>
+    <message>
+        <source>Both are in Siro rajju: danger to the husband.</source>
+        <translation>दोनों शिरो रज्जु में हैं: पति के लिए संकट।</translation>
+    </message>
+    <message>
+        <source>Both are in Kantha rajju: danger to the wife.</source>
+        <translation>दोनों कण्ठ रज्जु में हैं: पत्नी के लिए संकट।</translation>
+    </message>
+    <message>
+        <source>Both are in Nabhi rajju: danger to the children.</source>
+        <translation>दोनों नाभि रज्जु में हैं: संतान के लिए संकट।</translation>
+    </message>
+    <message>
+        <source>Both are in Kati rajju: poverty.</source>
+        <translation>दोनों कटि रज्जु में हैं: दरिद्रता।</translation>
+    </message>
+    <message>
+        <source>Both are in Pada rajju: wandering.</source>
+        <translation>दोनों पाद रज्जु में हैं: भटकाव।</translation>
+    </message>
+    <message>
+        <source>Uttamam</source>
+        <translation>उत्तम</translation>
+    </message>
+    <message>
+        <source>Madhyamam</source>
+        <translation>मध्यम</translation>
+    </message>
+    <message>
+        <source>Adhamam</source>
+        <translation>अधम</translation>
+    </message>
+    <message>
+        <source>Both are born in %1, a star that is good when shared.</source>
+        <translation>दोनों का जन्म %1 में है, जो साझा होने पर शुभ नक्षत्र है।</translation>
+    </message>
+    <message>
+        <source>Both are born in %1, a star that is fair when shared.</source>
+        <translation>दोनों का जन्म %1 में है, जो साझा होने पर मध्यम नक्षत्र है।</translation>
+    </message>
+    <message>
+        <source>Both are born in %1, a star that is not good when shared.</source>
+        <translation>दोनों का जन्म %1 में है, जो साझा होने पर शुभ नक्षत्र नहीं है।</translation>
+    </message>
+    <message>
+        <source>Count from the bride&apos;s star to the groom&apos;s: %1.</source>
+        <translation>कन्या के नक्षत्र से वर के नक्षत्र तक गिनती: %1।</translation>
+    </message>
+    <message>
+        <source>Count from the bride&apos;s star to the groom&apos;s: %1; the groom&apos;s pada is %2.</source>
+        <translation>कन्या के नक्षत्र से वर के नक्षत्र तक गिनती: %1; वर का चरण %2 है।</translation>
+    </message>
+    <message>
+        <source>Count from the bride&apos;s star to the groom&apos;s: 27, within one sign.</source>
+        <translation>कन्या के नक्षत्र से वर के नक्षत्र तक गिनती: 27, एक ही राशि में।</translation>
+    </message>
+    <message>
+        <source>Count from the bride&apos;s star to the groom&apos;s: 27, across two signs.</source>
+        <translation>कन्या के नक्षत्र से वर के नक्षत्र तक गिनती: 27, दो राशियों में।</translation>
+    </message>
+    <message>
+        <source>The groom&apos;s gana is %1, the bride&apos;s %2.</source>
+        <translation>वर का गण %1 है, कन्या का %2।</translation>
+    </message>
+    <message>
+        <source>Both have the %1 yoni.</source>
+        <translation>दोनों की योनि %1 है।</translation>
+    </message>
+    <message>
+        <source>The groom&apos;s yoni %1 and the bride&apos;s %2 are enemies.</source>
+        <translation>वर की योनि %1 और कन्या की %2 परस्पर शत्रु हैं।</translation>
+    </message>
+    <message>
+        <source>The groom&apos;s yoni %1 and the bride&apos;s %2 are not enemies.</source>
+        <translation>वर की योनि %1 और कन्या की %2 परस्पर शत्रु नहीं हैं।</translation>
+    </message>
+    <message>
+        <source>Count from the bride&apos;s sign to the groom&apos;s: %1.</source>
+        <translation>कन्या की राशि से वर की राशि तक गिनती: %1।</translation>
+    </message>
+    <message>
+        <source>Both are in %1; the groom&apos;s star comes first.</source>
+        <translation>दोनों %1 में हैं; वर का नक्षत्र पहले आता है।</translation>
+    </message>
+    <message>
+        <source>Both are in %1; the bride&apos;s star comes first.</source>
+        <translation>दोनों %1 में हैं; कन्या का नक्षत्र पहले आता है।</translation>
+    </message>
+    <message>
+        <source>Both are born in %1; the groom&apos;s pada %2 is lower than the bride&apos;s %3.</source>
+        <translation>दोनों का जन्म %1 में है; वर का चरण %2 कन्या के चरण %3 से पहले है।</translation>
+    </message>
+    <message>
+        <source>Both are born in %1; the groom&apos;s pada %2 is not lower than the bride&apos;s %3.</source>
+        <translation>दोनों का जन्म %1 में है; वर का चरण %2 कन्या के चरण %3 से पहले नहीं है।</translation>
+    </message>
+    <message>
+        <source>Both signs are ruled by %1.</source>
+        <translation>दोनों राशियों का स्वामी %1 है।</translation>
+    </message>
+    <message>
+        <source>Lords %1 and %2: friends of each other.</source>
+        <translation>स्वामी %1 और %2: परस्पर मित्र।</translation>
+    </message>
+    <message>
+        <source>Lords %1 and %2: one is the other&apos;s enemy.</source>
+        <translation>स्वामी %1 और %2: एक दूसरे का शत्रु है।</translation>
+    </message>
+    <message>
+        <source>Lords %1 and %2: neither friends nor enemies.</source>
+        <translation>स्वामी %1 और %2: न मित्र, न शत्रु।</translation>
+    </message>
+    <message>
+        <source>The groom&apos;s sign %1 is vasya to the bride&apos;s sign %2.</source>
+        <translation>वर की राशि %1 कन्या की राशि %2 के वश्य है।</translation>
+    </message>
+    <message>
+        <source>The bride&apos;s sign %1 is vasya to the groom&apos;s sign %2.</source>
+        <translation>कन्या की राशि %1 वर की राशि %2 के वश्य है।</translation>
+    </message>
+    <message>
+        <source>Neither %1 nor %2 is vasya to the other.</source>
+        <translation>%1 और %2 में से कोई भी दूसरी के वश्य नहीं है।</translation>
+    </message>
+    <message>
+        <source>Different rajju: the groom&apos;s %1, the bride&apos;s %2.</source>
+        <translation>भिन्न रज्जु: वर की %1, कन्या की %2।</translation>
+    </message>
+    <message>
+        <source>%1 and %2 obstruct each other (vedha).</source>
+        <translation>%1 और %2 परस्पर वेध करते हैं।</translation>
+    </message>
+    <message>
+        <source>%1 and %2 do not obstruct each other.</source>
+        <translation>%1 और %2 परस्पर वेध नहीं करते।</translation>
+    </message>
+    <message>
+        <source>Matching poruthams: %1 of 10</source>
+        <translation>मिलने वाले पोरुत्तम: 10 में से %1</translation>
+    </message>
+    <message>
+        <source>Score: %1 of 10</source>
+        <translation>अंक: 10 में से %1</translation>
+    </message>
+    <message>
+        <source>Verdict: Uttamam</source>
+        <translation>निर्णय: उत्तम</translation>
+    </message>
+    <message>
+        <source>Verdict: Madhyamam</source>
+        <translation>निर्णय: मध्यम</translation>
+    </message>
+    <message>
+        <source>Verdict: Adhamam</source>
+        <translation>निर्णय: अधम</translation>
+    </message>
+    <message>
+        <source>Doshas: none</source>
+        <translation>दोष: कोई नहीं</translation>
+    </message>
+    <message>
+        <source>Doshas: Rajju and Vedha</source>
+        <translation>दोष: रज्जु और वेध</translation>
+    </message>
+    <message>
+        <source>Doshas: Rajju</source>
+        <translation>दोष: रज्जु</translation>
+    </message>
+    <message>
+        <source>Doshas: Vedha</source>
+        <translation>दोष: वेध</translation>
+    </message>
+    <message>
+        <source>Porutham</source>
+        <translation>पोरुत्तम</translation>
+    </message>
+    <message>
+        <source>Grade</source>
+        <translation>श्रेणी</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>कारण</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Matching poruthams</source>
+        <translation>मिलने वाले पोरुत्तम</translation>
+    </message>
+    <message>
+        <source>Porutham score</source>
+        <translation>पोरुत्तम अंक</translation>
+    </message>
+    <message>
+        <source>Porutham verdict</source>
+        <translation>पोरुत्तम निर्णय</translation>
+    </message>
+    <message>
+        <source>Porutham doshas</source>
+        <translation>पोरुत्तम दोष</translation>
     </message>
 </context>
 <context>
