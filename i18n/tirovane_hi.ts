@@ -345,19 +345,19 @@
     </message>
     <message>
         <source>&amp;Matching</source>
-        <translation>&amp;मिलान</translation>
+        <translation>मिलान (&amp;M)</translation>
     </message>
     <message>
         <source>&amp;36 Points</source>
-        <translation>&amp;36 गुण</translation>
+        <translation>36 गुण (&amp;3)</translation>
     </message>
     <message>
         <source>&amp;Ten Poruthams</source>
-        <translation>&amp;दस पोरुत्तम</translation>
+        <translation>दस पोरुत्तम (&amp;T)</translation>
     </message>
     <message>
         <source>&amp;Both</source>
-        <translation>&amp;दोनों</translation>
+        <translation>दोनों (&amp;B)</translation>
     </message>
 </context>
 <context>

@@ -239,8 +239,14 @@ QGroupBox* InputForm::BuildPerson(int i) {
         return label;
     };
     // The sex shares the name's row; matching counts the male as the groom.
-    form->addRow(caption(QT_TRANSLATE_NOOP("InputForm", "Name"), p.Name),
-                 Row({p.Name, caption(QT_TRANSLATE_NOOP("InputForm", "Sex"), p.Sex), p.Sex}, f));
+    QWidget* nameRow =
+        Row({p.Name, caption(QT_TRANSLATE_NOOP("InputForm", "Sex"), p.Sex), p.Sex}, f);
+    // The name takes the row's room, as the place boxes below do.
+    auto* nameLayout = static_cast<QHBoxLayout*>(nameRow->layout());
+    delete nameLayout->takeAt(nameLayout->count() - 1);
+    nameLayout->setStretchFactor(p.Name, 1);
+    nameLayout->insertSpacing(1, 12);
+    form->addRow(caption(QT_TRANSLATE_NOOP("InputForm", "Name"), p.Name), nameRow);
     form->addRow(caption(QT_TRANSLATE_NOOP("InputForm", "Date of Birth"), p.Date),
                  Row({p.Date, p.Month, p.Year}, f));
     form->addRow(caption(QT_TRANSLATE_NOOP("InputForm", "Time of Birth"), p.Hour),

@@ -35,7 +35,8 @@ MatchTable::MatchTable(QWidget* parent) : QGroupBox(parent) {
         heading->setFont(WindowFont(9, true));
         grid->addWidget(heading, 0, c, c >= 3 ? Qt::AlignRight : Qt::AlignLeft);
     }
-    // A cell is announced by its part and its column: "Varna First person".
+    // A cell is read out as its value, described by its part and its
+    // column: "Varna First person".
     const auto cellName = [this](const char* part, const char* column) {
         return captions_.Tr(QT_TRANSLATE_NOOP("Matching", "%1 %2"))
             .arg(captions_.Tr(part), captions_.Tr(column));
@@ -53,7 +54,7 @@ MatchTable::MatchTable(QWidget* parent) : QGroupBox(parent) {
                            QStringLiteral("-"), this);
             const char* column = texts::MatchTableHeadings[static_cast<std::size_t>(c + 1)];
             captions_.Set(name, [cell, cellName, name, column](const QString&) {
-                cell->setAccessibleName(cellName(name, column));
+                cell->setAccessibleDescription(cellName(name, column));
             });
             grid->addWidget(cell, k + 1, c + 1, c == 2 ? Qt::AlignRight : Qt::AlignLeft);
             cells_[k][c] = cell;
@@ -61,7 +62,7 @@ MatchTable::MatchTable(QWidget* parent) : QGroupBox(parent) {
         QLabel* maximum = NamedLabel(QStringLiteral("lblMatchMaximum_%1").arg(k),
                                      Qt8(texts::PointsText(matching::KootaMaximum(koota))), this);
         captions_.Set(name, [maximum, cellName, name](const QString&) {
-            maximum->setAccessibleName(
+            maximum->setAccessibleDescription(
                 cellName(name, texts::MatchTableHeadings[texts::MatchTableHeadings.size() - 1]));
         });
         grid->addWidget(maximum, k + 1, 4, Qt::AlignRight);
@@ -73,7 +74,7 @@ MatchTable::MatchTable(QWidget* parent) : QGroupBox(parent) {
     grid->addWidget(totalCaption, totalRow, 0);
     total_ = NamedLabel(QStringLiteral("lblMatchTotal"), QStringLiteral("-"), this);
     total_->setFont(WindowFont(9, true));
-    captions_.AccessibleName(total_, QT_TRANSLATE_NOOP("Matching", "Total points"));
+    captions_.AccessibleDescription(total_, QT_TRANSLATE_NOOP("Matching", "Total points"));
     grid->addWidget(total_, totalRow, 3, Qt::AlignRight);
     QLabel* most = NamedLabel(QStringLiteral("lblMatchTotalMaximum"), QStringLiteral("36"), this);
     most->setFont(WindowFont(9, true));
@@ -87,11 +88,11 @@ MatchTable::MatchTable(QWidget* parent) : QGroupBox(parent) {
     verdict_ = NamedLabel(QStringLiteral("lblMatchVerdict"), QStringLiteral("-"), this);
     verdict_->setFont(WindowFont(9, true));
     verdict_->setWordWrap(true);
-    captions_.AccessibleName(verdict_, QT_TRANSLATE_NOOP("Matching", "Match verdict"));
+    captions_.AccessibleDescription(verdict_, QT_TRANSLATE_NOOP("Matching", "Match verdict"));
     nadiDosha_ = NamedLabel(QStringLiteral("lblNadiDosha"), QStringLiteral("-"), this);
-    captions_.AccessibleName(nadiDosha_, QT_TRANSLATE_NOOP("Matching", "Nadi dosha"));
+    captions_.AccessibleDescription(nadiDosha_, QT_TRANSLATE_NOOP("Matching", "Nadi dosha"));
     bhakootDosha_ = NamedLabel(QStringLiteral("lblBhakootDosha"), QStringLiteral("-"), this);
-    captions_.AccessibleName(bhakootDosha_, QT_TRANSLATE_NOOP("Matching", "Bhakoot dosha"));
+    captions_.AccessibleDescription(bhakootDosha_, QT_TRANSLATE_NOOP("Matching", "Bhakoot dosha"));
     summary->addWidget(verdict_, 0, 0, 1, 2);
     summary->addWidget(nadiDosha_, 1, 0);
     summary->addWidget(bhakootDosha_, 1, 1);

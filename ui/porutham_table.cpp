@@ -33,7 +33,8 @@ PoruthamTable::PoruthamTable(QWidget* parent) : QGroupBox(parent) {
         heading->setFont(WindowFont(9, true));
         grid->addWidget(heading, 0, c);
     }
-    // A cell is announced by its porutham and its column: "Rajju Grade".
+    // A cell is read out as its value, described by its porutham and its
+    // column: "Rajju Grade".
     const auto cellName = [this](const char* porutham, const char* column) {
         return captions_.Tr(QT_TRANSLATE_NOOP("Porutham", "%1 %2"))
             .arg(captions_.Tr(porutham), captions_.Tr(column));
@@ -51,7 +52,7 @@ PoruthamTable::PoruthamTable(QWidget* parent) : QGroupBox(parent) {
                            QStringLiteral("-"), this);
             const char* column = texts::PoruthamTableHeadings[static_cast<std::size_t>(c + 1)];
             captions_.Set(name, [cell, cellName, name, column](const QString&) {
-                cell->setAccessibleName(cellName(name, column));
+                cell->setAccessibleDescription(cellName(name, column));
             });
             if (c == 1) {
                 // Room for most reasons on one line; longer ones wrap.
@@ -78,7 +79,7 @@ PoruthamTable::PoruthamTable(QWidget* parent) : QGroupBox(parent) {
     summary->setVerticalSpacing(2);
     for (int k = 0; k < 4; ++k) {
         summary_[k] = NamedLabel(QLatin1String(summaryNames[k]), QStringLiteral("-"), this);
-        captions_.AccessibleName(summary_[k], spoken[k]);
+        captions_.AccessibleDescription(summary_[k], spoken[k]);
         summary_[k]->setWordWrap(true);
         if (k == 2) {
             summary_[k]->setFont(WindowFont(9, true));

@@ -8,6 +8,7 @@
 
 #include "tests/ui/ui_fixture.h"
 
+#include <QComboBox>
 #include <QGroupBox>
 #include <QStackedWidget>
 #include <QTabBar>
@@ -70,6 +71,73 @@ TEST_F(MatchTableTest, EveryPartWithBothPeopleAndThePoints) {
     EXPECT_TRUE(table->isVisible());
     // The described lines of the page are unchanged.
     EXPECT_EQ(Label("lblInterpretation_2"), "You do not have Manglik Dosha.");
+}
+
+TEST_F(MatchTableTest, AWomanWhoTypesFirstChoosesFemaleAndTheSidesFollow) {
+    // She types her own details first and picks Female from the keyboard;
+    // her partner leaves his sex unsaid and is taken as the groom. Counted
+    // by hand with Leo/Magha as the groom and Cancer/Aslesha as the bride:
+    // Varna 0, Vashya 1, Tara 3, Yoni 0, Graha Maitri 5, Gana 6, Bhakoot 0
+    // (Leo to Cancer is the 12th), Nadi 0: 15.
+    Fill(0, Person{});
+    auto* sex = Form<QComboBox>("cboSex_0");
+    EXPECT_EQ(sex->currentText(), "Not given");
+    sex->setFocus();
+    QTest::keyClick(sex, Qt::Key_Down);
+    QTest::keyClick(sex, Qt::Key_Down);
+    ASSERT_EQ(sex->currentText(), "Female");
+    Next();
+    Person partner;
+    partner.Name = "Partner";
+    partner.Day = 13;
+    Fill(1, partner);
+    Calculate();
+    ASSERT_TRUE(platform.Messages.empty()) << LastMessage();
+    ShowMatchTab();
+    EXPECT_EQ(Label("lblMatchTotal"), "15");
+    EXPECT_EQ(Label("lblMatchFirst_0"), "Brahmin") << "her column stays the first";
+    EXPECT_EQ(Label("lblMatchPartner_0"), "Kshatriya");
+    EXPECT_EQ(Label("lblMatchRoles"), "Points are counted with the partner on the groom's side "
+                                      "and the first person on the bride's side.");
+    // From Ashlesha to Magha is the 2nd star; both stand in the Pada band.
+    EXPECT_EQ(Label("lblPorutham_0"), "Dina");
+    EXPECT_EQ(Label("lblPoruthamGrade_0"), "Uttamam");
+    EXPECT_EQ(Label("lblPoruthamReason_0"), "Count from the bride's star to the groom's: 2.");
+    EXPECT_EQ(Label("lblPoruthamGrade_8"), "Adhamam");
+    EXPECT_EQ(Label("lblPoruthamReason_8"), "Both are in Pada rajju: wandering.");
+    EXPECT_EQ(Label("lblPoruthamVerdict"), "Verdict: Adhamam");
+    EXPECT_EQ(Label("lblPoruthamDoshas"), "Doshas: Rajju");
+
+    // View > Matching shows either table or both, and remembers it.
+    auto* points = Result<QGroupBox>("fraAshtakoota");
+    auto* poruthams = Result<QGroupBox>("fraPorutham");
+    EXPECT_TRUE(points->isVisible());
+    EXPECT_TRUE(poruthams->isVisible());
+    ClickMenuEntry(Frame(), FrameAction("mnuMatchingPoruthams"));
+    EXPECT_FALSE(points->isVisible());
+    EXPECT_TRUE(poruthams->isVisible());
+    EXPECT_EQ(platform.Matching, "poruthams");
+    EXPECT_TRUE(FrameAction("mnuMatchingPoruthams")->isChecked());
+    EXPECT_FALSE(FrameAction("mnuMatchingBoth")->isChecked());
+    ClickMenuEntry(Frame(), FrameAction("mnuMatchingPoints"));
+    EXPECT_TRUE(points->isVisible());
+    EXPECT_FALSE(poruthams->isVisible());
+    EXPECT_EQ(platform.Matching, "points");
+
+    // Back on the form her choice is still there.
+    Click(Frame(), "cmdBack");
+    EXPECT_EQ(Form<QComboBox>("cboSex_0")->currentText(), "Female");
+}
+
+TEST_F(MatchTableTest, TheMatchingChoiceIsRememberedForTheNextStart) {
+    platform.Matching = "poruthams";
+    app = std::make_unique<TirovaneApp>(platform, addresses);
+    app->Start();
+    PairReading();
+    ShowMatchTab();
+    EXPECT_FALSE(Result<QGroupBox>("fraAshtakoota")->isVisible());
+    EXPECT_TRUE(Result<QGroupBox>("fraPorutham")->isVisible());
+    EXPECT_TRUE(FrameAction("mnuMatchingPoruthams")->isChecked());
 }
 
 TEST_F(MatchTableTest, OnlyAfterBothPeopleAndClearedByBack) {

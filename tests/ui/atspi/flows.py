@@ -317,14 +317,14 @@ def check_result_labels(when):
     press(find("page tab", "Your Details"))
 
 
-def frame_fits_the_screen(when):
+def frame_fits_the_screen(when, buttons=("Manglik Interpretation", "Effects & Remedies")):
     frame = active_frame()
     x, y, w, h = frame.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     screen_w, screen_h = [int(v) for v in os.environ.get("FLOW_SCREEN", "1280x720").split("x")]
     check(x >= 0 and y >= 0 and x + w <= screen_w and y + h <= screen_h,
           "%s: the window %dx%d at %d,%d lies on the %dx%d screen" % (when, w, h, x, y, screen_w,
                                                                       screen_h))
-    for button in ("Manglik Interpretation", "Effects & Remedies"):
+    for button in buttons:
         b = find("push button", button)
         bx, by, bw, bh = b.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
         check(by + bh <= screen_h, "%s: %r is on the screen (bottom %d)" % (when, button, by + bh))
@@ -545,9 +545,56 @@ def flow_charts(home):
         check(program.end() == 0, "the program ends cleanly after the charts")
 
 
+def flow_matching(home):
+    """She types her details first and says she is female; the tables count
+    her partner as the groom, as the command-line tool does. Then View >
+    Matching, and the whole match page in Hindi and back."""
+    program = Program(home)
+    try:
+        fill(PEOPLE[0])
+        choose("Sex", "Female")
+        press(find("push button", "Next"))
+        fill(PEOPLE[1])
+        press(find("push button", "Get Manglik Matching Reading"))
+        press(find("page tab", "Manglik Matching"))
+        her = dict(PEOPLE[0], Sex="female")
+        lines = json.dumps(her) + "\n" + json.dumps(PEOPLE[1]) + "\n"
+        want = json.loads(subprocess.run([CLI, "reading"], input=lines, capture_output=True,
+                                         text=True, check=True).stdout)
+        check(want["Groom"] == 1, "the CLI counts the partner as the groom")
+        total = "%g" % want["Ashtakoota"]["Total"]
+        check(label(total, "Total points") == total, "the 36-point total is the CLI's: " + total)
+        verdict = "Verdict: " + want["Porutham"]["Verdict"]
+        check(label(verdict, "Porutham verdict") is not None,
+              "the porutham verdict is the CLI's: " + verdict)
+        rajju = want["Porutham"]["Rajju"]["Reason"]
+        check(label(rajju, "Rajju Reason") is not None, "Rajju's reason is shown: " + rajju)
+        check(label("Points are counted with the partner on the groom's side") is not None,
+              "the sentence under the tables names the partner as the groom")
+
+        menu_entry("View", "Matching", "Ten Poruthams")
+        check(exists_now("panel", "36-Point Match") is None,
+              "View > Matching > Ten Poruthams hides the 36 points")
+        find("panel", "Ten Poruthams")
+        menu_entry("View", "Matching", "Both")
+        find("panel", "36-Point Match")
+        frame_fits_the_screen("the match page", buttons=())
+
+        # The match page in Hindi, rebuilt from the reading, then English.
+        menu_entry("View", "Language", "\u0939\u093F\u0928\u094D\u0926\u0940")
+        find("panel", "\u0926\u0938 \u092A\u094B\u0930\u0941\u0924\u094D\u0924\u092E")
+        check(label("\u0928\u093F\u0930\u094D\u0923\u092F:") is not None,
+              "the porutham verdict reads in Hindi")
+        menu_entry("\u0926\u0943\u0936\u094D\u092F (V)", "\u092D\u093E\u0937\u093E (L)",
+                   "English")
+        check(label(verdict) is not None, "back in English the verdict reads as before")
+    finally:
+        check(program.end() == 0, "the program ends cleanly after the matching flow")
+
+
 def main():
     flows = {"reading": flow_reading, "moves": flow_moves, "menus": flow_menus,
-             "files": flow_files, "charts": flow_charts}
+             "files": flow_files, "charts": flow_charts, "matching": flow_matching}
     chosen = list(flows) if "all" in FLOWS else FLOWS
     for name in chosen:
         home = tempfile.mkdtemp(prefix="tirovane-flow-")
