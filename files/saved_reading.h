@@ -8,7 +8,8 @@
 #include <string>
 #include <string_view>
 
-// The saved-reading file (".tvr"): 34 lines ended by CR LF, 17 per person.
+// The saved-reading file (".tvr"): 34 lines ended by CR LF, 17 per person,
+// then the two people's sexes on lines 35 and 36 when either is given.
 // A reading whose texts all have Windows-1252 codes 0 to 170 is written as
 // it always was, each line reversed and shifted by 85 per byte; any other
 // reading is written whole in UTF-8 after the line "Tirovane reading,
@@ -40,7 +41,7 @@ std::array<PersonForm, 2> ApplyReadingFile(std::string_view file,
                                            const std::array<PersonForm, 2>& current);
 
 // A line of a saved reading that opening it cannot use: its number in the
-// file (1 to 34, or 2 to 35 after the marker line of the UTF-8 form) and
+// file (1 to 36, or 2 to 37 after the marker line of the UTF-8 form) and
 // what is wrong ("is missing", "does not hold a month from 1 to 12", "is
 // not UTF-8 text").
 struct UnreadableLine {

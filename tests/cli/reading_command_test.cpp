@@ -111,7 +111,11 @@ TEST(SavedReadingCommands, SaveThenReadingFromTheFileGivesTheSameReading) {
     partner["Name"] = "Partner";
     partner["ZoneRow"] = 61;
     partner["South"] = true;
-    const std::string input = WorkedExamplePerson().dump() + "\n" + partner.dump() + "\n";
+    // She is female: the sex travels through the file and makes the
+    // partner the groom.
+    json first = WorkedExamplePerson();
+    first["Sex"] = "female";
+    const std::string input = first.dump() + "\n" + partner.dump() + "\n";
     const std::string file = TempPath("pair.tvr");
     EXPECT_EQ(RunCli("save " + file, input).ExitStatus, 0);
     const std::string bytes = ReadBytes(file);
@@ -122,6 +126,7 @@ TEST(SavedReadingCommands, SaveThenReadingFromTheFileGivesTheSameReading) {
     EXPECT_EQ(fromFile.ExitStatus, 0);
     ASSERT_EQ(fromFile.Lines.size(), 1u);
     EXPECT_EQ(fromFile.Lines, fromInput.Lines);
+    EXPECT_EQ(json::parse(fromFile.Lines.at(0))["Groom"], 1);
     std::filesystem::remove(file);
 
     EXPECT_EQ(json::parse(RunCli("reading /tmp/reading.TVR", "").Lines.at(0)),

@@ -245,6 +245,30 @@ TEST_F(ReportTest, TheChartsFollowTheChosenStyle) {
               PdfText(dir.filePath(QStringLiteral("south.pdf"))).size());
 }
 
+// The report carries the matching tables View > Matching shows, and the
+// sentence on the sides under them.
+TEST_F(ReportTest, TheMatchingTablesFollowTheChoice) {
+    Reading(Person{}, Mumbai());
+    const auto text = [this](const char* entry, const QString& name) {
+        ClickMenuEntry(Frame(), FrameAction(entry));
+        const QString pdf = dir.filePath(name);
+        ExportReport(pdf.toStdString());
+        return PdfText(pdf);
+    };
+    const QString both = text("mnuMatchingBoth", QStringLiteral("both.pdf"));
+    EXPECT_TRUE(both.contains(QStringLiteral("36-Point Match")));
+    EXPECT_TRUE(both.contains(QStringLiteral("Ten Poruthams")));
+    EXPECT_TRUE(both.contains(QStringLiteral("Stree Deergha")));
+    EXPECT_TRUE(both.contains(QStringLiteral("Points are counted with the first person")));
+    const QString poruthams = text("mnuMatchingPoruthams", QStringLiteral("poruthams.pdf"));
+    EXPECT_FALSE(poruthams.contains(QStringLiteral("36-Point Match")));
+    EXPECT_FALSE(poruthams.contains(QStringLiteral("Graha Maitri")));
+    EXPECT_TRUE(poruthams.contains(QStringLiteral("Rasi Adhipathi")));
+    const QString points = text("mnuMatchingPoints", QStringLiteral("points.pdf"));
+    EXPECT_TRUE(points.contains(QStringLiteral("Graha Maitri")));
+    EXPECT_FALSE(points.contains(QStringLiteral("Ten Poruthams")));
+}
+
 // The entry stands in the File menu right after Save As JPEG, with R as its
 // access key and its caption's ellipsis (U+2026) promising a dialog; a
 // screen reader hears it without the ampersand.

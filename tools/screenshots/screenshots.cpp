@@ -102,6 +102,8 @@ int main(int argc, char** argv) {
         Fill(input, 0, "Asha", 15, 8, 1985, 6, 30, 34, "28", "36", "77", "12", true, "New Delhi",
              "Delhi", "India");
     }
+    // She says she is female; her partner's sex is left unsaid.
+    input.findChild<QComboBox*>(QStringLiteral("cboSex_0"))->setCurrentIndex(2);
     Save(folder, "input.png");
     input.findChild<QAbstractButton*>(QStringLiteral("cmdNext"))->click();
     if (hindi) {
