@@ -27,6 +27,7 @@
 #include <QMenuBar>
 #include <QPrinter>
 #include <QScreen>
+#include <QTimer>
 
 namespace tirovane {
 
@@ -60,6 +61,13 @@ void TirovaneApp::Start() {
     state_.ChartStyleChoice =
         platform_.NorthIndianChartChosen() ? ChartStyle::North : ChartStyle::South;
     state_.MatchingChoice = MatchingTablesOf(platform_.MatchingChosen());
+    // At the first start there is no question to ask, only today's date to
+    // store: the form comes first and the settings are written after it.
+    if (!platform_.ReminderDate()) {
+        Input().show();
+        QTimer::singleShot(0, &Input(), [this] { RemindUpdate(platform_, links_); });
+        return;
+    }
     RemindUpdate(platform_, links_);
     Input().show();
 }

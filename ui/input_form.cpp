@@ -37,11 +37,10 @@ QString Indexed(const char* name, int index) {
 }
 
 QComboBox* List(const char* name, int index, QWidget* parent) {
-    auto* list = new QComboBox(parent);
-    list->setObjectName(Indexed(name, index));
     // Both people's lists take the width of their longest entry, whichever
     // frame is shown first.
-    list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    auto* list = new FittedList(parent);
+    list->setObjectName(Indexed(name, index));
     return list;
 }
 

@@ -8,6 +8,8 @@
 #include "ui/widgets.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QPixmap>
 #include <QLocale>
 #include <QSocketNotifier>
 #include <csignal>
@@ -59,7 +61,10 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral("1.15"));
     tirovane::QuietFontFallback();
     // A bitmap icon: the SVG engine is only loaded when the toolbar needs it.
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tirovane-48.png")));
+    // Read as PNG outright: guessing the format by content would load every
+    // image plugin first.
+    QApplication::setWindowIcon(
+        QIcon(QPixmap(QStringLiteral(":/icons/tirovane-48.png"), "PNG")));
 
     tirovane::QtPlatform platform(TIROVANE_SEARCH_ADDRESS);
     // The language: asked for on the command line (for this run only), else

@@ -22,8 +22,6 @@ PlaceFinder::PlaceFinder(atlas::LazyAtlas& atlas, QWidget* parent)
     completer_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
     completer_->setMaxVisibleItems(int(ListedPlaces));
     completer_->setWidget(this);
-    captions_.AccessibleName(completer_->popup(),
-                             QT_TRANSLATE_NOOP("PlaceFinder", "Matching places"));
     captions_.Set(QT_TRANSLATE_NOOP("PlaceFinder", "Type a town, then choose it from the list"),
                   [this](const QString& text) { setPlaceholderText(text); });
     captions_.AccessibleName(this, QT_TRANSLATE_NOOP("PlaceFinder", "Birth place"));
@@ -61,6 +59,12 @@ void PlaceFinder::Search(const QString& text) {
         names << DisplayName(place);
     }
     model_->setStringList(names);
+    // The list is made on the first search, not before the window shows.
+    if (!popupNamed_) {
+        popupNamed_ = true;
+        captions_.AccessibleName(completer_->popup(),
+                                 QT_TRANSLATE_NOOP("PlaceFinder", "Matching places"));
+    }
     if (names.isEmpty()) {
         completer_->popup()->hide();
         return;

@@ -43,6 +43,7 @@ private:
 
     atlas::LazyAtlas& atlas_;
     QCompleter* completer_ = nullptr;
+    bool popupNamed_ = false; // the completer's list has its accessible name
     QStringListModel* model_ = nullptr;
     std::vector<atlas::Place> matches_;
     bool reported_ = false;

@@ -3,7 +3,11 @@
 #include "reading/name_text.h"
 #include "output/text_fonts.h"
 
+#include <algorithm>
+#include <QAbstractItemModel>
 #include <QCoreApplication>
+#include <QStyleOptionComboBox>
+#include <QtMath>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMouseEvent>
@@ -47,6 +51,64 @@ void LinkLabel::keyPressEvent(QKeyEvent* event) {
     default:
         QLabel::keyPressEvent(event);
     }
+}
+
+FittedList::FittedList(QWidget* parent) : QComboBox(parent) {
+    QAbstractItemModel* entries = model();
+    connect(entries, &QAbstractItemModel::rowsInserted, this, &FittedList::Refit);
+    connect(entries, &QAbstractItemModel::rowsRemoved, this, &FittedList::Refit);
+    connect(entries, &QAbstractItemModel::dataChanged, this, &FittedList::Refit);
+    connect(entries, &QAbstractItemModel::modelReset, this, &FittedList::Refit);
+}
+
+void FittedList::Refit() {
+    if (hint_) {
+        hint_.reset();
+        updateGeometry();
+    }
+}
+
+QSize FittedList::sizeHint() const {
+    if (!hint_) {
+        const QFontMetrics metrics = fontMetrics();
+        bool numbers = true;
+        QString longest;
+        for (int k = 0; k < count() && numbers; ++k) {
+            const QString text = itemText(k);
+            numbers = !text.isEmpty() && std::all_of(text.begin(), text.end(),
+                                                     [](QChar c) { return c.isDigit(); });
+            if (text.size() > longest.size()) {
+                longest = text;
+            }
+        }
+        int widest = 0;
+        if (numbers) {
+            widest = metrics.horizontalAdvance(longest);
+        } else {
+            for (int k = 0; k < count(); ++k) {
+                widest = std::max(widest, metrics.horizontalAdvance(itemText(k)));
+            }
+        }
+        // As the list sizes itself: the text, the line height, then what
+        // the style adds for the frame and the arrow.
+        const QSize contents(widest, std::max(qCeil(QFontMetricsF(metrics).height()), 14) + 2);
+        QStyleOptionComboBox option;
+        initStyleOption(&option);
+        hint_ = style()->sizeFromContents(QStyle::CT_ComboBox, &option, contents, this);
+    }
+    return *hint_;
+}
+
+QSize FittedList::minimumSizeHint() const {
+    return sizeHint();
+}
+
+void FittedList::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        Refit();
+        hint_.reset();
+    }
+    QComboBox::changeEvent(event);
 }
 
 FilteredLineEdit::FilteredLineEdit(Kind kind, std::function<void(FilteredLineEdit&)> report,

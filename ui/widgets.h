@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <functional>
+#include <optional>
 
 // Small widgets shared by the windows.
 
@@ -21,6 +23,26 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
+};
+
+// A drop-down list as wide as its widest entry. The width is measured from
+// the entries' texts once, and again when the entries, the font or the
+// style change, instead of entry by entry on every layout; in a list of
+// numbers the entry with the most digits is the widest.
+class FittedList : public QComboBox {
+    Q_OBJECT
+public:
+    explicit FittedList(QWidget* parent = nullptr);
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void Refit();
+    mutable std::optional<QSize> hint_;
 };
 
 // A line edit that lets only the characters of one kind in. A refused
