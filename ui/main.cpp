@@ -12,6 +12,7 @@
 #include <QPixmap>
 #include <QLocale>
 #include <QSocketNotifier>
+#include <QTimer>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
@@ -60,11 +61,14 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Tirovane"));
     QApplication::setApplicationVersion(QStringLiteral("1.15"));
     tirovane::QuietFontFallback();
-    // A bitmap icon: the SVG engine is only loaded when the toolbar needs it.
-    // Read as PNG outright: guessing the format by content would load every
-    // image plugin first.
-    QApplication::setWindowIcon(
-        QIcon(QPixmap(QStringLiteral(":/icons/tirovane-48.png"), "PNG")));
+    // A bitmap icon (the SVG engine is only loaded when the toolbar needs
+    // it), read as PNG outright and set once the event loop runs: reading
+    // an image first looks through the image plugins, which the first
+    // window does not need in order to show.
+    QTimer::singleShot(0, &application, [] {
+        QApplication::setWindowIcon(
+            QIcon(QPixmap(QStringLiteral(":/icons/tirovane-48.png"), "PNG")));
+    });
 
     tirovane::QtPlatform platform(TIROVANE_SEARCH_ADDRESS);
     // The language: asked for on the command line (for this run only), else

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <QAbstractItemModel>
 #include <QCoreApplication>
+#include <QHash>
 #include <QStyleOptionComboBox>
 #include <QtMath>
 #include <QKeyEvent>
@@ -18,12 +19,19 @@ LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent
     setCursor(Qt::PointingHandCursor);
     setWordWrap(true);
     // Reachable with the Tab key and opened with Enter or Space, like a
-    // link on a web page; the focus shows as a dotted frame.
-    setFocusPolicy(Qt::TabFocus);
+    // link on a web page; the focus shows as a dotted frame. A label that
+    // takes the focus lays its text out as a document, so the policy is set
+    // when the label first shows, after its window was laid out.
+    setFocusPolicy(Qt::NoFocus);
     setStyleSheet(QStringLiteral("QLabel { color: #1a56b0; text-decoration: underline;"
                                  " border: 1px solid transparent; }"
                                  " QLabel:focus { border: 1px dotted #1a56b0; }"));
     setAccessibleDescription(QCoreApplication::translate("Widgets", "Link"));
+}
+
+void LinkLabel::showEvent(QShowEvent* event) {
+    setFocusPolicy(Qt::TabFocus);
+    QLabel::showEvent(event);
 }
 
 void LinkLabel::changeEvent(QEvent* event) {
@@ -73,20 +81,37 @@ QSize FittedList::sizeHint() const {
         const QFontMetrics metrics = fontMetrics();
         bool numbers = true;
         QString longest;
-        for (int k = 0; k < count() && numbers; ++k) {
+        for (int k = 0; k < count(); ++k) {
             const QString text = itemText(k);
-            numbers = !text.isEmpty() && std::all_of(text.begin(), text.end(),
-                                                     [](QChar c) { return c.isDigit(); });
+            numbers = numbers && !text.isEmpty() &&
+                      std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
             if (text.size() > longest.size()) {
                 longest = text;
             }
         }
+        // Both people's lists hold the same entries: a text is measured
+        // once per font, whichever list asks first.
+        static QHash<QString, int> measured;
+        const QString fontKey = font().key() + QLatin1Char('\n');
+        const auto advance = [&](const QString& text) {
+            const QString key = fontKey + text;
+            auto it = measured.constFind(key);
+            if (it == measured.constEnd()) {
+                it = measured.insert(key, metrics.horizontalAdvance(text));
+            }
+            return *it;
+        };
+        // Within one script a text's width follows its length: only the
+        // entries near the longest in length can be the widest.
         int widest = 0;
         if (numbers) {
-            widest = metrics.horizontalAdvance(longest);
+            widest = advance(longest);
         } else {
             for (int k = 0; k < count(); ++k) {
-                widest = std::max(widest, metrics.horizontalAdvance(itemText(k)));
+                const QString text = itemText(k);
+                if (5 * text.size() >= 4 * longest.size()) {
+                    widest = std::max(widest, advance(text));
+                }
             }
         }
         // As the list sizes itself: the text, the line height, then what

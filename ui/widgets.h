@@ -23,12 +23,14 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 };
 
 // A drop-down list as wide as its widest entry. The width is measured from
 // the entries' texts once, and again when the entries, the font or the
-// style change, instead of entry by entry on every layout; in a list of
-// numbers the entry with the most digits is the widest.
+// style change, instead of entry by entry on every layout; only the entries
+// near the longest in length are measured (in a list of numbers, the one
+// with the most digits).
 class FittedList : public QComboBox {
     Q_OBJECT
 public:
