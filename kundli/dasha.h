@@ -1,0 +1,77 @@
+#pragma once
+
+#include "engine/birth_instant.h"
+#include "engine/tables.h"
+
+#include <array>
+#include <string_view>
+
+// The Vimshottari dasha: the 120-year cycle of nine planetary periods that
+// starts from the lord of the Moon's nakshatra at birth. A year is 365.25
+// days.
+
+namespace tirovane::kundli {
+
+// The lords in the order of the cycle, from the lord of Aswini.
+enum class DashaLord { Ketu, Venus, Sun, Moon, Mars, Rahu, Jupiter, Saturn, Mercury };
+inline constexpr int DashaLordCount = 9;
+inline constexpr double CycleYears = 120;
+inline constexpr double DaysPerYear = 365.25;
+
+// The lord's years in the cycle: Ketu 7, Venus 20, Sun 6, Moon 10, Mars 7,
+// Rahu 18, Jupiter 16, Saturn 19, Mercury 17.
+double DashaYears(DashaLord lord);
+// The chart body of the lord, whose name the texts use ("Ketu", "Venus").
+engine::ChartBody BodyOf(DashaLord lord);
+// The lord of nakshatra k (0 Aswini .. 26 Revati): the (k mod 9)-th.
+DashaLord LordOfNakshatra(int nakshatra);
+
+// A period between two instants (Julian Days in universal time).
+struct DashaPeriod {
+    DashaLord Lord = DashaLord::Ketu;
+    double StartJulianDay = 0;
+    double EndJulianDay = 0;
+};
+
+// A mahadasha with its nine antardashas, the first of its own lord.
+struct Mahadasha : DashaPeriod {
+    std::array<DashaPeriod, DashaLordCount> Sub{};
+};
+
+struct Vimshottari {
+    DashaLord LordAtBirth = DashaLord::Ketu;
+    double BalanceYears = 0; // of the period running at birth
+    // The nine mahadashas from the one running at birth; the first began
+    // before birth.
+    std::array<Mahadasha, DashaLordCount> Periods{};
+};
+
+// The dasha of a birth at `birthJulianDay` (universal time) whose Moon
+// stands at sidereal longitude `moonLongitude` in [0, 360).
+Vimshottari VimshottariDasha(double moonLongitude, double birthJulianDay);
+
+// A civil date.
+struct CivilDate {
+    int Year = 2000;
+    int Month = 1;
+    int Day = 1;
+
+    friend bool operator==(const CivilDate&, const CivilDate&) = default;
+};
+
+// How far the birth's own clock runs ahead of universal time, in hours:
+// the zone row and the daylight saving as entered, kept for every date.
+double ClockOffsetHours(const engine::BirthInstant& birth);
+
+// The Gregorian date of an instant on a clock `offsetHours` ahead of
+// universal time; an instant at midnight belongs to the new day.
+CivilDate DateOnClock(double julianDayUT, double offsetHours);
+
+// Whole years and months (a twelfth of a year) from birth to an instant.
+struct Age {
+    int Years = 0;
+    int Months = 0;
+};
+Age AgeAt(double julianDayUT, double birthJulianDay);
+
+} // namespace tirovane::kundli
