@@ -131,7 +131,6 @@ QSize FittedList::minimumSizeHint() const {
 void FittedList::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
         Refit();
-        hint_.reset();
     }
     QComboBox::changeEvent(event);
 }
