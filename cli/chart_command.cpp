@@ -26,6 +26,7 @@ Json ChartLine(const engine::EngineInput& input, const EngineOptions& options) {
     // birth instant.
     result["Longitudes"] = chart.Sidereal.Longitudes;
     result["JulianDayUT"] = input.Instant.JulianDayUT;
+    AddKundli(result, chart, input.Instant);
     if (options.Precise) {
         AddPreciseSource(result, chart);
     } else if (options.CrossCheck) {

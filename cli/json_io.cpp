@@ -2,11 +2,14 @@
 
 #include "reading/reference_tables.h"
 #include "engine/text_forms.h"
+#include "kundli/dasha.h"
+#include "kundli/navamsa.h"
 #include "texts/manglik_texts.h"
 #include "texts/validation_texts.h"
 
 #include <array>
 #include <cmath>
+#include <cstdio>
 #include <set>
 #include <vector>
 
@@ -229,6 +232,48 @@ Json ChartToJson(const PersonChart& chart) {
     out["LagnaChart"] = ManglikToJson(chart.LagnaChart);
     out["RashiChart"] = ManglikToJson(chart.RashiChart);
     return out;
+}
+
+namespace {
+
+std::string DateText(const kundli::CivilDate& date) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.Year % 10000, date.Month % 100,
+                  date.Day % 100);
+    return text;
+}
+
+Json PeriodJson(const kundli::DashaPeriod& period, double clockOffset) {
+    Json out;
+    out["Lord"] = std::string(engine::ChartBodyNames[kundli::BodyOf(period.Lord)]);
+    out["StartJulianDay"] = period.StartJulianDay;
+    out["EndJulianDay"] = period.EndJulianDay;
+    out["Start"] = DateText(kundli::DateOnClock(period.StartJulianDay, clockOffset));
+    out["End"] = DateText(kundli::DateOnClock(period.EndJulianDay, clockOffset));
+    return out;
+}
+
+} // namespace
+
+void AddKundli(Json& out, const PersonChart& chart, const engine::BirthInstant& birth) {
+    out["NavamsaSigns"] = kundli::NavamsaSigns(chart.Sidereal.Longitudes);
+    const kundli::Vimshottari dasha =
+        kundli::VimshottariDasha(chart.Sidereal.Longitudes[engine::Moon], birth.JulianDayUT);
+    const double clock = kundli::ClockOffsetHours(birth);
+    Json periods = Json::array();
+    for (const kundli::Mahadasha& period : dasha.Periods) {
+        Json json = PeriodJson(period, clock);
+        Json subs = Json::array();
+        for (const kundli::DashaPeriod& sub : period.Sub) {
+            subs.push_back(PeriodJson(sub, clock));
+        }
+        json["Sub"] = std::move(subs);
+        periods.push_back(std::move(json));
+    }
+    out["Dasha"] = {
+        {"Lord", std::string(engine::ChartBodyNames[kundli::BodyOf(dasha.LordAtBirth)])},
+        {"BalanceYears", dasha.BalanceYears},
+        {"Periods", std::move(periods)}};
 }
 
 std::variant<BirthDetails, std::string> CheckedPerson(std::string_view line) {

@@ -30,6 +30,12 @@ Json ManglikToJson(const manglik::ManglikResult& result);
 // The chart's fields under their own names.
 Json ChartToJson(const PersonChart& chart);
 
+// "NavamsaSigns" (the ten bodies Sun .. ascendant, 0 Aries .. 11 Pisces)
+// and "Dasha" (the lord and balance at birth, the nine mahadashas with
+// their antardashas, dated on the birth's own clock) of a chart born at
+// `birth`.
+void AddKundli(Json& out, const PersonChart& chart, const engine::BirthInstant& birth);
+
 Json ErrorJson(std::string_view message);
 
 // One line of output: the value as compact JSON; bytes that are no valid

@@ -108,6 +108,10 @@ std::optional<Json> PreciseFailure(const ComputedReading& reading, const EngineO
 Json ReadingToJson(const ReadingState& state, const std::array<PersonChart, 2>& charts) {
     Json out;
     out["people"] = Json::array({ChartToJson(charts[0]), ChartToJson(charts[1])});
+    for (int person = 0; person < 2; ++person) {
+        AddKundli(out["people"][static_cast<std::size_t>(person)], charts[person],
+                  MakeEngineInput(state.People.People[person]).Instant);
+    }
     const texts::ResultLines lines = texts::ResultLinesOf(state);
     out["lblResult_Male"] = lines.Male;
     out["lblResult_Female"] = lines.Female;

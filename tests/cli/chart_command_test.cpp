@@ -39,6 +39,37 @@ TEST(ChartCommand, WorkedExampleAsJson) {
     EXPECT_NE(run.Lines[0].find("\xC2\xB0"), std::string::npos);
 }
 
+TEST(ChartCommand, NavamsaAndDashaOfTheWorkedExample) {
+    const CliRun run = RunCli("chart", WorkedExample().dump() + "\n");
+    ASSERT_EQ(run.Lines.size(), 1u);
+    const json chart = json::parse(run.Lines[0]);
+    // By hand from the Moon at 19°24'14" Cancer: Aslesha (Mercury) began at
+    // 106°40', 164.23' of its 800' are passed, 635.77/800 × 17 = 13.510
+    // years of Mercury are left. Born 1992-04-12 at 0 h GMT, the period
+    // ends 13 years (4748 days) and 186.6 days later: 2005-10-15.
+    const json& dasha = chart["Dasha"];
+    EXPECT_EQ(dasha["Lord"], "Mercury");
+    EXPECT_NEAR(dasha["BalanceYears"].get<double>(), 13.5101, 0.0005);
+    const json& periods = dasha["Periods"];
+    ASSERT_EQ(periods.size(), 9u);
+    EXPECT_EQ(periods[0]["Lord"], "Mercury");
+    EXPECT_EQ(periods[0]["End"], "2005-10-15");
+    EXPECT_EQ(periods[1]["Lord"], "Ketu");
+    EXPECT_EQ(periods[1]["Start"], "2005-10-15");
+    EXPECT_EQ(periods[8]["Lord"], "Saturn");
+    // Mercury began 17 - 13.51 = 3.49 years before the birth: in 1988.
+    EXPECT_EQ(periods[0]["Start"].get<std::string>().substr(0, 5), "1988-");
+    ASSERT_EQ(periods[0]["Sub"].size(), 9u);
+    EXPECT_EQ(periods[0]["Sub"][0]["Lord"], "Mercury");
+    EXPECT_EQ(periods[0]["Sub"][1]["Lord"], "Ketu");
+    EXPECT_EQ(periods[0]["Sub"][0]["Start"], periods[0]["Start"]);
+    EXPECT_EQ(periods[0]["Sub"][8]["End"], periods[0]["End"]);
+    // The Navamsa of the Moon: Cancer's 6th part (19°24' / 3°20'), counted
+    // on from Cancer itself (a movable sign): Sagittarius.
+    ASSERT_EQ(chart["NavamsaSigns"].size(), 10u);
+    EXPECT_EQ(chart["NavamsaSigns"][1], 8);
+}
+
 TEST(ChartCommand, RetrogradeMarksInTheSanskritNames) {
     json saturn = WorkedExample();
     saturn["Year"] = 1990;
