@@ -72,6 +72,13 @@ std::string PoruthamReasonText(const matching::Poruthams& match, Porutham poruth
         return Fill(words.Translate(Context, pattern), values);
     };
     const std::string star = NakshatraName(groom.Nakshatra, words);
+    // What the reasons name of each side, made once.
+    const auto lord = [&](const matching::MoonAttributes& a) {
+        return MatchingName(matching::PlanetName(a.SignLord), words);
+    };
+    const auto yoni = [&](const matching::MoonAttributes& a) {
+        return MatchingName(matching::YoniName(a.Animal), words);
+    };
     switch (match[porutham].Reason) {
     case PoruthamReason::SameStarGood:
         return say(QT_TRANSLATE_NOOP("Porutham",
@@ -106,17 +113,15 @@ std::string PoruthamReasonText(const matching::Poruthams& match, Porutham poruth
                     MatchingName(matching::GanaName(bride.GanaClass), words)});
     case PoruthamReason::SameYoni:
         return say(QT_TRANSLATE_NOOP("Porutham", "Both have the %1 yoni."),
-                   {MatchingName(matching::YoniName(groom.Animal), words)});
+                   {yoni(groom)});
     case PoruthamReason::HostileYonis:
         return say(QT_TRANSLATE_NOOP("Porutham",
                                      "The groom's yoni %1 and the bride's %2 are enemies."),
-                   {MatchingName(matching::YoniName(groom.Animal), words),
-                    MatchingName(matching::YoniName(bride.Animal), words)});
+                   {yoni(groom), yoni(bride)});
     case PoruthamReason::OtherYonis:
         return say(QT_TRANSLATE_NOOP("Porutham",
                                      "The groom's yoni %1 and the bride's %2 are not enemies."),
-                   {MatchingName(matching::YoniName(groom.Animal), words),
-                    MatchingName(matching::YoniName(bride.Animal), words)});
+                   {yoni(groom), yoni(bride)});
     case PoruthamReason::SignCount:
         return say(QT_TRANSLATE_NOOP("Porutham", "Count from the bride's sign to the groom's: %1."),
                    {Number(match.SignCount)});
@@ -136,21 +141,18 @@ std::string PoruthamReasonText(const matching::Poruthams& match, Porutham poruth
                    {star, Number(groom.Pada), Number(bride.Pada)});
     case PoruthamReason::SameLord:
         return say(QT_TRANSLATE_NOOP("Porutham", "Both signs are ruled by %1."),
-                   {MatchingName(matching::PlanetName(groom.SignLord), words)});
+                   {lord(groom)});
     case PoruthamReason::FriendlyLords:
         return say(QT_TRANSLATE_NOOP("Porutham", "Lords %1 and %2: friends of each other."),
-                   {MatchingName(matching::PlanetName(groom.SignLord), words),
-                    MatchingName(matching::PlanetName(bride.SignLord), words)});
+                   {lord(groom), lord(bride)});
     case PoruthamReason::EnemyLords:
         return say(QT_TRANSLATE_NOOP("Porutham",
                                      "Lords %1 and %2: one is the other's enemy."),
-                   {MatchingName(matching::PlanetName(groom.SignLord), words),
-                    MatchingName(matching::PlanetName(bride.SignLord), words)});
+                   {lord(groom), lord(bride)});
     case PoruthamReason::NeutralLords:
         return say(QT_TRANSLATE_NOOP("Porutham", "Lords %1 and %2: neither friends nor "
                                                  "enemies."),
-                   {MatchingName(matching::PlanetName(groom.SignLord), words),
-                    MatchingName(matching::PlanetName(bride.SignLord), words)});
+                   {lord(groom), lord(bride)});
     case PoruthamReason::GroomSignVasya:
         return say(QT_TRANSLATE_NOOP("Porutham",
                                      "The groom's sign %1 is vasya to the bride's sign %2."),
