@@ -34,8 +34,7 @@ engine::ChartBody BodyOf(DashaLord lord) {
 }
 
 DashaLord LordOfNakshatra(int nakshatra) {
-    return static_cast<DashaLord>(((nakshatra % DashaLordCount) + DashaLordCount) %
-                                  DashaLordCount);
+    return static_cast<DashaLord>(((nakshatra % DashaLordCount) + DashaLordCount) % DashaLordCount);
 }
 
 Vimshottari VimshottariDasha(double moonLongitude, double birthJulianDay) {
@@ -103,6 +102,47 @@ Age AgeAt(double julianDayUT, double birthJulianDay) {
     const int whole = static_cast<int>(std::floor(years));
     const int months = static_cast<int>(std::floor((years - whole) * 12));
     return {whole, std::min(months, 11)};
+}
+
+Span SpanOf(double years) {
+    if (!(years > 0)) {
+        return {};
+    }
+    // A millionth of a day of slack, so that a length of exact years,
+    // months or days is not cut one short by rounding.
+    constexpr double MonthDays = DaysPerYear / 12;
+    constexpr double Slack = 1e-6 / DaysPerYear;
+    const int whole = static_cast<int>(std::floor(years + Slack));
+    const double months = std::max(0.0, years - whole) * 12;
+    const int wholeMonths = std::min(static_cast<int>(std::floor(months + Slack * 12)), 11);
+    const double days = std::max(0.0, months - wholeMonths) * MonthDays;
+    return {whole, wholeMonths, static_cast<int>(std::floor(days + 1e-6))};
+}
+
+std::optional<RunningPeriod> RunningAt(const Vimshottari& dasha, double julianDayUT) {
+    for (int m = 0; m < DashaLordCount; ++m) {
+        const Mahadasha& period = dasha.Periods[static_cast<std::size_t>(m)];
+        if (julianDayUT < period.StartJulianDay || julianDayUT >= period.EndJulianDay) {
+            continue;
+        }
+        for (int s = 0; s < DashaLordCount; ++s) {
+            if (julianDayUT < period.Sub[static_cast<std::size_t>(s)].EndJulianDay) {
+                return RunningPeriod{m, s};
+            }
+        }
+        return RunningPeriod{m, DashaLordCount - 1};
+    }
+    return std::nullopt;
+}
+
+Kundli KundliOf(const std::array<double, engine::ChartBodyCount>& longitudes,
+                const engine::BirthInstant& birth) {
+    Kundli kundli;
+    kundli.Navamsa = NavamsaSigns(longitudes);
+    kundli.Dasha = VimshottariDasha(longitudes[engine::Moon], birth.JulianDayUT);
+    kundli.BirthJulianDay = birth.JulianDayUT;
+    kundli.ClockOffsetHours = ClockOffsetHours(birth);
+    return kundli;
 }
 
 } // namespace tirovane::kundli

@@ -2,8 +2,10 @@
 
 #include "engine/birth_instant.h"
 #include "engine/tables.h"
+#include "kundli/navamsa.h"
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 // The Vimshottari dasha: the 120-year cycle of nine planetary periods that
@@ -73,5 +75,36 @@ struct Age {
     int Months = 0;
 };
 Age AgeAt(double julianDayUT, double birthJulianDay);
+
+// A length in years cut into whole years, whole months (a twelfth of a
+// year) and whole days of what is left, a year being 365.25 days.
+struct Span {
+    int Years = 0;
+    int Months = 0;
+    int Days = 0;
+};
+Span SpanOf(double years);
+
+// The mahadasha (its index in Periods) and its antardasha running at an
+// instant; none before the first period began or after the last ended.
+struct RunningPeriod {
+    int Mahadasha = 0;
+    int Antardasha = 0;
+
+    friend bool operator==(const RunningPeriod&, const RunningPeriod&) = default;
+};
+std::optional<RunningPeriod> RunningAt(const Vimshottari& dasha, double julianDayUT);
+
+// What the windows and the report show of one person beyond the Rashi
+// chart: the Navamsa signs, the dasha and the birth's own clock on which
+// its dates are read.
+struct Kundli {
+    std::array<int, NavamsaBodyCount> Navamsa{};
+    Vimshottari Dasha;
+    double BirthJulianDay = 0;
+    double ClockOffsetHours = 0;
+};
+Kundli KundliOf(const std::array<double, engine::ChartBodyCount>& longitudes,
+                const engine::BirthInstant& birth);
 
 } // namespace tirovane::kundli

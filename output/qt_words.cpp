@@ -24,6 +24,14 @@ std::string QtWords::Translate(const char* context, const char* source) const {
     return QCoreApplication::translate(context, source).toStdString();
 }
 
+std::string QtWords::TranslateCount(const char* context, const char* source, int n) const {
+    // English has no translation file: its two forms come from the source.
+    if (InUse() == QLatin1String("en")) {
+        return texts::EnglishCount(source, n);
+    }
+    return QCoreApplication::translate(context, source, nullptr, n).toStdString();
+}
+
 std::string_view QtWords::Language() const {
     static std::string code;
     code = InUse().toStdString();

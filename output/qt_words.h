@@ -15,6 +15,7 @@ namespace tirovane {
 class QtWords final : public texts::Words {
 public:
     std::string Translate(const char* context, const char* source) const override;
+    std::string TranslateCount(const char* context, const char* source, int n) const override;
     std::string_view Language() const override;
 };
 

@@ -1,9 +1,11 @@
 #include "output/report_model.h"
 
+#include "engine/tables.h"
+#include "kundli/dasha.h"
+#include "manglik/manglik.h"
+#include "reading/birth_instant.h"
 #include "reading/program.h"
 #include "reading/reference_tables.h"
-#include "engine/tables.h"
-#include "manglik/manglik.h"
 #include "texts/chart_texts.h"
 #include "texts/cross_check_texts.h"
 #include "texts/manglik_texts.h"
@@ -12,6 +14,7 @@
 #include "texts/porutham_texts.h"
 #include "texts/result_lines.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace tirovane {
@@ -28,6 +31,11 @@ constexpr std::array<const char*, 4> FurtherPositionCaptions = {
 
 std::string T(const texts::Words& words, const char* source) {
     return words.Translate("Report", source);
+}
+
+// A text of the Navamsa chart and the dasha.
+std::string K(const texts::Words& words, const char* source) {
+    return words.Translate("Kundli", source);
 }
 
 std::vector<std::string> DetailLines(const BirthDetails& details, const texts::Words& words) {
@@ -136,8 +144,7 @@ ReportMatchTable MatchOf(const std::optional<SidedMatch>& match, const texts::Wo
     return table;
 }
 
-ReportPoruthamTable PoruthamsOf(const std::optional<SidedMatch>& match,
-                                const texts::Words& words) {
+ReportPoruthamTable PoruthamsOf(const std::optional<SidedMatch>& match, const texts::Words& words) {
     ReportPoruthamTable table;
     table.Title = texts::PoruthamCaption(QT_TRANSLATE_NOOP("Porutham", "Ten Poruthams"), words);
     for (std::size_t c = 0; c < table.Headings.size(); ++c) {
@@ -185,6 +192,36 @@ std::string EngineOf(const ReadingState& state, const texts::Words& words) {
         {state.People.People[0].Name, engines[0], state.People.People[1].Name, engines[1]});
 }
 
+// The Navamsa chart and the dasha of a computed person, the dasha's
+// running period that of `today`.
+void AddKundli(ReportPerson& out, const ReadingState& state, int index, double today,
+               const texts::Words& words) {
+    const auto person = static_cast<std::size_t>(index);
+    const auto& chart = state.Charts[person];
+    if (!chart) {
+        return;
+    }
+    out.NavamsaCells = texts::NavamsaCellsOf(*chart, words);
+    out.NavamsaAscendant = kundli::NavamsaSign(chart->Sidereal.Longitudes[engine::Ascendant]);
+    const kundli::Kundli kundli = kundli::KundliOf(
+        chart->Sidereal.Longitudes, ComputeBirthInstant(state.People.People[person]));
+    const texts::DashaTable table = texts::DashaTableOf(kundli, today, words);
+    ReportDasha dasha;
+    dasha.Balance = table.Balance;
+    dasha.Periods.assign(table.Periods.begin(), table.Periods.end());
+    // The running mahadasha and the next (the first two before birth and
+    // after the cycle).
+    const int first = std::min(table.Running.value_or(0), kundli::DashaLordCount - 2);
+    for (int m = first; m < first + 2; ++m) {
+        const auto mi = static_cast<std::size_t>(m);
+        dasha.Subs.push_back(
+            {texts::Fill(K(words, QT_TRANSLATE_NOOP("Kundli", "Antardashas of the %1 mahadasha")),
+                         {table.Periods[mi].Cells[0]}),
+             {table.Subs[mi].begin(), table.Subs[mi].end()}});
+    }
+    out.Dasha = std::move(dasha);
+}
+
 } // namespace
 
 std::string WithPdfExtension(const std::string& path) {
@@ -223,8 +260,29 @@ ReportModel BuildReport(const ReadingState& state, ChartStyle style, const Local
     report.Subtitle = texts::Fill(T(words, QT_TRANSLATE_NOOP("Report", "%1 and %2")),
                                   {state.People.People[0].Name, state.People.People[1].Name});
     report.Style = style;
+    const double today = JulianDayUT(made);
+    std::vector<texts::TimelineRow> timeline;
     for (int person : {FirstPerson, Partner}) {
-        report.People[static_cast<std::size_t>(person)] = PersonOf(state, person, words);
+        ReportPerson& out = report.People[static_cast<std::size_t>(person)];
+        out = PersonOf(state, person, words);
+        AddKundli(out, state, person, today, words);
+        const auto& details = state.People.People[static_cast<std::size_t>(person)];
+        report.NavamsaCaptions[static_cast<std::size_t>(person)] =
+            texts::Fill(K(words, QT_TRANSLATE_NOOP("Kundli", "Navamsa: %1")), {details.Name});
+        if (state.Charts[static_cast<std::size_t>(person)]) {
+            timeline.push_back(texts::TimelineRowOf(
+                details.Name,
+                kundli::KundliOf(
+                    state.Charts[static_cast<std::size_t>(person)]->Sidereal.Longitudes,
+                    ComputeBirthInstant(details)),
+                today, words));
+        }
+    }
+    report.KundliHeading = K(words, QT_TRANSLATE_NOOP("Kundli", "Navamsa and Dasha"));
+    report.YearLengthNote = K(words, texts::YearLengthNote);
+    report.Timeline = texts::TimelineOf(std::move(timeline), words);
+    for (std::size_t c = 0; c < report.DashaHeadings.size(); ++c) {
+        report.DashaHeadings[c] = K(words, texts::DashaColumns[c]);
     }
     report.InterpretationHeadings = {
         texts::Caption(QT_TRANSLATE_NOOP("Result", "Lagna Manglik Interpretation"), words),

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "platform/platform.h"
 #include "reading/chart_cells.h"
 #include "reading/pair_match.h"
 #include "reading/reading.h"
-#include "platform/platform.h"
+#include "texts/kundli_texts.h"
 #include "texts/result_texts.h"
 #include "texts/words.h"
 
@@ -33,6 +34,19 @@ struct ReportEvaluation {
     std::string CancelledBy;
 };
 
+// A person's dasha: the balance at birth, the nine mahadashas, and the
+// antardashas of the mahadasha running when the report is made and of the
+// next, each under its heading.
+struct ReportDasha {
+    std::string Balance;
+    std::vector<texts::DashaRow> Periods;
+    struct Antardashas {
+        std::string Heading; // "Antardashas of the Saturn mahadasha"
+        std::vector<texts::DashaRow> Rows;
+    };
+    std::vector<Antardashas> Subs;
+};
+
 struct ReportPerson {
     std::string Heading; // "Your Details", "Your Partner's Details"
     std::string Name;
@@ -49,6 +63,10 @@ struct ReportPerson {
     // nothing while the person is not computed.
     std::optional<ChartCellTexts> ChartCells;
     int AscendantSign = 0;
+    // The Navamsa chart and the dasha, the same way.
+    std::optional<ChartCellTexts> NavamsaCells;
+    int NavamsaAscendant = 0;
+    std::optional<ReportDasha> Dasha;
     std::array<ReportEvaluation, 2> Evaluations;
     // What the cross-check found different; empty when it agreed.
     std::string CrossCheckNotice;
@@ -101,6 +119,15 @@ struct ReportModel {
     MatchingTables Tables = MatchingTables::Both;
     ReportMatchTable Match;
     ReportPoruthamTable Poruthams;
+    // The page of the Navamsa charts and the dashas: its heading ("Navamsa
+    // and Dasha"), the caption over each Navamsa chart ("Navamsa: %1"), the
+    // sentence on the year length, the timeline of both people and the
+    // headings of the dasha tables.
+    std::string KundliHeading;
+    std::array<std::string, 2> NavamsaCaptions;
+    std::string YearLengthNote;
+    texts::DashaTimeline Timeline;
+    std::array<std::string, 6> DashaHeadings;
     std::string Engine; // which engine computed the positions
     std::string Advice;
     std::string Invitation;

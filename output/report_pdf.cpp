@@ -1,6 +1,7 @@
 #include "output/report_pdf.h"
 
 #include "output/chart_drawing.h"
+#include "output/dasha_drawing.h"
 #include "output/text_fonts.h"
 
 #include <QBuffer>
@@ -394,6 +395,79 @@ void MatchTable(Pager& pager, const ReportMatchTable& table) {
     pager.Paragraph(Qt8(table.BhakootDosha), ReportFont(9), Ink);
 }
 
+// A dasha table: the period's lord, its dates and ages, and the mark of the
+// period running when the report was made, that row in bold.
+void DashaRows(Pager& pager, const std::array<std::string, 6>& headings,
+               const std::vector<texts::DashaRow>& rows) {
+    const std::array<double, 6> share = {0.17, 0.14, 0.14, 0.15, 0.15, 0.25};
+    TableRow(pager, headings, share, true);
+    TableRule(pager);
+    for (const texts::DashaRow& row : rows) {
+        TableRow(pager, row.Cells, share, row.Running);
+    }
+    pager.Down(pager.Mm(1.5));
+}
+
+// Both people's Navamsa charts side by side, the timeline of their
+// mahadashas, then each person's balance and dasha tables.
+void Kundli(Pager& pager, const ReportModel& report) {
+    pager.Paragraph(Qt8(report.KundliHeading), ReportFont(14, true), HeadingInk);
+    pager.Down(pager.Mm(2));
+    const double chart = pager.Mm(ChartMm);
+    const double gap = pager.Mm(ColumnGapMm) * 3;
+    // Each caption on one line, a long name shortened: the names stand
+    // whole on the first page.
+    const QFontMetricsF metrics(ReportFont(8.5, true), pager.Device());
+    std::array<QString, 2> captions;
+    double caption = 0;
+    for (std::size_t p = 0; p < captions.size(); ++p) {
+        captions[p] = metrics.elidedText(Qt8(report.NavamsaCaptions[p]), Qt::ElideRight, chart);
+        caption = std::max(caption, Caption(pager, captions[p], {}, chart, false));
+    }
+    pager.Room(caption + chart);
+    const double top = pager.Y();
+    for (std::size_t p = 0; p < report.People.size(); ++p) {
+        const ReportPerson& person = report.People[p];
+        const double left = pager.Left() + static_cast<double>(p) * (chart + gap);
+        Caption(pager, captions[p], QPointF(left, top), chart, true);
+        const QRectF square(left, top + caption, chart, chart);
+        pager.Painter().save();
+        if (person.NavamsaCells) {
+            DrawRashiChart(pager.Painter(), square, *person.NavamsaCells, person.NavamsaAscendant,
+                           report.Style);
+        } else {
+            pager.Painter().setPen(QPen(HeadingInk, pager.Mm(0.2)));
+            pager.Painter().drawRect(square);
+        }
+        pager.Painter().restore();
+    }
+    pager.Down(caption + chart + pager.Mm(5));
+
+    if (!report.Timeline.Rows.empty()) {
+        const QFont font = ReportFont(8);
+        const double height = TimelineHeight(report.Timeline, font, pager.Device());
+        pager.Room(height);
+        DrawDashaTimeline(pager.Painter(), QRectF(pager.Left(), pager.Y(), pager.Width(), height),
+                          report.Timeline, font);
+        pager.Down(height + pager.Mm(2));
+    }
+    pager.Paragraph(Qt8(report.YearLengthNote), ReportFont(8.5), Ink);
+    for (const ReportPerson& person : report.People) {
+        if (!person.Dasha) {
+            continue;
+        }
+        pager.Down(pager.Mm(4));
+        pager.Paragraph(Qt8(person.Name), ReportFont(11, true), HeadingInk);
+        pager.Paragraph(Qt8(person.Dasha->Balance), ReportFont(9.5, true), ResultInk);
+        pager.Down(pager.Mm(1));
+        DashaRows(pager, report.DashaHeadings, person.Dasha->Periods);
+        for (const ReportDasha::Antardashas& sub : person.Dasha->Subs) {
+            pager.Heading(Qt8(sub.Heading), 9.5, 1.5);
+            DashaRows(pager, report.DashaHeadings, sub.Rows);
+        }
+    }
+}
+
 void Effects(Pager& pager, const ReportModel& report) {
     pager.Heading(Qt8(report.EffectsHeading), 14, 0);
     for (const texts::TextBlock& block : report.Effects) {
@@ -470,6 +544,10 @@ bool PaintReport(QPagedPaintDevice& device, const ReportModel& report) {
     pager.Down(pager.Mm(2));
     pager.Paragraph(Qt8(report.Engine), ReportFont(8.5), Ink);
     pager.Paragraph(Qt8(report.Invitation), ReportFont(8.5), Ink);
+
+    // Then the Navamsa charts and the dashas.
+    pager.NewPage();
+    Kundli(pager, report);
 
     // Then the effects of Mangal dosha and its remedies.
     pager.NewPage();

@@ -33,7 +33,17 @@ struct LocalTime {
     int Minute = 0;
     int Second = 0;
     int Millisecond = 0;
+    // How far the local clock runs ahead of universal time.
+    int UtcOffsetSeconds = 0;
 };
+
+// The Julian Day (universal time) of a local time.
+inline double JulianDayUT(const LocalTime& time) {
+    const auto days = std::chrono::sys_days(time.Date).time_since_epoch().count();
+    const double seconds = time.Hour * 3600.0 + time.Minute * 60.0 + time.Second +
+                           time.Millisecond / 1000.0 - time.UtcOffsetSeconds;
+    return 2440587.5 + static_cast<double>(days) + seconds / 86400;
+}
 
 class Platform {
 public:

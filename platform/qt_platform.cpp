@@ -187,7 +187,11 @@ LocalTime QtPlatform::Now() {
     return {std::chrono::year_month_day{std::chrono::year(d.year()),
                                         std::chrono::month(static_cast<unsigned>(d.month())),
                                         std::chrono::day(static_cast<unsigned>(d.day()))},
-            t.hour(), t.minute(), t.second(), t.msec()};
+            t.hour(),
+            t.minute(),
+            t.second(),
+            t.msec(),
+            now.offsetFromUtc()};
 }
 
 bool QtPlatform::FileExists(const std::string& path) {

@@ -2,6 +2,7 @@
 
 #include "engine/sidereal_chart.h"
 #include "engine/tables.h"
+#include "kundli/navamsa.h"
 #include "retrograde/retrograde.h"
 #include "texts/names.h"
 
@@ -51,8 +52,11 @@ ChartValueTexts ChartValuesOf(const PersonChart& chart, const Words& words) {
     return out;
 }
 
-ChartCellTexts ChartCellsOf(const PersonChart& chart, const Words& words) {
-    const auto& longitudes = chart.Sidereal.Longitudes;
+namespace {
+
+// The cells of a chart whose bodies stand at these longitudes.
+ChartCellTexts CellsAt(const std::array<double, engine::ChartBodyCount>& longitudes,
+                       const PersonChart& chart, const Words& words) {
     std::array<std::string, engine::ChartBodyCount> names;
     for (int b = 0; b < engine::ChartBodyCount; ++b) {
         names[static_cast<std::size_t>(b)] = BodySanskritName(b, words);
@@ -61,6 +65,23 @@ ChartCellTexts ChartCellsOf(const PersonChart& chart, const Words& words) {
         }
     }
     return FillRashiChart(longitudes, names, words.Translate("Bodies", AscendantMark));
+}
+
+} // namespace
+
+ChartCellTexts ChartCellsOf(const PersonChart& chart, const Words& words) {
+    return CellsAt(chart.Sidereal.Longitudes, chart, words);
+}
+
+ChartCellTexts NavamsaCellsOf(const PersonChart& chart, const Words& words) {
+    // Each body placed in the middle of its Navamsa sign; the midheaven,
+    // which no cell shows, stays where it is.
+    std::array<double, engine::ChartBodyCount> longitudes = chart.Sidereal.Longitudes;
+    const auto signs = kundli::NavamsaSigns(longitudes);
+    for (std::size_t b = 0; b < signs.size(); ++b) {
+        longitudes[b] = signs[b] * 30.0 + 15;
+    }
+    return CellsAt(longitudes, chart, words);
 }
 
 } // namespace tirovane::texts

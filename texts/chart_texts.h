@@ -29,4 +29,8 @@ ChartValueTexts ChartValuesOf(const PersonChart& chart, const Words& words = Eng
 // retrograde planet's with its mark.
 ChartCellTexts ChartCellsOf(const PersonChart& chart, const Words& words = English());
 
+// The twelve cells of the Navamsa chart, as those of the Rashi chart with
+// every body and the ascendant in its Navamsa sign.
+ChartCellTexts NavamsaCellsOf(const PersonChart& chart, const Words& words = English());
+
 } // namespace tirovane::texts

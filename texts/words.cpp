@@ -8,6 +8,27 @@ std::string Words::Translate(const char* /*context*/, const char* source) const 
     return source;
 }
 
+std::string Words::TranslateCount(const char* /*context*/, const char* source, int n) const {
+    return EnglishCount(source, n);
+}
+
+std::string EnglishCount(std::string_view source, int n) {
+    std::string text;
+    text.reserve(source.size() + 8);
+    for (std::size_t i = 0; i < source.size(); ++i) {
+        if (source.substr(i, 2) == "%n") {
+            text += std::to_string(n);
+            ++i;
+        } else if (source.substr(i, 3) == "(s)") {
+            text += n == 1 ? "" : "s";
+            i += 2;
+        } else {
+            text += source[i];
+        }
+    }
+    return text;
+}
+
 std::string_view Words::Language() const {
     return "en";
 }

@@ -180,6 +180,19 @@ void TirovaneApp::SetChartStyle(ChartStyle style) {
     }
 }
 
+void TirovaneApp::SetNavamsaShown(bool on) {
+    if (!frame_) {
+        return;
+    }
+    frame_->Result().ShowNavamsa(on);
+    frame_->SetNavamsaChecked(on);
+    frame_->FitResult();
+}
+
+double TirovaneApp::TodayJulianDay() {
+    return JulianDayUT(platform_.Now());
+}
+
 void TirovaneApp::SetMatchingTables(MatchingTables tables) {
     state_.MatchingChoice = tables;
     platform_.SetMatchingChosen(MatchingTablesCode(tables));

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "platform/platform.h"
 #include "reading/program.h"
 #include "reading/reading.h"
-#include "platform/platform.h"
 #include "system/web_links.h"
 #include "ui/captions.h"
 
@@ -57,6 +57,12 @@ public:
     // The style the charts are drawn in, remembered in the settings.
     ChartStyle ChartStyleChoice() const { return state_.ChartStyleChoice; }
     void SetChartStyle(ChartStyle style);
+    // View > Divisional Charts > Navamsa and the switch under each chart:
+    // both people's Navamsa charts in place of their Rashi charts, or back.
+    void SetNavamsaShown(bool on);
+    // Now, as a Julian Day in universal time: the dasha marks the periods
+    // running then.
+    double TodayJulianDay();
     // Which matching tables are shown (View > Matching), remembered in the
     // settings; the print-out and the report follow it.
     MatchingTables MatchingChoice() const { return state_.MatchingChoice; }

@@ -338,7 +338,6 @@ void FrameWindow::BuildMenus() {
     QMenu* divisional = captions_.Title(view->addMenu(QString()),
                                         QT_TRANSLATE_NOOP("FrameWindow", "&Divisional Charts"));
     divisional->setObjectName(QStringLiteral("mnuDivisionalCharts"));
-    divisional->menuAction()->setVisible(false);
     for (const auto& [name, caption] :
          {std::pair{"mnuSub_Hora", QT_TRANSLATE_NOOP("FrameWindow", "&Hora")},
           std::pair{"mnuSub_Drekkana", QT_TRANSLATE_NOOP("FrameWindow", "&Drekkana")},
@@ -346,10 +345,17 @@ void FrameWindow::BuildMenus() {
           std::pair{"mnuSub_Navamsa", QT_TRANSLATE_NOOP("FrameWindow", "&Navamsa")},
           std::pair{"mnuSub_Dasamsa", QT_TRANSLATE_NOOP("FrameWindow", "&D&asamsa")},
           std::pair{"mnuSub_Dwadasamsa", QT_TRANSLATE_NOOP("FrameWindow", "D&wadasamsa")}}) {
-        QAction* a = Entry(divisional, name, caption);
+        // Of the divisional charts only the Navamsa is offered.
+        const bool navamsa = std::string_view(name) == "mnuSub_Navamsa";
+        QAction* a = Entry(divisional, name, caption, navamsa);
         a->setCheckable(true);
         chartKinds_ << a;
-        connect(a, &QAction::triggered, this, [this, a] { CheckOnly(chartKinds_, a); });
+        if (navamsa) {
+            navamsa_ = a;
+            connect(a, &QAction::triggered, this, [this](bool on) { app_.SetNavamsaShown(on); });
+        } else {
+            connect(a, &QAction::triggered, this, [this, a] { CheckOnly(chartKinds_, a); });
+        }
     }
 
     view->addSeparator();
@@ -454,7 +460,12 @@ void FrameWindow::mnuStatusBar_Click() {
 
 void FrameWindow::mnuChart_Click() {
     CheckOnly(chartKinds_, chartKinds_.front());
+    app_.SetNavamsaShown(false);
     child_->show();
+}
+
+void FrameWindow::SetNavamsaChecked(bool on) {
+    CheckOnly(chartKinds_, on ? navamsa_ : chartKinds_.front());
 }
 
 void FrameWindow::FitResult() {

@@ -78,6 +78,8 @@ public slots:
     void mnuStatusBar_Click();
     void mnuChart_Click();
     void MDIForm_Activate();
+    // The check mark of View > Divisional Charts > Navamsa.
+    void SetNavamsaChecked(bool on);
 
 protected:
     bool event(QEvent* event) override;
@@ -100,6 +102,7 @@ private:
     QList<QAction*> chartStyles_;
     QList<QAction*> matchingTables_; // 36 Points, Ten Poruthams, Both
     QList<QAction*> chartKinds_;
+    QAction* navamsa_ = nullptr;
     bool quiet_ = false;
 };
 

@@ -1,8 +1,8 @@
 #include "ui/input_form.h"
 
+#include "output/qt_words.h"
 #include "places/place_resolution.h"
 #include "reading/reference_tables.h"
-#include "output/qt_words.h"
 #include "texts/names.h"
 #include "texts/place_texts.h"
 #include "texts/result_texts.h"
@@ -286,10 +286,10 @@ QGroupBox* InputForm::BuildPerson(int i) {
         form->addRow(QString(), Row({back, command}, f));
     }
     // The Tab key follows the form from top to bottom.
-    std::vector<QWidget*> order = {p.Name,   p.Sex,   p.Date,  p.Month,    p.Year,    p.Hour,
-                                   p.Minute, p.City,  p.State,    p.Country, p.LatDeg,
-                                   p.LatMin, p.North, p.South,    p.LonDeg,  p.LonMin,
-                                   p.East,   p.West,  p.TimeZone, p.Dst,     p.LookUp};
+    std::vector<QWidget*> order = {p.Name,     p.Sex,   p.Date,   p.Month,   p.Year,   p.Hour,
+                                   p.Minute,   p.City,  p.State,  p.Country, p.LatDeg, p.LatMin,
+                                   p.North,    p.South, p.LonDeg, p.LonMin,  p.East,   p.West,
+                                   p.TimeZone, p.Dst,   p.LookUp};
     if (auto* back = f->findChild<QPushButton*>(QStringLiteral("cmdPrevious"))) {
         order.push_back(back);
     }
@@ -478,8 +478,7 @@ bool InputForm::ValidateInput(int i) {
         return true;
     }
     app_.System().ShowMessage(
-        texts::ValidationMessage(failure->Problem, CurrentWords()),
-        MessageTitle,
+        texts::ValidationMessage(failure->Problem, CurrentWords()), MessageTitle,
         failure->Icon == MessageIcon::Error ? MessageKind::Error : MessageKind::Information,
         MessageButtons::Ok);
     PersonControls& p = people_[i];

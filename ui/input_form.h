@@ -1,9 +1,9 @@
 #pragma once
 
+#include "atlas/atlas.h"
 #include "reading/birth_details.h"
 #include "reading/person_form.h"
 #include "reading/validation.h"
-#include "atlas/atlas.h"
 #include "ui/captions.h"
 
 #include <QMainWindow>

@@ -9,8 +9,8 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QPixmap>
 #include <QLocale>
+#include <QPixmap>
 #include <QSocketNotifier>
 #include <QTimer>
 #include <csignal>

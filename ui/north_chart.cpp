@@ -12,16 +12,19 @@
 
 namespace tirovane {
 
-NorthChartWidget::NorthChartWidget(int person, QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("picNorthRasi_%1").arg(person));
+NorthChartWidget::NorthChartWidget(int person, QWidget* parent, bool navamsa) : QWidget(parent) {
+    setObjectName(
+        (navamsa ? QStringLiteral("picNorthNavamsa_%1") : QStringLiteral("picNorthRasi_%1"))
+            .arg(person));
+    const QString kind = navamsa ? QStringLiteral("Navamsa") : QStringLiteral("North");
     const int side = static_cast<int>(ChartSide);
     setFixedSize(side, side);
     const QString suffix = person == 0 ? QStringLiteral("Male") : QStringLiteral("Female");
     for (int h = 0; h < 12; ++h) {
-        houses_[h] =
-            NamedLabel(QStringLiteral("lblNorthHouse_%1_%2").arg(suffix).arg(h), QString(), this);
+        houses_[h] = NamedLabel(QStringLiteral("lbl%1House_%2_%3").arg(kind, suffix).arg(h),
+                                QString(), this);
         numbers_[h] =
-            NamedLabel(QStringLiteral("lblNorthSign_%1_%2").arg(suffix).arg(h), QString(), this);
+            NamedLabel(QStringLiteral("lbl%1Sign_%2_%3").arg(kind, suffix).arg(h), QString(), this);
         numbers_[h]->setStyleSheet(
             QStringLiteral("color: #%1;").arg(ChartNumberColour, 6, 16, QLatin1Char('0')));
         numbers_[h]->setAlignment(Qt::AlignCenter);

@@ -18,7 +18,8 @@ class NorthChartWidget : public QWidget {
 public:
     // `person` 0 names the labels lblNorthHouse_Male_h and
     // lblNorthSign_Male_h, person 1 the same names ending in _Female_h.
-    NorthChartWidget(int person, QWidget* parent = nullptr);
+    // The Navamsa chart's are named lblNavamsaHouse_Male_h and the like.
+    NorthChartWidget(int person, QWidget* parent = nullptr, bool navamsa = false);
 
     // The cells of the twelve signs (Aries first) and the ascendant's sign.
     // While the chart is hidden (the South Indian style is chosen) they are

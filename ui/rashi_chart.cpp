@@ -28,15 +28,20 @@ QPoint RashiChartWidget::CellOf(int sign) {
     return {Cells[sign][1], Cells[sign][0]};
 }
 
-RashiChartWidget::RashiChartWidget(int person, QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("picSouthRasi_%1").arg(person));
+RashiChartWidget::RashiChartWidget(int person, QWidget* parent, bool navamsa) : QWidget(parent) {
+    setObjectName(
+        (navamsa ? QStringLiteral("picSouthNavamsa_%1") : QStringLiteral("picSouthRasi_%1"))
+            .arg(person));
     setFixedSize(4 * CellSize + 2 * Margin, 4 * CellSize + 2 * Margin);
     setAutoFillBackground(true);
     QPalette p = palette();
     p.setColor(QPalette::Window, QColor(255, 250, 240));
     setPalette(p);
     const QString contentName =
-        person == 0 ? QStringLiteral("lblPlanets_Male_%1") : QStringLiteral("lblPlanets_Female_%1");
+        (navamsa ? QStringLiteral("lblNavamsa_") : QStringLiteral("lblPlanets_")) +
+        (person == 0 ? QStringLiteral("Male_%1") : QStringLiteral("Female_%1"));
+    const QString numberName =
+        navamsa ? QStringLiteral("lblNavamsaPosition_%1") : QStringLiteral("lblSouthPosition_%1");
     for (int k = 0; k < 12; ++k) {
         const QPoint cell = CellOf(k);
         const QRect r(Margin + cell.x() * CellSize, Margin + cell.y() * CellSize, CellSize,
@@ -51,8 +56,7 @@ RashiChartWidget::RashiChartWidget(int person, QWidget* parent) : QWidget(parent
         content->setFixedWidth(CellSize - ContentLeft + 14);
         contents_[k] = content;
 
-        auto* number = NamedLabel(QStringLiteral("lblSouthPosition_%1").arg(person * 12 + k),
-                                  QString::number(k + 1), this);
+        auto* number = NamedLabel(numberName.arg(person * 12 + k), QString::number(k + 1), this);
         number->setFont(WindowFont(7));
         number->setStyleSheet(QStringLiteral("color: #a05a00;"));
         number->adjustSize();

@@ -17,8 +17,9 @@ class RashiChartWidget : public QWidget {
     Q_OBJECT
 public:
     // `person` 0 names the labels lblPlanets_Male_k and lblSouthPosition_k,
-    // person 1 lblPlanets_Female_k and lblSouthPosition_(12 + k).
-    RashiChartWidget(int person, QWidget* parent = nullptr);
+    // person 1 lblPlanets_Female_k and lblSouthPosition_(12 + k). The
+    // Navamsa chart's are named lblNavamsa_Male_k and lblNavamsaPosition_k.
+    RashiChartWidget(int person, QWidget* parent = nullptr, bool navamsa = false);
 
     void SetCells(const ChartCellTexts& cells);
 

@@ -1,23 +1,30 @@
 #include "ui/result_form.h"
 
+#include "kundli/dasha.h"
 #include "output/qt_words.h"
+#include "platform/platform.h"
+#include "reading/birth_instant.h"
 #include "texts/chart_texts.h"
 #include "texts/cross_check_texts.h"
+#include "texts/kundli_texts.h"
 #include "texts/match_texts.h"
 #include "texts/result_lines.h"
 #include "texts/result_texts.h"
 #include "ui/application.h"
+#include "ui/dasha_page.h"
 #include "ui/match_table.h"
-#include "ui/porutham_table.h"
 #include "ui/north_chart.h"
+#include "ui/porutham_table.h"
 #include "ui/rashi_chart.h"
 #include "ui/widgets.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QStackedWidget>
 #include <QTabBar>
@@ -62,13 +69,16 @@ ResultForm::ResultForm(TirovaneApp& app, QWidget* parent) : QWidget(parent), app
     layout->addWidget(engine_);
     tabs_ = new QTabBar(this);
     tabs_->setObjectName(QStringLiteral("TS"));
-    const std::array<const char*, 3> tabs = {QT_TRANSLATE_NOOP("Result", "Your Details"),
-                                             QT_TRANSLATE_NOOP("Result", "Your Partner's Details"),
-                                             QT_TRANSLATE_NOOP("Result", "Manglik Matching")};
-    for (int k = 0; k < 3; ++k) {
+    const std::array<std::pair<const char*, const char*>, 4> tabs = {
+        std::pair{"Result", QT_TRANSLATE_NOOP("Result", "Your Details")},
+        std::pair{"Result", QT_TRANSLATE_NOOP("Result", "Your Partner's Details")},
+        std::pair{"Result", QT_TRANSLATE_NOOP("Result", "Manglik Matching")},
+        std::pair{"Kundli", texts::DashaHeading}};
+    for (int k = 0; k < 4; ++k) {
         tabs_->addTab(QString());
-        captions_.Set(tabs[static_cast<std::size_t>(k)],
-                      [this, k](const QString& text) { tabs_->setTabText(k, text); });
+        const auto& [context, caption] = tabs[static_cast<std::size_t>(k)];
+        captions_.SetIn(context, caption,
+                        [this, k](const QString& text) { tabs_->setTabText(k, text); });
     }
     tabs_->setExpanding(false);
     layout->addWidget(tabs_);
@@ -79,6 +89,8 @@ ResultForm::ResultForm(TirovaneApp& app, QWidget* parent) : QWidget(parent), app
     pages_->addWidget(BuildPersonPage(0));
     pages_->addWidget(BuildPersonPage(1));
     pages_->addWidget(BuildMatchPage());
+    dasha_ = new DashaPage(this);
+    pages_->addWidget(dasha_);
     layout->addWidget(pages_);
     connect(tabs_, &QTabBar::currentChanged, this, &ResultForm::TS_Click);
 }
@@ -149,6 +161,31 @@ QWidget* ResultForm::BuildPersonPage(int person) {
     page.Chart = new RashiChartWidget(person, frame);
     page.NorthChart = new NorthChartWidget(person, frame);
     page.NorthChart->hide();
+    // Under the chart: which chart it shows, the Rashi or the Navamsa.
+    auto* division = new QWidget(frame);
+    division->setObjectName(QStringLiteral("fraDivision_%1").arg(person));
+    auto* divisionLayout = new QHBoxLayout(division);
+    divisionLayout->setContentsMargins(0, 0, 0, 0);
+    page.ShowRashi = new QRadioButton(division);
+    page.ShowRashi->setObjectName(QStringLiteral("optRashi_%1").arg(person));
+    captions_.SetIn("Kundli", texts::RashiCaption,
+                    [button = page.ShowRashi](const QString& text) { button->setText(text); });
+    page.ShowNavamsa = new QRadioButton(division);
+    page.ShowNavamsa->setObjectName(QStringLiteral("optNavamsa_%1").arg(person));
+    captions_.SetIn("Kundli", texts::NavamsaCaption,
+                    [button = page.ShowNavamsa](const QString& text) { button->setText(text); });
+    page.ShowRashi->setChecked(true);
+    auto* divisionGroup = new QButtonGroup(division);
+    divisionGroup->addButton(page.ShowRashi);
+    divisionGroup->addButton(page.ShowNavamsa);
+    divisionLayout->addWidget(page.ShowRashi);
+    divisionLayout->addWidget(page.ShowNavamsa);
+    divisionLayout->addStretch(1);
+    connect(page.ShowNavamsa, &QRadioButton::toggled, this, [this](bool on) {
+        if (on != navamsa_) {
+            app_.SetNavamsaShown(on);
+        }
+    });
 
     // The interpretation and the effects take turns in one place.
     page.Interpretation = captions_.Title(Group(QStringLiteral("Frame1_%1").arg(person), frame),
@@ -257,6 +294,7 @@ QWidget* ResultForm::BuildPersonPage(int person) {
     left->setSpacing(8);
     left->addWidget(page.Chart, 0, Qt::AlignLeft | Qt::AlignTop);
     left->addWidget(page.NorthChart, 0, Qt::AlignLeft | Qt::AlignTop);
+    left->addWidget(division);
     left->addWidget(buttons);
     left->addStretch(1);
     auto* top = new QHBoxLayout;
@@ -339,6 +377,7 @@ void ResultForm::WritePersonalDetails(int person, const BirthDetails& details) {
     for (int k = 0; k < 8; ++k) {
         people_[person].Details[k]->setText(Qt8(*texts[k]));
     }
+    people_[person].Birth = details;
 }
 
 void ResultForm::WriteChart(int person, const PersonChart& chart) {
@@ -353,13 +392,86 @@ void ResultForm::WriteChart(int person, const PersonChart& chart) {
     const ChartCellTexts cells = texts::ChartCellsOf(chart, CurrentWords());
     page.Chart->SetCells(cells);
     page.NorthChart->SetChart(cells, chart.AscendantSignIndex);
+    page.Computed = chart;
+    if (navamsa_) {
+        WriteNavamsa(person);
+    }
+    dashaWritten_ = false;
+    WriteDasha();
+}
+
+void ResultForm::WriteNavamsa(int person) {
+    PersonPage& page = people_[static_cast<std::size_t>(person)];
+    if (!page.NavamsaChart) {
+        auto* frame = page.Chart->parentWidget();
+        page.NavamsaChart = new RashiChartWidget(person, frame, true);
+        page.NavamsaNorth = new NorthChartWidget(person, frame, true);
+        page.NavamsaChart->hide();
+        page.NavamsaNorth->hide();
+        // In the column under the Rashi charts, in their place.
+        auto* column = static_cast<QBoxLayout*>(frame->layout()->itemAt(0)->layout());
+        const int at = column->indexOf(page.NorthChart) + 1;
+        column->insertWidget(at, page.NavamsaNorth, 0, Qt::AlignLeft | Qt::AlignTop);
+        column->insertWidget(at, page.NavamsaChart, 0, Qt::AlignLeft | Qt::AlignTop);
+        captions_.SetIn("Kundli", texts::NavamsaCaption, [&page](const QString& text) {
+            page.NavamsaChart->setAccessibleName(text);
+            page.NavamsaNorth->setAccessibleName(text);
+        });
+    }
+    if (!page.Computed) {
+        return;
+    }
+    const ChartCellTexts cells = texts::NavamsaCellsOf(*page.Computed, CurrentWords());
+    page.NavamsaChart->SetCells(cells);
+    page.NavamsaNorth->SetChart(
+        cells, kundli::NavamsaSign(page.Computed->Sidereal.Longitudes[engine::Ascendant]));
 }
 
 void ResultForm::SetChartStyle(ChartStyle style) {
-    for (PersonPage& page : people_) {
-        page.Chart->setVisible(style == ChartStyle::South);
-        page.NorthChart->setVisible(style == ChartStyle::North);
+    style_ = style;
+    ShowCharts();
+}
+
+void ResultForm::ShowNavamsa(bool on) {
+    navamsa_ = on;
+    if (on) {
+        for (int person = 0; person < 2; ++person) {
+            WriteNavamsa(person);
+        }
     }
+    for (PersonPage& page : people_) {
+        (on ? page.ShowNavamsa : page.ShowRashi)->setChecked(true);
+    }
+    ShowCharts();
+}
+
+void ResultForm::ShowCharts() {
+    const bool south = style_ == ChartStyle::South;
+    for (PersonPage& page : people_) {
+        page.Chart->setVisible(south && !navamsa_);
+        page.NorthChart->setVisible(!south && !navamsa_);
+        if (page.NavamsaChart) {
+            page.NavamsaChart->setVisible(south && navamsa_);
+            page.NavamsaNorth->setVisible(!south && navamsa_);
+        }
+    }
+}
+
+void ResultForm::WriteDasha() {
+    if (dashaWritten_ || pages_->currentIndex() != DashaTab) {
+        return;
+    }
+    std::array<std::optional<DashaPage::Person>, 2> people;
+    for (std::size_t p = 0; p < people.size(); ++p) {
+        const PersonPage& page = people_[p];
+        if (page.Computed && page.Birth) {
+            people[p] = DashaPage::Person{page.Birth->Name,
+                                          kundli::KundliOf(page.Computed->Sidereal.Longitudes,
+                                                           ComputeBirthInstant(*page.Birth))};
+        }
+    }
+    dasha_->SetPeople(people, app_.TodayJulianDay());
+    dashaWritten_ = true;
 }
 
 void ResultForm::WriteManglikLines(int person, const texts::ResultLines& lines) {
@@ -450,8 +562,9 @@ void ResultForm::TS_Click() {
     } else if (tab == 1) {
         pages_->setCurrentIndex(1);
     } else {
-        pages_->setCurrentIndex(2);
+        pages_->setCurrentIndex(tab);
     }
+    WriteDasha();
     // The page in front is laid out for the texts it holds now.
     LayOutAgain(pages_->currentWidget());
 }

@@ -15,6 +15,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QRadioButton;
 class QStackedWidget;
 class QTabBar;
 class QTextCursor;
@@ -22,6 +23,7 @@ class QTextEdit;
 
 namespace tirovane {
 
+class DashaPage;
 class MatchTable;
 class PoruthamTable;
 class RashiChartWidget;
@@ -58,6 +60,10 @@ public:
     void ShowEngine(const PersonChart& chart);
     // Shows both people's charts in this style.
     void SetChartStyle(ChartStyle style);
+    // Shows both people's Navamsa charts in place of their Rashi charts, or
+    // the Rashi charts again. The Navamsa charts are made when first shown.
+    void ShowNavamsa(bool on);
+    bool NavamsaShown() const { return navamsa_; }
     // The 36-point match of the pair, or "-" throughout while there is none.
     // Both matching tables and the sentence on the sides; nothing: every
     // value back to "-".
@@ -66,6 +72,9 @@ public:
     void SetMatchingTables(MatchingTables tables);
 
     int PageInFront() const;
+
+    // The tabs: each person's details, the match, the dasha.
+    static constexpr int DashaTab = 3;
 
 public slots:
     void TS_Click();
@@ -97,10 +106,26 @@ private:
         QPushButton* PreciseChart = nullptr;
         // How many copies of the effects text the person's presses put in.
         int EffectsCopies = 0;
+        // The Navamsa charts, made when first shown, and the switch under
+        // the chart between the Rashi and the Navamsa chart.
+        RashiChartWidget* NavamsaChart = nullptr;
+        NorthChartWidget* NavamsaNorth = nullptr;
+        QRadioButton* ShowRashi = nullptr;
+        QRadioButton* ShowNavamsa = nullptr;
+        // What the Navamsa chart and the dasha are made from.
+        std::optional<BirthDetails> Birth;
+        std::optional<PersonChart> Computed;
     };
 
     QWidget* BuildPersonPage(int person);
     QWidget* BuildMatchPage();
+    // Lays each person's charts out for the style and the division shown.
+    void ShowCharts();
+    // The Navamsa chart of a person from the chart written last.
+    void WriteNavamsa(int person);
+    // The Dasha tab from both people's charts, when it is in front; else
+    // it is written when it comes to the front.
+    void WriteDasha();
     void ShowInterpretation(int person);
     void ShowEffects(int person);
     // One copy of the effects-and-remedies text at the cursor.
@@ -117,6 +142,10 @@ private:
     PoruthamTable* poruthamTable_ = nullptr;
     QLabel* sides_ = nullptr;
     int groom_ = FirstPerson; // the side the sentence under the tables tells
+    ChartStyle style_ = ChartStyle::South;
+    bool navamsa_ = false;
+    DashaPage* dasha_ = nullptr;
+    bool dashaWritten_ = false; // the Dasha tab shows the charts written last
 };
 
 } // namespace tirovane

@@ -1,17 +1,17 @@
 #include "ui/widgets.h"
 
-#include "reading/name_text.h"
 #include "output/text_fonts.h"
+#include "reading/name_text.h"
 
-#include <algorithm>
 #include <QAbstractItemModel>
 #include <QCoreApplication>
 #include <QHash>
-#include <QStyleOptionComboBox>
-#include <QtMath>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMouseEvent>
+#include <QStyleOptionComboBox>
+#include <QtMath>
+#include <algorithm>
 
 namespace tirovane {
 

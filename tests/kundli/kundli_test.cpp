@@ -127,5 +127,47 @@ TEST(Vimshottari, DatesOnTheBirthsOwnClockAndAges) {
     EXPECT_EQ(AgeAt(Birth - 30, Birth).Years, 0) << "before birth: no age";
 }
 
+TEST(Vimshottari, BalanceInYearsMonthsAndDays) {
+    // Worked by hand with a 365.25-day year and months of 30.4375 days.
+    struct Case {
+        double Years;
+        Span Expected;
+    };
+    const Case cases[] = {
+        {7, {7, 0, 0}},       // Ketu's whole period at 0 degrees
+        {20, {20, 0, 0}},     // Venus's at 13 degrees 20 minutes
+        {12.25, {12, 3, 0}},  // a quarter year is three months exactly
+        // 12 years, 3 months and 5 days: 12 x 365.25 + 3 x 30.4375 + 5 days
+        {(4383 + 91.3125 + 5) / 365.25, {12, 3, 5}},
+        {29.0 / 365.25, {0, 0, 29}},
+        {31.0 / 365.25, {0, 1, 0}}, // 31 days are one month and 0.56 of a day
+        {0.5 / 365.25, {0, 0, 0}},  // half a day left: no whole day
+        {0, {0, 0, 0}},
+        {-1, {0, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        const Span span = SpanOf(c.Years);
+        EXPECT_EQ(span.Years, c.Expected.Years) << c.Years;
+        EXPECT_EQ(span.Months, c.Expected.Months) << c.Years;
+        EXPECT_EQ(span.Days, c.Expected.Days) << c.Years;
+    }
+}
+
+TEST(Vimshottari, PeriodRunningAtAnInstant) {
+    // Moon at 0 degrees: Ketu from birth for 7 years, its first antardasha
+    // Ketu's own for 7 x 7 / 120 years; then Venus for 20 years, whose
+    // second antardasha is the Sun's (after Venus's own 20 x 20 / 120).
+    const Vimshottari dasha = VimshottariDasha(0, Birth);
+    const double year = DaysPerYear;
+    EXPECT_EQ(RunningAt(dasha, Birth), (RunningPeriod{0, 0}));
+    EXPECT_EQ(RunningAt(dasha, Birth + 0.4 * year), (RunningPeriod{0, 0}));
+    EXPECT_EQ(RunningAt(dasha, Birth + 0.45 * year), (RunningPeriod{0, 1})) << "Venus in Ketu";
+    EXPECT_EQ(RunningAt(dasha, Birth + 7 * year), (RunningPeriod{1, 0})) << "a start belongs";
+    EXPECT_EQ(RunningAt(dasha, Birth + (7 + 3.4) * year), (RunningPeriod{1, 1}));
+    EXPECT_EQ(RunningAt(dasha, Birth + 119.99 * year), (RunningPeriod{8, 8}));
+    EXPECT_FALSE(RunningAt(dasha, Birth + 120.01 * year)) << "after the cycle";
+    EXPECT_FALSE(RunningAt(dasha, Birth - 1)) << "before the first period";
+}
+
 } // namespace
 } // namespace tirovane::kundli

@@ -43,7 +43,8 @@ TEST_F(FrameTest, MenusCaptionsVisibilityAndCheckMarks) {
         {"mnuNatal", "&Natal Indian", false, false},
         {"mnuColorOff", "O&ff", true, true},
         {"mnuChart", "&Chart", false, true},
-        {"mnuSub_Dasamsa", "&D&asamsa", true, false},
+        {"mnuSub_Navamsa", "&Navamsa", true, false},
+        {"mnuSub_Dasamsa", "&D&asamsa", false, false},
         {"mnuOnline", "&Online Help", true, false},
         {"mnuUpdate", "Check for Software &Update", true, false},
         {"mnuAbout", "&About Software", true, false},
@@ -60,6 +61,7 @@ TEST_F(FrameTest, MenusCaptionsVisibilityAndCheckMarks) {
     EXPECT_FALSE(Action("mnuExport")->isEnabled());
     EXPECT_FALSE(Action("mnuMakeMoney")->isEnabled());
     EXPECT_TRUE(Frame().findChild<QMenu*>("mnuChartStyle")->menuAction()->isVisible());
+    EXPECT_TRUE(Frame().findChild<QMenu*>("mnuDivisionalCharts")->menuAction()->isVisible());
     EXPECT_FALSE(Frame().findChild<QWidget*>("cmdSaveAsJPEG")->isVisibleTo(&Frame()));
 }
 

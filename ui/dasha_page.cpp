@@ -1,0 +1,165 @@
+#include "ui/dasha_page.h"
+
+#include "output/dasha_drawing.h"
+#include "output/qt_words.h"
+#include "ui/widgets.h"
+
+#include <QEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPainter>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <cmath>
+
+namespace tirovane {
+
+namespace {
+
+QString Qt8(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// One period's row of a table, bold while it runs today.
+void FillRow(QTreeWidgetItem* item, const texts::DashaRow& row) {
+    for (int c = 0; c < static_cast<int>(row.Cells.size()); ++c) {
+        item->setText(c, Qt8(row.Cells[static_cast<std::size_t>(c)]));
+        QFont font = item->font(c);
+        font.setBold(row.Running);
+        item->setFont(c, font);
+    }
+}
+
+} // namespace
+
+DashaTimelineView::DashaTimelineView(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("picDashaTimeline"));
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+}
+
+void DashaTimelineView::SetTimeline(texts::DashaTimeline timeline) {
+    timeline_ = std::move(timeline);
+    updateGeometry();
+    update();
+}
+
+QSize DashaTimelineView::sizeHint() const {
+    return {640, static_cast<int>(std::ceil(TimelineHeight(timeline_, font(), nullptr))) + 4};
+}
+
+QSize DashaTimelineView::minimumSizeHint() const {
+    return {360, sizeHint().height()};
+}
+
+void DashaTimelineView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    DrawDashaTimeline(painter, QRectF(rect()).adjusted(2, 0, -6, 0), timeline_, font());
+}
+
+DashaPage::DashaPage(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("fraFrame_3"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 10, 16, 10);
+    layout->setSpacing(8);
+    QLabel* note = NamedLabel(QStringLiteral("lblYearLength"), QString(), this);
+    note->setWordWrap(true);
+    captions_.Text(note, texts::YearLengthNote);
+    layout->addWidget(note);
+
+    timeline_ = new DashaTimelineView(this);
+    captions_.AccessibleName(timeline_, texts::TimelineCaption);
+    layout->addWidget(timeline_);
+
+    auto* tables = new QHBoxLayout;
+    tables->setSpacing(16);
+    for (int person = 0; person < 2; ++person) {
+        auto* group = new QGroupBox(this);
+        group->setObjectName(QStringLiteral("fraDasha_%1").arg(person));
+        auto* groupLayout = new QVBoxLayout(group);
+        groupLayout->setSpacing(6);
+        QLabel* balance =
+            NamedLabel(QStringLiteral("lblDashaBalance_%1").arg(person), QString(), group);
+        balance->setWordWrap(true);
+        groupLayout->addWidget(balance);
+        auto* tree = new QTreeWidget(group);
+        tree->setObjectName(QStringLiteral("treDasha_%1").arg(person));
+        tree->setColumnCount(static_cast<int>(texts::DashaColumns.size()));
+        tree->setRootIsDecorated(true);
+        tree->setUniformRowHeights(true);
+        tree->setAlternatingRowColors(true);
+        tree->setSelectionBehavior(QAbstractItemView::SelectRows);
+        tree->header()->setStretchLastSection(true);
+        captions_.AccessibleName(tree, texts::DashaTableCaption);
+        captions_.Set(nullptr, [tree](const QString&) {
+            QStringList headings;
+            for (const char* caption : texts::DashaColumns) {
+                headings << Qt8(CurrentWords().Translate("Kundli", caption));
+            }
+            tree->setHeaderLabels(headings);
+        });
+        groupLayout->addWidget(tree, 1);
+        tables->addWidget(group, 1);
+        groups_[static_cast<std::size_t>(person)] = group;
+        balances_[static_cast<std::size_t>(person)] = balance;
+        trees_[static_cast<std::size_t>(person)] = tree;
+        group->hide();
+    }
+    layout->addLayout(tables, 1);
+}
+
+void DashaPage::SetPeople(const std::array<std::optional<Person>, 2>& people, double today) {
+    const texts::Words& words = CurrentWords();
+    std::vector<texts::TimelineRow> rows;
+    for (std::size_t p = 0; p < people.size(); ++p) {
+        QTreeWidget* tree = trees_[p];
+        tree->clear();
+        groups_[p]->setVisible(people[p].has_value());
+        if (!people[p]) {
+            continue;
+        }
+        const Person& person = *people[p];
+        rows.push_back(texts::TimelineRowOf(person.Name, person.Kundli, today, words));
+        groups_[p]->setTitle(Qt8(person.Name));
+        groups_[p]->setAccessibleName(Qt8(person.Name));
+        const texts::DashaTable table = texts::DashaTableOf(person.Kundli, today, words);
+        balances_[p]->setText(Qt8(table.Balance));
+        for (std::size_t m = 0; m < table.Periods.size(); ++m) {
+            auto* period = new QTreeWidgetItem(tree);
+            FillRow(period, table.Periods[m]);
+            for (const texts::DashaRow& sub : table.Subs[m]) {
+                FillRow(new QTreeWidgetItem(period), sub);
+            }
+        }
+        // The running mahadasha open, its running antardasha current.
+        if (table.Running) {
+            QTreeWidgetItem* running = tree->topLevelItem(*table.Running);
+            running->setExpanded(true);
+            tree->setCurrentItem(running);
+            const auto& subs = table.Subs[static_cast<std::size_t>(*table.Running)];
+            for (std::size_t s = 0; s < subs.size(); ++s) {
+                if (subs[s].Running) {
+                    tree->setCurrentItem(running->child(static_cast<int>(s)));
+                }
+            }
+        } else {
+            tree->setCurrentItem(tree->topLevelItem(0));
+        }
+        for (int c = 0; c < tree->columnCount(); ++c) {
+            tree->resizeColumnToContents(c);
+        }
+    }
+    timeline_->SetTimeline(texts::TimelineOf(std::move(rows), words));
+    timeline_->setVisible(people[0] || people[1]);
+}
+
+void DashaPage::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        captions_.Apply();
+    }
+    QWidget::changeEvent(event);
+}
+
+} // namespace tirovane
