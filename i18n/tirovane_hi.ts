@@ -568,6 +568,110 @@
     </message>
 </context>
 <context>
+    <name>Kundli</name>
+    <message>
+        <source>Antardashas of the %1 mahadasha</source>
+        <translation>%1 महादशा की अंतर्दशाएँ</translation>
+    </message>
+    <message>
+        <source>Navamsa: %1</source>
+        <translation>नवांश: %1</translation>
+    </message>
+    <message>
+        <source>Navamsa and Dasha</source>
+        <translation>नवांश और दशा</translation>
+    </message>
+    <message>
+        <source>Dasha</source>
+        <translation>दशा</translation>
+    </message>
+    <message>
+        <source>Rashi</source>
+        <translation>राशि</translation>
+    </message>
+    <message>
+        <source>Navamsa</source>
+        <translation>नवांश</translation>
+    </message>
+    <message>
+        <source>Mahadashas of both people by age</source>
+        <translation>आयु के अनुसार दोनों की महादशाएँ</translation>
+    </message>
+    <message>
+        <source>Vimshottari dasha periods</source>
+        <translation>विंशोत्तरी दशा की अवधियाँ</translation>
+    </message>
+    <message>
+        <source>Dates and ages count a year as 365.25 days; programs that use another year length give dates a few days apart.</source>
+        <translation>तिथियाँ और आयु एक वर्ष को 365.25 दिन का मानकर गिनी गई हैं; वर्ष की कोई और लंबाई लेने वाले प्रोग्राम कुछ दिन आगे-पीछे की तिथियाँ देते हैं।</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>चल रही</translation>
+    </message>
+    <message>
+        <source>Age in years</source>
+        <translation>आयु (वर्षों में)</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>आज</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>अवधि</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>आरंभ</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>अंत</translation>
+    </message>
+    <message>
+        <source>Age at start</source>
+        <translation>आरंभ पर आयु</translation>
+    </message>
+    <message>
+        <source>Age at end</source>
+        <translation>अंत पर आयु</translation>
+    </message>
+    <message>
+        <source>%1 dasha: %2 %3 %4 left at birth</source>
+        <translation>%1 दशा: जन्म के समय %2 %3 %4 शेष</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n year(s)</source>
+        <translation>
+            <numerusform>%n वर्ष</numerusform>
+            <numerusform>%n वर्ष</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n month(s)</source>
+        <translation>
+            <numerusform>%n माह</numerusform>
+            <numerusform>%n माह</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <translation>
+            <numerusform>%n दिन</numerusform>
+            <numerusform>%n दिन</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 y %2 m</source>
+        <translation>%1 वर्ष %2 माह</translation>
+    </message>
+    <message>
+        <source>before birth</source>
+        <translation>जन्म से पहले</translation>
+    </message>
+</context>
+<context>
     <name>Manglik</name>
     <message>
         <source>Position of Mars from Lagna is %1</source>

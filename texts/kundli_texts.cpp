@@ -15,7 +15,7 @@ const char* const DashaTableCaption = QT_TRANSLATE_NOOP("Kundli", "Vimshottari d
 const char* const YearLengthNote =
     QT_TRANSLATE_NOOP("Kundli", "Dates and ages count a year as 365.25 days; programs that use "
                                 "another year length give dates a few days apart.");
-const char* const RunningTodayText = QT_TRANSLATE_NOOP("Kundli", "Running today");
+const char* const RunningText = QT_TRANSLATE_NOOP("Kundli", "Running");
 const char* const AgeAxisCaption = QT_TRANSLATE_NOOP("Kundli", "Age in years");
 const char* const TodayCaption = QT_TRANSLATE_NOOP("Kundli", "Today");
 const std::array<const char*, 6> DashaColumns = {
@@ -59,9 +59,12 @@ DashaRow RowOf(const kundli::DashaPeriod& period, const kundli::Kundli& kundli, 
     row.Cells = {DashaLordName(period.Lord, words),
                  DateText(kundli::DateOnClock(period.StartJulianDay, kundli.ClockOffsetHours)),
                  DateText(kundli::DateOnClock(period.EndJulianDay, kundli.ClockOffsetHours)),
-                 AgeText(kundli::AgeAt(period.StartJulianDay, birth), words),
+                 // The first periods began before birth: no age to tell.
+                 period.StartJulianDay < birth
+                     ? words.Translate("Kundli", QT_TRANSLATE_NOOP("Kundli", "before birth"))
+                     : AgeText(kundli::AgeAt(period.StartJulianDay, birth), words),
                  AgeText(kundli::AgeAt(period.EndJulianDay, birth), words),
-                 running ? words.Translate("Kundli", RunningTodayText) : std::string()};
+                 running ? words.Translate("Kundli", RunningText) : std::string()};
     return row;
 }
 

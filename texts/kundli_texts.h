@@ -36,14 +36,15 @@ extern const char* const NavamsaCaption;
 extern const char* const TimelineCaption;
 extern const char* const DashaTableCaption;
 extern const char* const YearLengthNote;
-extern const char* const RunningTodayText;
+extern const char* const RunningText;
 extern const char* const AgeAxisCaption;
 extern const char* const TodayCaption;
 // "Period", "Start", "End", "Age at start", "Age at end", "Today".
 extern const std::array<const char*, 6> DashaColumns;
 
-// One period's row: the lord, the start and end dates, the ages at both,
-// and "Running today" where it runs at the instant the table is made for.
+// One period's row: the lord, the start and end dates, the ages at both
+// ("before birth" for a start before it), and "Running" where it runs
+// at the instant the table is made for.
 struct DashaRow {
     kundli::DashaLord Lord = kundli::DashaLord::Ketu;
     std::array<std::string, 6> Cells;

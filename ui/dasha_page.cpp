@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
+#include <QScrollBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <cmath>
@@ -91,7 +92,9 @@ DashaPage::DashaPage(QWidget* parent) : QWidget(parent) {
         tree->setUniformRowHeights(true);
         tree->setAlternatingRowColors(true);
         tree->setSelectionBehavior(QAbstractItemView::SelectRows);
-        tree->header()->setStretchLastSection(true);
+        // The columns as wide as their texts (the last one not stretched),
+        // so that the header's length is what the table needs.
+        tree->header()->setStretchLastSection(false);
         captions_.AccessibleName(tree, texts::DashaTableCaption);
         captions_.Set(nullptr, [tree](const QString&) {
             QStringList headings;
@@ -147,9 +150,17 @@ void DashaPage::SetPeople(const std::array<std::optional<Person>, 2>& people, do
         } else {
             tree->setCurrentItem(tree->topLevelItem(0));
         }
+        // Every column wide enough for its texts, and the table wide
+        // enough for every column and tall enough for the mahadashas and
+        // a few antardashas, so that the window grows to show them.
         for (int c = 0; c < tree->columnCount(); ++c) {
             tree->resizeColumnToContents(c);
         }
+        const int frame = 2 * tree->frameWidth();
+        tree->setMinimumWidth(tree->header()->length() + frame +
+                              tree->verticalScrollBar()->sizeHint().width());
+        tree->setMinimumHeight(tree->header()->sizeHint().height() + frame +
+                               (kundli::DashaLordCount + 5) * tree->sizeHintForRow(0));
     }
     timeline_->SetTimeline(texts::TimelineOf(std::move(rows), words));
     timeline_->setVisible(people[0] || people[1]);

@@ -12,6 +12,7 @@
 #include "texts/result_texts.h"
 #include "ui/application.h"
 #include "ui/dasha_page.h"
+#include "ui/frame_window.h"
 #include "ui/match_table.h"
 #include "ui/north_chart.h"
 #include "ui/porutham_table.h"
@@ -472,6 +473,10 @@ void ResultForm::WriteDasha() {
     }
     dasha_->SetPeople(people, app_.TodayJulianDay());
     dashaWritten_ = true;
+    // The tables ask for room of their own: the window is fitted to it.
+    if (FrameWindow* frame = app_.ExistingFrame()) {
+        frame->FitResult();
+    }
 }
 
 void ResultForm::WriteManglikLines(int person, const texts::ResultLines& lines) {

@@ -5,7 +5,8 @@ For every shipped language (i18n/tirovane_XX.ts) it fails when:
 - a source text marked in the program is missing from the .ts file (lupdate
   is run over the sources into a scratch file to find them all);
 - an entry is unfinished or empty;
-- a translation drops or adds a placeholder (%1 .. %9), an accelerator "&",
+- a translation drops or adds a placeholder (%1 .. %9, and the count %n of
+  each form of a counted text), an accelerator "&",
   a literal "&&", a line break or markup;
 - a translation is not in Unicode NFC, has blanks at its ends that the
   source has not, or writes digits other than 0-9;
@@ -45,9 +46,15 @@ def entries(ts_path):
         for message in context.findall("message"):
             source = message.findtext("source") or ""
             translation = message.find("translation")
-            text = translation.text if translation is not None and translation.text else ""
             finished = translation is not None and translation.get("type") not in (
                 "unfinished", "obsolete", "vanished")
+            if message.get("numerus") == "yes":
+                # A counted text: each of the language's forms is checked.
+                forms = [] if translation is None else translation.findall("numerusform")
+                for form in forms or [None]:
+                    yield name, source, (form.text or "") if form is not None else "", finished
+                continue
+            text = translation.text if translation is not None and translation.text else ""
             yield name, source, text, finished
 
 
@@ -65,6 +72,8 @@ def problems_of(context, source, translation, finished, glossary):
     found = []
     if sorted(PLACEHOLDER.findall(source)) != sorted(PLACEHOLDER.findall(translation)):
         found.append(f"{where}: the placeholders differ in \"{translation}\"")
+    if ("%n" in source) != ("%n" in translation):
+        found.append(f"{where}: the count %n differs in \"{translation}\"")
     if accelerators(source) != accelerators(translation):
         found.append(f"{where}: the accelerators differ in \"{translation}\"")
     for mark in ("\n", "\r"):
@@ -139,13 +148,15 @@ def self_test():
         ("Devanagari digits", "Page %1", "पृष्ठ %1 \u0967"),
         ("glossary not followed", "Aries", "मेषा"),
         ("unfinished", "Name", ""),
+        ("count dropped", "%n year(s)", "वर्ष"),
     ]
     failed = []
     for what, source, translation in cases:
         if not problems_of("Test", source, translation, bool(translation), glossary):
             failed.append(what)
     good = [("&File", "फ़ाइल (&F)"), ("Name: %1", "नाम: %1"), ("Aries", "मेष"),
-            ("Effects && Remedies", "प्रभाव && उपाय"), ("1) Chant. ", "1) जाप करें। ")]
+            ("Effects && Remedies", "प्रभाव && उपाय"), ("1) Chant. ", "1) जाप करें। "),
+            ("%n year(s)", "%n वर्ष")]
     for source, translation in good:
         found = problems_of("Test", source, translation, True, glossary)
         if found:

@@ -6,7 +6,9 @@
 // (LANGUAGE a shipped language's code: the windows in that language, the
 // names and places in its script)
 // writes input.png, result.png, partner.png and match.png, then
-// result-north.png and partner-north.png with the North Indian charts. Run it on a real
+// result-north.png and partner-north.png with the North Indian charts,
+// partner-navamsa-north.png and result-navamsa.png with the Navamsa charts,
+// and dasha.png. Run it on a real
 // display (or Xvfb) to see the platform's own window decorations.
 
 #include "output/qt_words.h"
@@ -128,5 +130,13 @@ int main(int argc, char** argv) {
     Save(folder, "result-north.png");
     tabs->setCurrentIndex(1);
     Save(folder, "partner-north.png");
+    // The Navamsa charts in both styles, then the Dasha tab.
+    app.SetNavamsaShown(true);
+    Save(folder, "partner-navamsa-north.png");
+    app.SetChartStyle(ChartStyle::South);
+    tabs->setCurrentIndex(0);
+    Save(folder, "result-navamsa.png");
+    tabs->setCurrentIndex(3);
+    Save(folder, "dasha.png");
     return platform.Messages.empty() ? 0 : 1;
 }
