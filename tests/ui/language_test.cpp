@@ -12,6 +12,8 @@
 #include <QRawFont>
 #include <QRegularExpression>
 #include <QTextLayout>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <set>
 
 namespace tirovane::test {
@@ -69,6 +71,15 @@ std::vector<QString> ShownTexts(QWidget* root) {
             add(edit->placeholderText());
         } else if (auto* text = qobject_cast<QTextEdit*>(w)) {
             add(text->toPlainText());
+        } else if (auto* tree = qobject_cast<QTreeWidget*>(w)) {
+            for (int c = 0; c < tree->columnCount(); ++c) {
+                add(tree->headerItem()->text(c));
+            }
+            for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+                for (int c = 0; c < tree->columnCount(); ++c) {
+                    add((*it)->text(c));
+                }
+            }
         }
     }
     for (QAction* action : root->findChildren<QAction*>()) {
@@ -164,7 +175,9 @@ TEST_F(LanguageTest, AHindiReaderReadsEveryWindowInHindi) {
     const std::set<QString> allowed = {QStringLiteral("Tirovane"), QStringLiteral("JPEG"),
                                        QStringLiteral("PDF"), QStringLiteral("English")};
     ResultForm& result = app->Result();
-    for (int page = 0; page < 3; ++page) {
+    // Every page, the Navamsa charts and the Dasha tab among them.
+    app->SetNavamsaShown(true);
+    for (int page = 0; page < 4; ++page) {
         Result<QTabBar>("TS")->setCurrentIndex(page);
         QApplication::processEvents();
         for (const std::string& fault : LayoutFaults(&result)) {

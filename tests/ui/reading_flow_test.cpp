@@ -7,9 +7,11 @@
 
 #include "tests/ui/ui_fixture.h"
 
+#include <QRadioButton>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTextEdit>
+#include <QTreeWidget>
 #include <map>
 
 namespace tirovane::test {
@@ -251,6 +253,72 @@ TEST_F(UiTest, EffectsAndRemediesInsertTheTextOnEveryPress) {
     EXPECT_EQ(cursor.charFormat().fontWeight(), QFont::Bold);
     cursor.setPosition(once.indexOf(QStringLiteral("Chant Hanuman")) + 2);
     EXPECT_EQ(cursor.charFormat().fontWeight(), QFont::Normal);
+}
+
+// The Navamsa chart and the dasha, the user's way: the menu entry, the
+// switch under the chart and the tab. Mumbai's partner (3 February 1983,
+// 22:10 Indian time) by hand: Mars at 20°04' Aquarius is 320.07°, its
+// ninth part Int(320.07 × 9 / 30) = 96, 96 mod 12 = 0: Aries. The Moon at
+// 7°32' Libra (187.53°) is in Swati (186.67° to 200°, lord Rahu) with
+// 1 − 0.86 / 13.33 = 0.935 of it left: 0.935 × 18 = 16.8 years of Rahu,
+// then Jupiter to 32.8 years and Saturn to 51.8. On the clock's 8 December
+// 2026 he is 43.85: in Saturn, whose antardashas of Saturn (3.01 years),
+// Mercury (2.69), Ketu (1.11), Venus (3.17) and the Sun (0.95) end at
+// 43.76, so the Moon's runs.
+TEST_F(UiTest, TheNavamsaChartAndTheDashaOfBothPeople) {
+    Reading(Person{}, MumbaiPerson());
+    ResultForm& result = app->Result();
+    EXPECT_EQ(result.findChild<QWidget*>("picSouthNavamsa_1"), nullptr) << "made when first shown";
+
+    ClickMenuEntry(Frame(), FrameAction("mnuSub_Navamsa"));
+    EXPECT_TRUE(FrameAction("mnuSub_Navamsa")->isChecked());
+    Result<QTabBar>("TS")->setCurrentIndex(1);
+    EXPECT_TRUE(Result("picSouthNavamsa_1")->isVisibleTo(&result));
+    EXPECT_FALSE(Result("picSouthRasi_1")->isVisibleTo(&result));
+    EXPECT_TRUE(Result<QRadioButton>("optNavamsa_1")->isChecked());
+    EXPECT_TRUE(Label("lblNavamsa_Female_0").find("Mangala") != std::string::npos);
+
+    // The switch under the chart brings both Rashi charts back.
+    QTest::mouseClick(Result<QRadioButton>("optRashi_1"), Qt::LeftButton);
+    EXPECT_FALSE(FrameAction("mnuSub_Navamsa")->isChecked());
+    EXPECT_TRUE(Result("picSouthRasi_1")->isVisibleTo(&result));
+    EXPECT_TRUE(Result<QRadioButton>("optRashi_0")->isChecked());
+    // In the North Indian style the Navamsa is counted from its own
+    // ascendant, drawn in the North Indian chart.
+    ClickMenuEntry(Frame(), FrameAction("mnuNorth"));
+    QTest::mouseClick(Result<QRadioButton>("optNavamsa_0"), Qt::LeftButton);
+    EXPECT_TRUE(Result("picNorthNavamsa_1")->isVisibleTo(&result));
+    EXPECT_FALSE(Result("picNorthRasi_1")->isVisibleTo(&result));
+    EXPECT_FALSE(Result("picSouthNavamsa_1")->isVisibleTo(&result));
+
+    auto* tabs = Result<QTabBar>("TS");
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(ResultForm::DashaTab).center());
+    ASSERT_EQ(result.PageInFront(), ResultForm::DashaTab);
+    EXPECT_TRUE(Label("lblDashaBalance_1").starts_with("Rahu dasha: 16 years 9 months "));
+    EXPECT_TRUE(Label("lblDashaBalance_1").ends_with(" left at birth"));
+    EXPECT_TRUE(Label("lblYearLength").find("365.25 days") != std::string::npos);
+    auto* tree = Result<QTreeWidget>("treDasha_1");
+    ASSERT_EQ(tree->topLevelItemCount(), 9);
+    const QStringList lords = {"Rahu",  "Jupiter", "Saturn", "Mercury", "Ketu",
+                               "Venus", "Sun",     "Moon",   "Mars"};
+    for (int m = 0; m < 9; ++m) {
+        EXPECT_EQ(tree->topLevelItem(m)->text(0), lords[m]);
+        EXPECT_EQ(tree->topLevelItem(m)->childCount(), 9);
+        EXPECT_EQ(tree->topLevelItem(m)->child(0)->text(0), lords[m]) << "its own first";
+        EXPECT_EQ(tree->topLevelItem(m)->text(5), m == 2 ? "Running" : "") << m;
+    }
+    QTreeWidgetItem* saturn = tree->topLevelItem(2);
+    EXPECT_TRUE(saturn->isExpanded());
+    EXPECT_EQ(tree->currentItem(), saturn->child(5));
+    EXPECT_EQ(saturn->child(5)->text(0), "Moon");
+    EXPECT_EQ(saturn->child(5)->text(5), "Running");
+    EXPECT_TRUE(saturn->child(5)->font(0).bold());
+    EXPECT_EQ(tree->topLevelItem(0)->text(3), "before birth");
+    EXPECT_EQ(tree->topLevelItem(0)->text(2), tree->topLevelItem(1)->text(1));
+    EXPECT_TRUE(Result("picDashaTimeline")->isVisibleTo(&result));
+    for (const std::string& fault : LayoutFaults(&result)) {
+        ADD_FAILURE() << fault;
+    }
 }
 
 } // namespace
