@@ -4,6 +4,7 @@
 #include "output/qt_words.h"
 #include "ui/widgets.h"
 
+#include <QAccessibleWidget>
 #include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -33,9 +34,23 @@ void FillRow(QTreeWidgetItem* item, const texts::DashaRow& row) {
     }
 }
 
+// The timeline is a picture to a screen reader, named by its caption.
+QAccessibleInterface* TimelineAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String(DashaTimelineView::staticMetaObject.className()) &&
+        object != nullptr && object->isWidgetType()) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
+    }
+    return nullptr;
+}
+
 } // namespace
 
 DashaTimelineView::DashaTimelineView(QWidget* parent) : QWidget(parent) {
+    static const bool installed = [] {
+        QAccessible::installFactory(TimelineAccessible);
+        return true;
+    }();
+    (void)installed;
     setObjectName(QStringLiteral("picDashaTimeline"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
@@ -118,9 +133,10 @@ void DashaPage::SetPeople(const std::array<std::optional<Person>, 2>& people, do
     std::vector<texts::TimelineRow> rows;
     for (std::size_t p = 0; p < people.size(); ++p) {
         QTreeWidget* tree = trees_[p];
-        tree->clear();
         groups_[p]->setVisible(people[p].has_value());
         if (!people[p]) {
+            tree->clear();
+            shown_[p].reset();
             continue;
         }
         const Person& person = *people[p];
@@ -129,26 +145,43 @@ void DashaPage::SetPeople(const std::array<std::optional<Person>, 2>& people, do
         groups_[p]->setAccessibleName(Qt8(person.Name));
         const texts::DashaTable table = texts::DashaTableOf(person.Kundli, today, words);
         balances_[p]->setText(Qt8(table.Balance));
-        for (std::size_t m = 0; m < table.Periods.size(); ++m) {
-            auto* period = new QTreeWidgetItem(tree);
-            FillRow(period, table.Periods[m]);
-            for (const texts::DashaRow& sub : table.Subs[m]) {
-                FillRow(new QTreeWidgetItem(period), sub);
-            }
-        }
-        // The running mahadasha open, its running antardasha current.
-        if (table.Running) {
-            QTreeWidgetItem* running = tree->topLevelItem(*table.Running);
-            running->setExpanded(true);
-            tree->setCurrentItem(running);
-            const auto& subs = table.Subs[static_cast<std::size_t>(*table.Running)];
-            for (std::size_t s = 0; s < subs.size(); ++s) {
-                if (subs[s].Running) {
-                    tree->setCurrentItem(running->child(static_cast<int>(s)));
+        // The same periods again (another language, the same reading
+        // written again): the rows keep what the user opened and chose.
+        const std::array<double, 2> periods = {person.Kundli.Dasha.Periods[0].StartJulianDay,
+                                               person.Kundli.BirthJulianDay};
+        const bool same = shown_[p] == periods;
+        shown_[p] = periods;
+        if (same) {
+            for (std::size_t m = 0; m < table.Periods.size(); ++m) {
+                QTreeWidgetItem* period = tree->topLevelItem(static_cast<int>(m));
+                FillRow(period, table.Periods[m]);
+                for (std::size_t s = 0; s < table.Subs[m].size(); ++s) {
+                    FillRow(period->child(static_cast<int>(s)), table.Subs[m][s]);
                 }
             }
         } else {
-            tree->setCurrentItem(tree->topLevelItem(0));
+            tree->clear();
+            for (std::size_t m = 0; m < table.Periods.size(); ++m) {
+                auto* period = new QTreeWidgetItem(tree);
+                FillRow(period, table.Periods[m]);
+                for (const texts::DashaRow& sub : table.Subs[m]) {
+                    FillRow(new QTreeWidgetItem(period), sub);
+                }
+            }
+            // The running mahadasha open, its running antardasha current.
+            if (table.Running) {
+                QTreeWidgetItem* running = tree->topLevelItem(*table.Running);
+                running->setExpanded(true);
+                tree->setCurrentItem(running);
+                const auto& subs = table.Subs[static_cast<std::size_t>(*table.Running)];
+                for (std::size_t s = 0; s < subs.size(); ++s) {
+                    if (subs[s].Running) {
+                        tree->setCurrentItem(running->child(static_cast<int>(s)));
+                    }
+                }
+            } else {
+                tree->setCurrentItem(tree->topLevelItem(0));
+            }
         }
         // Every column wide enough for its texts, and the table wide
         // enough for every column and tall enough for the mahadashas and
@@ -160,7 +193,7 @@ void DashaPage::SetPeople(const std::array<std::optional<Person>, 2>& people, do
         tree->setMinimumWidth(tree->header()->length() + frame +
                               tree->verticalScrollBar()->sizeHint().width());
         tree->setMinimumHeight(tree->header()->sizeHint().height() + frame +
-                               (kundli::DashaLordCount + 5) * tree->sizeHintForRow(0));
+                               (kundli::DashaLordCount + 2) * tree->sizeHintForRow(0));
     }
     timeline_->SetTimeline(texts::TimelineOf(std::move(rows), words));
     timeline_->setVisible(people[0] || people[1]);

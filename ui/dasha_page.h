@@ -60,6 +60,8 @@ private:
     std::array<QGroupBox*, 2> groups_{};
     std::array<QLabel*, 2> balances_{};
     std::array<QTreeWidget*, 2> trees_{};
+    // What each table shows: the start of its first period and the birth.
+    std::array<std::optional<std::array<double, 2>>, 2> shown_;
 };
 
 } // namespace tirovane

@@ -90,8 +90,8 @@ ResultForm::ResultForm(TirovaneApp& app, QWidget* parent) : QWidget(parent), app
     pages_->addWidget(BuildPersonPage(0));
     pages_->addWidget(BuildPersonPage(1));
     pages_->addWidget(BuildMatchPage());
-    dasha_ = new DashaPage(this);
-    pages_->addWidget(dasha_);
+    // The Dasha page is made when its tab first comes to the front.
+    pages_->addWidget(new QWidget(this));
     layout->addWidget(pages_);
     connect(tabs_, &QTabBar::currentChanged, this, &ResultForm::TS_Click);
 }
@@ -461,6 +461,14 @@ void ResultForm::ShowCharts() {
 void ResultForm::WriteDasha() {
     if (dashaWritten_ || pages_->currentIndex() != DashaTab) {
         return;
+    }
+    if (!dasha_) {
+        QWidget* placeholder = pages_->widget(DashaTab);
+        dasha_ = new DashaPage(this);
+        pages_->insertWidget(DashaTab, dasha_);
+        pages_->setCurrentIndex(DashaTab);
+        pages_->removeWidget(placeholder);
+        placeholder->deleteLater();
     }
     std::array<std::optional<DashaPage::Person>, 2> people;
     for (std::size_t p = 0; p < people.size(); ++p) {

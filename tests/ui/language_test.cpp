@@ -204,6 +204,10 @@ TEST_F(LanguageTest, AHindiReaderReadsEveryWindowInHindi) {
 TEST_F(LanguageTest, SwitchingBackToEnglishRebuildsEveryTextFromTheReading) {
     Reading(Person{}, MumbaiPerson());
     ResultForm& result = app->Result();
+    // With the Navamsa charts and the Dasha tab in front, switched while
+    // shown.
+    app->SetNavamsaShown(true);
+    Result<QTabBar>("TS")->setCurrentIndex(ResultForm::DashaTab);
     const auto before = [&] {
         std::vector<QString> texts = ShownTexts(&result);
         std::sort(texts.begin(), texts.end());
@@ -216,13 +220,22 @@ TEST_F(LanguageTest, SwitchingBackToEnglishRebuildsEveryTextFromTheReading) {
     // The input form, hidden behind the result, has switched too.
     EXPECT_EQ(Input().findChild<QAction*>("mnuLanguage_hi")->isChecked(), true);
 
+    EXPECT_EQ(result.PageInFront(), ResultForm::DashaTab);
     Choose(Frame(), "en");
+    EXPECT_EQ(result.PageInFront(), ResultForm::DashaTab) << "the page in front stays";
+    EXPECT_TRUE(Result("lblDashaBalance_0")->isVisible());
     EXPECT_EQ(Label("lblResult_Male_0"), "Position of Mars from Lagna is 4");
     EXPECT_EQ(Label("lblDOB_Male"), "Date of Birth: April 12, 1992");
     EXPECT_EQ(Result<QTabBar>("TS")->tabText(2), "Manglik Matching");
     std::vector<QString> after = ShownTexts(&result);
     std::sort(after.begin(), after.end());
     EXPECT_EQ(after, before) << "English again, every text as it was";
+    for (std::size_t k = 0; k < std::min(after.size(), before.size()); ++k) {
+        if (after[k] != before[k]) {
+            ADD_FAILURE() << before[k].toStdString() << " became " << after[k].toStdString();
+            break;
+        }
+    }
     EXPECT_EQ(platform.Language, "en");
 }
 

@@ -592,9 +592,64 @@ def flow_matching(home):
         check(program.end() == 0, "the program ends cleanly after the matching flow")
 
 
+DASHA_HINDI = {"Ketu": "\u0915\u0947\u0924\u0941", "Venus": "\u0936\u0941\u0915\u094D\u0930",
+               "Sun": "\u0938\u0942\u0930\u094D\u092F", "Moon": "\u091A\u0928\u094D\u0926\u094D\u0930",
+               "Mars": "\u092E\u0902\u0917\u0932", "Rahu": "\u0930\u093E\u0939\u0941",
+               "Jupiter": "\u0917\u0941\u0930\u0941", "Saturn": "\u0936\u0928\u093F",
+               "Mercury": "\u092C\u0941\u0927"}
+
+
+def flow_kundli(home):
+    """The Navamsa chart from the menu and from the switch under the chart,
+    then the Dasha tab: the balance at birth and the periods as the
+    command-line tool gives them, in English and in Hindi."""
+    want = expected_reading()["people"]
+    program = Program(home)
+    try:
+        do_reading()
+        rashi = ascendant_sign(want[0])
+        navamsa = want[0]["NavamsaSigns"][9]
+        menu_entry("View", "Divisional Charts", "Navamsa")
+        check(label("Asc", "Sign %d, %s" % (navamsa + 1, SIGNS[navamsa])) is not None,
+              "View > Divisional Charts > Navamsa puts Asc in %s" % SIGNS[navamsa])
+        if navamsa != rashi:
+            check(label("Asc", "Sign %d, %s" % (rashi + 1, SIGNS[rashi]), timeout=1) is None,
+                  "the Rashi chart is put away")
+        press(find("radio button", "Rashi"))
+        check(label("Asc", "Sign %d, %s" % (rashi + 1, SIGNS[rashi])) is not None,
+              "the switch under the chart brings the Rashi chart back")
+        press(find("radio button", "Navamsa"))
+        check(label("Asc", "Sign %d, %s" % (navamsa + 1, SIGNS[navamsa])) is not None,
+              "the switch under the chart shows the Navamsa again")
+
+        press(find("page tab", "Dasha"))
+        for person in want:
+            dasha = person["Dasha"]
+            years = int(dasha["BalanceYears"])
+            start = "%s dasha: %d year%s " % (dasha["Lord"], years, "" if years == 1 else "s")
+            check(label(start) is not None, "the balance reads %r..." % start)
+        find("tree", "Vimshottari dasha periods")
+        find("image", "Mahadashas of both people by age")
+        check(label("Dates and ages count a year as 365.25 days") is not None,
+              "the year length is stated")
+        frame_fits_the_screen("the Dasha page", buttons=())
+
+        menu_entry("View", "Language", "\u0939\u093F\u0928\u094D\u0926\u0940")
+        lord = DASHA_HINDI[want[0]["Dasha"]["Lord"]]
+        check(label(lord + " \u0926\u0936\u093E:") is not None,
+              "the balance reads in Hindi: " + lord)
+        menu_entry("\u0926\u0943\u0936\u094D\u092F (V)", "\u092D\u093E\u0937\u093E (L)",
+                   "English")
+        check(label(want[0]["Dasha"]["Lord"] + " dasha: ") is not None,
+              "back in English the balance reads as before")
+    finally:
+        check(program.end() == 0, "the program ends cleanly after the kundli flow")
+
+
 def main():
     flows = {"reading": flow_reading, "moves": flow_moves, "menus": flow_menus,
-             "files": flow_files, "charts": flow_charts, "matching": flow_matching}
+             "files": flow_files, "charts": flow_charts, "matching": flow_matching,
+             "kundli": flow_kundli}
     chosen = list(flows) if "all" in FLOWS else FLOWS
     for name in chosen:
         home = tempfile.mkdtemp(prefix="tirovane-flow-")
