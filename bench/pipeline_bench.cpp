@@ -7,6 +7,7 @@
 #include "reading/pair_match.h"
 #include "engine/described_chart.h"
 #include "engine/precise_engine.h"
+#include "kundli/dasha.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -64,6 +65,21 @@ void TirovanePipeline(benchmark::State& state) {
         const Birth& birth = births[n++ % births.size()];
         benchmark::DoNotOptimize(
             tirovane::CalculateChart(tirovane::MakeEngineInput(birth.Details)));
+    }
+}
+
+// The pipeline with the Navamsa signs and the Vimshottari dasha (its nine
+// mahadashas and 81 antardashas) added, as the CLI's chart writes them.
+void TirovanePipelineWithKundli(benchmark::State& state) {
+    const auto& births = Births();
+    std::size_t n = 0;
+    for (auto _ : state) {
+        const Birth& birth = births[n++ % births.size()];
+        const tirovane::engine::EngineInput input = tirovane::MakeEngineInput(birth.Details);
+        const tirovane::PersonChart chart = tirovane::CalculateChart(input);
+        benchmark::DoNotOptimize(chart);
+        benchmark::DoNotOptimize(
+            tirovane::kundli::KundliOf(chart.Sidereal.Longitudes, input.Instant));
     }
 }
 
@@ -140,6 +156,7 @@ void PrecisePipeline(benchmark::State& state) {
 BENCHMARK(PreciseEngineChart);
 BENCHMARK(PrecisePipeline);
 BENCHMARK(TirovanePipeline);
+BENCHMARK(TirovanePipelineWithKundli);
 BENCHMARK(TirovaneEngine);
 BENCHMARK(TirovaneMatchCandidate);
 BENCHMARK(SwissEphemerisChart);
@@ -183,6 +200,11 @@ int main(int argc, char** argv) {
     if (engine != reporter.perIteration.end() && swiss != reporter.perIteration.end()) {
         std::printf("Swiss Ephemeris chart / Tirovane engine alone: %.1f times\n",
                     swiss->second / engine->second);
+    }
+    const auto kundli = reporter.perIteration.find("TirovanePipelineWithKundli");
+    if (kundli != reporter.perIteration.end() && ours != reporter.perIteration.end()) {
+        std::printf("Navamsa and dasha added to the pipeline: %+.1f %% (goal: at most +10 %%)\n",
+                    100 * (kundli->second / ours->second - 1));
     }
     const auto match = reporter.perIteration.find("TirovaneMatchCandidate");
     if (match != reporter.perIteration.end() && swiss != reporter.perIteration.end()) {
