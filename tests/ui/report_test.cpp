@@ -156,6 +156,13 @@ TEST_F(ReportTest, TheReportHoldsEveryTextTheResultWindowShows) {
         auto* mustShow = app->Result().findChild<QLabel*>(QString::fromLatin1(c.MustShow));
         ASSERT_NE(mustShow, nullptr);
         ASSERT_TRUE(mustShow->isVisibleTo(&app->Result()));
+        // The Navamsa charts and the Dasha tab shown, so that their texts
+        // are among those the report must hold.
+        ClickMenuEntry(Frame(), FrameAction("mnuSub_Navamsa"));
+        app->Result()
+            .findChild<QTabBar*>(QStringLiteral("TS"))
+            ->setCurrentIndex(ResultForm::DashaTab);
+        ASSERT_NE(app->Result().findChild<QLabel*>(QStringLiteral("lblDashaBalance_0")), nullptr);
 
         const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
         ExportReport(pdf.toStdString());
