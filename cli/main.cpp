@@ -2,6 +2,7 @@
 
 #include "cli/chart_command.h"
 #include "cli/match_command.h"
+#include "cli/people_command.h"
 #include "cli/place_command.h"
 #include "cli/reading_command.h"
 #include "cli/report_command.h"
@@ -113,9 +114,67 @@ int main(int argc, char** argv) {
                  "person, every further line a candidate partner; one line (JSON) per candidate "
                  "with the 36-point match and the Manglik match lines.");
     bool matchPartner = false;
-    match->add_flag("--partner", matchPartner,
-                    "The first line is the partner and the candidates take the first person's "
-                    "side");
+    auto* partnerFlag =
+        match->add_flag("--partner", matchPartner,
+                        "The first line is the partner and the candidates take the first "
+                        "person's side");
+    std::string matchLibrary;
+    std::int64_t matchPerson = 0;
+    double minPoints = 0;
+    std::size_t matchLimit = 0;
+    std::string matchSort = "points";
+    auto* libraryOption = match->add_option(
+        "--library", matchLibrary,
+        "Rank the people of this library against --person instead of reading standard input");
+    auto* personOption =
+        match->add_option("--person", matchPerson, "The Id of the person to rank the others for");
+    libraryOption->needs(personOption)->excludes(partnerFlag);
+    personOption->needs(libraryOption);
+    match->add_option("--min-points", minPoints, "Leave out 36-point totals below this (0 to 36)")
+        ->check(CLI::Range(0.0, 36.0))
+        ->needs(libraryOption);
+    match->add_option("--limit", matchLimit, "At most this many candidates, the best (1 or more)")
+        ->check(CLI::PositiveNumber)
+        ->needs(libraryOption);
+    match
+        ->add_option("--sort", matchSort,
+                     "points (by 36-point total, then poruthams; the default) or poruthams (by "
+                     "porutham count, then score, then total)")
+        ->check(CLI::IsMember({"points", "poruthams"}))
+        ->needs(libraryOption);
+
+    auto* peopleCommand = app.add_subcommand(
+        "people", "The people library (default ~/.local/share/Tirovane/people.sqlite): add, "
+                  "import, list, export and remove people.");
+    peopleCommand->require_subcommand(1);
+    std::string peopleLibrary;
+    peopleCommand->add_option("--library", peopleLibrary, "The library's file");
+    bool skipBad = false;
+    auto* peopleAdd = peopleCommand->add_subcommand(
+        "add", "Add the people of standard input (JSON lines, as chart takes them, or with "
+               "\"Place\"); one line {\"Id\", \"Name\"} per new person.");
+    peopleAdd->add_flag("--skip-bad", skipBad,
+                        "Add the good lines of an input with bad ones (the bad are still listed "
+                        "and the exit status is 1)");
+    std::string importFile;
+    auto* peopleImport = peopleCommand->add_subcommand(
+        "import", "Add the people of a CSV, JSON-lines or saved-reading (.tvr) file.");
+    peopleImport->add_option("FILE", importFile, "The file")->required();
+    peopleImport->add_flag("--skip-bad", skipBad, "Add the good lines of a file with bad ones");
+    std::string search;
+    auto* peopleList = peopleCommand->add_subcommand(
+        "list", "One JSON line per person, in the order they were added.");
+    peopleList->add_option("--search", search,
+                           "Only people whose name or place holds this text (case and accents "
+                           "aside)");
+    std::string peopleExportFile;
+    auto* peopleExport = peopleCommand->add_subcommand(
+        "export", "Write every person to FILE: CSV for a name ending in .csv, JSON lines "
+                  "otherwise.");
+    peopleExport->add_option("FILE", peopleExportFile, "The file")->required();
+    std::int64_t removeId = 0;
+    auto* peopleRemove = peopleCommand->add_subcommand("remove", "Remove the person with this Id.");
+    peopleRemove->add_option("ID", removeId, "The person's Id")->required();
 
     auto* place = app.add_subcommand(
         "place", "Find birth places in the atlas: one JSON object per match, best first, with "
@@ -176,6 +235,33 @@ int main(int argc, char** argv) {
         } else if (reading->parsed()) {
             status = tirovane::cli::RunReading(
                 std::cin, std::cout, given(readingFileOption, readingFile), readingOptions);
+        } else if (match->parsed() && libraryOption->count() > 0) {
+            tirovane::people::RankOptions options;
+            if (match->count("--min-points") > 0) {
+                options.MinPoints = minPoints;
+            }
+            if (match->count("--limit") > 0) {
+                options.Limit = matchLimit;
+            }
+            options.Order = matchSort == "poruthams" ? tirovane::people::RankOrder::Poruthams
+                                                     : tirovane::people::RankOrder::Points;
+            status = tirovane::cli::RunLibraryMatch(matchPerson, options, std::cout, std::cerr,
+                                                    {matchLibrary, false, false});
+        } else if (peopleCommand->parsed()) {
+            const tirovane::cli::PeopleRun run{
+                peopleLibrary.empty() ? tirovane::cli::DefaultLibraryPath() : peopleLibrary,
+                skipBad, ::isatty(STDERR_FILENO) == 1};
+            if (peopleAdd->parsed()) {
+                status = tirovane::cli::RunPeopleAdd(std::cin, std::cout, std::cerr, run);
+            } else if (peopleImport->parsed()) {
+                status = tirovane::cli::RunPeopleImport(importFile, std::cout, std::cerr, run);
+            } else if (peopleList->parsed()) {
+                status = tirovane::cli::RunPeopleList(search, std::cout, std::cerr, run);
+            } else if (peopleExport->parsed()) {
+                status = tirovane::cli::RunPeopleExport(peopleExportFile, std::cerr, run);
+            } else if (peopleRemove->parsed()) {
+                status = tirovane::cli::RunPeopleRemove(removeId, std::cerr, run);
+            }
         } else if (match->parsed()) {
             status = tirovane::cli::RunMatch(std::cin, std::cout,
                                              matchPartner ? tirovane::cli::FixedSide::Partner

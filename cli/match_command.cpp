@@ -35,12 +35,17 @@ std::variant<BirthDetails, std::string> PersonOfLine(const std::string& line, bo
     return CheckedPerson(line);
 }
 
-Json VerdictsJson(const BirthDetails& person, const PersonChart& chart) {
+Json VerdictsJson(const PersonVerdicts& person) {
     Json out;
     out["Name"] = person.Name;
-    out["LagnaChart"] = texts::VerdictText(manglik::VerdictOf(chart.LagnaChart));
-    out["RashiChart"] = texts::VerdictText(manglik::VerdictOf(chart.RashiChart));
+    out["LagnaChart"] = texts::VerdictText(person.Lagna);
+    out["RashiChart"] = texts::VerdictText(person.Rashi);
     return out;
+}
+
+PersonVerdicts VerdictsOf(const BirthDetails& person, const PersonChart& chart) {
+    return {person.Name, manglik::VerdictOf(chart.LagnaChart),
+            manglik::VerdictOf(chart.RashiChart)};
 }
 
 } // namespace
@@ -102,6 +107,17 @@ Json PoruthamToJson(const matching::Poruthams& p) {
     return out;
 }
 
+void AddMatchFields(Json& out, const std::string& name, const PairMatch& match,
+                    const PersonVerdicts& first, const PersonVerdicts& partner) {
+    out["Name"] = name;
+    out["Ashtakoota"] = AshtakootaToJson(match.Match);
+    out["LagnaMatchLine"] = texts::MatchLineText(match.Lagna);
+    out["ChandraMatchLine"] = texts::MatchLineText(match.Chandra);
+    out["FirstPerson"] = VerdictsJson(first);
+    out["Partner"] = VerdictsJson(partner);
+    AddSides(out, match.Match);
+}
+
 void AddSides(Json& out, const SidedMatch& match) {
     out["Groom"] = match.Groom;
     out["Porutham"] = PoruthamToJson(match.Poruthams);
@@ -139,15 +155,10 @@ int RunMatch(std::istream& in, std::ostream& out, FixedSide side) {
             const PairMatch match =
                 fixedFirst ? MatchPair(fixedChart, chart, fixed.PersonSex, person.PersonSex)
                            : MatchPair(chart, fixedChart, person.PersonSex, fixed.PersonSex);
-            result["Name"] = person.Name;
-            result["Ashtakoota"] = AshtakootaToJson(match.Match);
-            result["LagnaMatchLine"] = texts::MatchLineText(match.Lagna);
-            result["ChandraMatchLine"] = texts::MatchLineText(match.Chandra);
-            result["FirstPerson"] =
-                fixedFirst ? VerdictsJson(fixed, fixedChart) : VerdictsJson(person, chart);
-            result["Partner"] =
-                fixedFirst ? VerdictsJson(person, chart) : VerdictsJson(fixed, fixedChart);
-            AddSides(result, match.Match);
+            const PersonVerdicts mine = VerdictsOf(fixed, fixedChart);
+            const PersonVerdicts theirs = VerdictsOf(person, chart);
+            AddMatchFields(result, person.Name, match, fixedFirst ? mine : theirs,
+                           fixedFirst ? theirs : mine);
         }
         out << JsonLine(result) << '\n';
         // Flush whenever no further input is waiting, so that a caller that

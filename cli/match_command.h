@@ -1,7 +1,7 @@
 #pragma once
 
-#include "reading/pair_match.h"
 #include "cli/json_io.h"
+#include "reading/pair_match.h"
 
 #include <istream>
 #include <ostream>
@@ -22,6 +22,19 @@ Json PoruthamToJson(const matching::Poruthams& poruthams);
 // "Groom" (the index in input order of the person counted as groom) and
 // "Porutham".
 void AddSides(Json& out, const SidedMatch& match);
+
+// A person's name and both Manglik verdicts, as a match line names them.
+struct PersonVerdicts {
+    std::string Name;
+    manglik::Verdict Lagna = manglik::Verdict::NotManglik;
+    manglik::Verdict Rashi = manglik::Verdict::NotManglik;
+};
+
+// The fields of one candidate's line: "Name" (the candidate's),
+// "Ashtakoota", both match lines, "FirstPerson" and "Partner" with their
+// verdicts, "Groom" and "Porutham".
+void AddMatchFields(Json& out, const std::string& name, const PairMatch& match,
+                    const PersonVerdicts& first, const PersonVerdicts& partner);
 
 // Which side the person of the first input line takes.
 enum class FixedSide { FirstPerson, Partner };

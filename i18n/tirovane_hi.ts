@@ -1310,6 +1310,52 @@
     </message>
 </context>
 <context>
+    <name>People</name>
+    <message>
+        <source>There is no people library at %1.</source>
+        <translation>%1 पर कोई व्यक्ति-संग्रह नहीं है।</translation>
+    </message>
+    <message>
+        <source>%1 is not a people library; it was left as it was.</source>
+        <translation>%1 व्यक्ति-संग्रह नहीं है; उसे जैसा था वैसा ही छोड़ दिया गया।</translation>
+    </message>
+    <message>
+        <source>The people library %1 was written by a newer version of Tirovane.</source>
+        <translation>व्यक्ति-संग्रह %1 Tirovane के नए संस्करण से लिखा गया है।</translation>
+    </message>
+    <message>
+        <source>The people library %1 cannot be changed: it is read-only.</source>
+        <translation>व्यक्ति-संग्रह %1 बदला नहीं जा सकता: वह केवल पढ़ने के लिए है।</translation>
+    </message>
+    <message>
+        <source>The people library %1 is in use by another program; try again in a moment.</source>
+        <translation>व्यक्ति-संग्रह %1 किसी दूसरे प्रोग्राम में खुला है; थोड़ी देर बाद फिर प्रयास करें।</translation>
+    </message>
+    <message>
+        <source>There is no such person in the library.</source>
+        <translation>संग्रह में ऐसा कोई व्यक्ति नहीं है।</translation>
+    </message>
+    <message>
+        <source>The people library %1 could not be used: %2.</source>
+        <translation>व्यक्ति-संग्रह %1 का उपयोग नहीं हो सका: %2।</translation>
+    </message>
+    <message>
+        <source>There is no person with Id %1 in the library.</source>
+        <translation>संग्रह में Id %1 वाला कोई व्यक्ति नहीं है।</translation>
+    </message>
+    <message>
+        <source>%1 is already in the library (Id %2).</source>
+        <translation>%1 पहले से संग्रह में है (Id %2)।</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing was imported: %n bad line(s).</source>
+        <translation>
+            <numerusform>कुछ भी आयात नहीं हुआ: %n पंक्ति ग़लत है।</numerusform>
+            <numerusform>कुछ भी आयात नहीं हुआ: %n पंक्तियाँ ग़लत हैं।</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>PlaceFinder</name>
     <message>
         <source>Matching places</source>
