@@ -1,5 +1,7 @@
 #include "files/file_io.h"
 
+#include <algorithm>
+
 #include <cerrno>
 #include <climits>
 #include <cstring>
@@ -335,10 +337,16 @@ ReadResult ReadFileStart(const std::string& path, std::size_t limit) {
     if (::fstat(fd.Get(), &status) != 0 || !S_ISREG(status.st_mode)) {
         return {std::nullopt, S_ISDIR(status.st_mode) ? FolderReason : SpecialReason};
     }
-    std::string bytes(limit, '\0');
+    // Room for the file as it is now (and a byte to see its end), more only
+    // when it has grown since: a large limit costs nothing for a small file.
+    const auto size = static_cast<std::size_t>(std::max<off_t>(status.st_size, 0));
+    std::vector<char> buffer(std::min(limit, size + 1));
     std::size_t done = 0;
     while (done < limit) {
-        const ssize_t n = ::read(fd.Get(), bytes.data() + done, limit - done);
+        if (done == buffer.size()) {
+            buffer.resize(std::min(limit, 2 * buffer.size() + 4096));
+        }
+        const ssize_t n = ::read(fd.Get(), buffer.data() + done, buffer.size() - done);
         if (n < 0) {
             if (errno == EINTR) {
                 continue;
@@ -350,7 +358,7 @@ ReadResult ReadFileStart(const std::string& path, std::size_t limit) {
         }
         done += static_cast<std::size_t>(n);
     }
-    bytes.resize(done);
+    std::string bytes(buffer.data(), done);
     return {std::move(bytes), {}};
 }
 
