@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev libqt6svg6 libicu-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools
+  libsqlite3-dev sqlite3
   libswe-dev swe-basic-data
   libturbojpeg0-dev
   fonts-dejavu-core fonts-noto-core xvfb xauth
