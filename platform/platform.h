@@ -99,6 +99,9 @@ public:
 
     // The folder of the running program, without a trailing separator.
     virtual std::string ProgramFolder() = 0;
+    // The folder of the user's data, where the people library lives
+    // (~/.local/share/Tirovane).
+    virtual std::string DataFolder() = 0;
 };
 
 // The title of the program's own message boxes.

@@ -6,6 +6,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
@@ -198,6 +199,13 @@ bool QtPlatform::FileExists(const std::string& path) {
     // A symbolic link counts, even when what it names does not exist.
     const QFileInfo file(ToQt(path));
     return file.exists() || file.isSymLink();
+}
+
+std::string QtPlatform::DataFolder() {
+    // The folder the command-line tool uses too.
+    return (QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+            QStringLiteral("/Tirovane"))
+        .toStdString();
 }
 
 std::string QtPlatform::ProgramFolder() {

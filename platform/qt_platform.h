@@ -34,6 +34,7 @@ public:
     LocalTime Now() override;
     bool FileExists(const std::string& path) override;
     std::string ProgramFolder() override;
+    std::string DataFolder() override;
 
     // The program is ending: no further box or dialog is shown; each
     // answers as if cancelled (No, Cancel).

@@ -65,6 +65,7 @@ public:
     LocalTime Now() override { return Clock; }
     bool FileExists(const std::string& path) override;
     std::string ProgramFolder() override { return Folder; }
+    std::string DataFolder() override { return Data; }
 
     // What was asked.
     std::vector<Message> Messages;
@@ -98,6 +99,7 @@ public:
                                                 std::chrono::day(8)},
                     10, 30, 15, 250};
     std::string Folder = ".";
+    std::string Data = "."; // the test's own folder
     // When set, FileExists answers from this set instead of the disk.
     std::optional<std::set<std::string>> Files;
 };

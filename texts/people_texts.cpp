@@ -1,5 +1,10 @@
 #include "texts/people_texts.h"
 
+#include "texts/match_texts.h"
+#include "texts/porutham_texts.h"
+
+#include <cstdio>
+
 namespace tirovane::texts {
 
 namespace {
@@ -59,6 +64,86 @@ std::string NothingImportedText(std::size_t badLines, const Words& words) {
     return words.TranslateCount(
         "People", QT_TRANSLATE_N_NOOP("People", "Nothing was imported: %n bad line(s)."),
         static_cast<int>(badLines));
+}
+
+const std::array<const char*, 5> PeopleColumns = {
+    QT_TRANSLATE_NOOP("People", "Name"), QT_TRANSLATE_NOOP("People", "Date of Birth"),
+    QT_TRANSLATE_NOOP("People", "Time"), QT_TRANSLATE_NOOP("People", "Place"),
+    QT_TRANSLATE_NOOP("People", "Sex")};
+
+const std::array<const char*, 10> RankingColumns = {
+    QT_TRANSLATE_NOOP("People", "Name"),         QT_TRANSLATE_NOOP("People", "Place"),
+    QT_TRANSLATE_NOOP("People", "Date of Birth"), QT_TRANSLATE_NOOP("People", "Points"),
+    QT_TRANSLATE_NOOP("People", "Nadi Dosha"),   QT_TRANSLATE_NOOP("People", "Bhakoot Dosha"),
+    QT_TRANSLATE_NOOP("People", "Poruthams"),    QT_TRANSLATE_NOOP("People", "Porutham Verdict"),
+    QT_TRANSLATE_NOOP("People", "Rajju"),        QT_TRANSLATE_NOOP("People", "Manglik Lines")};
+
+namespace {
+
+std::string PlaceText(const BirthDetails& d) {
+    std::string place = d.City;
+    for (const std::string* part : {&d.State, &d.Country}) {
+        if (!part->empty()) {
+            place += (place.empty() ? "" : ", ") + *part;
+        }
+    }
+    return place;
+}
+
+std::string DateOf(const BirthDetails& d) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", d.Year, d.Month, d.Day);
+    return text;
+}
+
+std::string DoshaState(matching::Dosha dosha, const Words& words) {
+    switch (dosha) {
+    case matching::Dosha::None:
+        return P(words, QT_TRANSLATE_NOOP("People", "None"));
+    case matching::Dosha::Present:
+        return P(words, QT_TRANSLATE_NOOP("People", "Present"));
+    case matching::Dosha::Cancelled:
+        break;
+    }
+    return P(words, QT_TRANSLATE_NOOP("People", "Cancelled"));
+}
+
+} // namespace
+
+std::array<std::string, 5> PersonRowTexts(const people::Person& person, const Words& words) {
+    const BirthDetails& d = person.Details;
+    char time[8];
+    std::snprintf(time, sizeof time, "%02d:%02d", d.Hour % 100, d.Minute % 100);
+    std::string sex;
+    if (d.PersonSex == Sex::Male) {
+        sex = P(words, QT_TRANSLATE_NOOP("People", "Male"));
+    } else if (d.PersonSex == Sex::Female) {
+        sex = P(words, QT_TRANSLATE_NOOP("People", "Female"));
+    }
+    return {d.Name, DateOf(d), time, PlaceText(d), sex};
+}
+
+bool ManglikFavourable(const PairMatch& match) {
+    return match.Lagna != MatchOutcome::NotNullified &&
+           match.Chandra != MatchOutcome::NotNullified;
+}
+
+std::array<std::string, 10> RankingRowTexts(const people::Person& candidate,
+                                            const PairMatch& match, const Words& words) {
+    const SidedMatch& m = match.Match;
+    const BirthDetails& d = candidate.Details;
+    return {d.Name,
+            PlaceText(d),
+            DateOf(d),
+            PointsText(m.Points.Total),
+            DoshaState(m.Points.NadiDosha, words),
+            DoshaState(m.Points.BhakootDosha, words),
+            std::to_string(m.Poruthams.Count),
+            PoruthamGradeText(m.Poruthams.Verdict, words),
+            m.Poruthams.RajjuDosha ? P(words, QT_TRANSLATE_NOOP("People", "Dosha"))
+                                   : P(words, QT_TRANSLATE_NOOP("People", "Matches")),
+            ManglikFavourable(match) ? P(words, QT_TRANSLATE_NOOP("People", "Favourable"))
+                                     : P(words, QT_TRANSLATE_NOOP("People", "Not favourable"))};
 }
 
 } // namespace tirovane::texts

@@ -9,12 +9,14 @@
 #include "output/report_pdf.h"
 #include "texts/export_text.h"
 #include "texts/manglik_texts.h"
+#include "texts/people_texts.h"
 #include "texts/precise_texts.h"
 #include "texts/result_lines.h"
 #include "texts/words.h"
 #include "ui/about_box.h"
 #include "ui/frame_window.h"
 #include "ui/input_form.h"
+#include "ui/people_window.h"
 #include "ui/precise_chart_view.h"
 #include "ui/result_form.h"
 #include "ui/widgets.h"
@@ -22,6 +24,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QDir>
 #include <QEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -46,6 +49,7 @@ TirovaneApp::TirovaneApp(Platform& platform, WebAddresses addresses)
 
 TirovaneApp::~TirovaneApp() {
     exiting_ = true;
+    delete peopleWindow_.data();
     delete frame_.data();
     for (const QPointer<FrameWindow>& closed : closing_) {
         delete closed.data();
@@ -424,6 +428,76 @@ void TirovaneApp::OpenReading() {
     input.WriteForm(1, forms[1]);
     // Both people are computed again from what the form now shows, as
     // "Next" and "Get Manglik Matching Reading" compute them.
+    CalculatePerson(FirstPerson);
+    CalculatePerson(Partner);
+}
+
+void TirovaneApp::Tell(const std::string& text) {
+    platform_.ShowMessage(text, MessageTitle, MessageKind::Information, MessageButtons::Ok);
+}
+
+bool TirovaneApp::Ask(const std::string& text) {
+    return platform_.ShowMessage(text, MessageTitle, MessageKind::Information,
+                                 MessageButtons::YesNo) == MessageAnswer::Yes;
+}
+
+people::Library* TirovaneApp::PeopleLibrary() {
+    if (library_) {
+        return library_.get();
+    }
+    if (libraryPath_.empty()) {
+        const std::string folder = platform_.DataFolder();
+        QDir().mkpath(QString::fromStdString(folder));
+        libraryPath_ = folder + "/people.sqlite";
+    }
+    auto opened = people::Library::Open(libraryPath_, people::OpenMode::Change);
+    if (auto* error = std::get_if<people::Error>(&opened)) {
+        platform_.ShowMessage(texts::LibraryErrorText(*error, libraryPath_, CurrentWords()),
+                              MessageTitle, MessageKind::Error, MessageButtons::Ok);
+        return nullptr;
+    }
+    library_ = std::move(std::get<std::unique_ptr<people::Library>>(opened));
+    return library_.get();
+}
+
+void TirovaneApp::ShowPeople() {
+    if (PeopleLibrary() == nullptr) {
+        return;
+    }
+    if (!peopleWindow_) {
+        peopleWindow_ = new PeopleWindow(*this);
+    }
+    peopleWindow_->Reload();
+    peopleWindow_->show();
+    peopleWindow_->raise();
+    peopleWindow_->activateWindow();
+}
+
+void TirovaneApp::OpenPeopleLibrary() {
+    FileDialogRequest request;
+    request.Title = Say(QT_TRANSLATE_NOOP("Messages", "Open People Library"));
+    request.Filter = Say(QT_TRANSLATE_NOOP("Messages", "People Library (*.sqlite)|*.sqlite"));
+    request.DefaultExtension = "sqlite";
+    const auto path = platform_.ChooseOpenFile(request);
+    if (!path || path->empty()) {
+        return;
+    }
+    // The library in use stays until the chosen one opens.
+    auto opened = people::Library::Open(*path, people::OpenMode::Change);
+    if (auto* error = std::get_if<people::Error>(&opened)) {
+        platform_.ShowMessage(texts::LibraryErrorText(*error, *path, CurrentWords()), MessageTitle,
+                              MessageKind::Error, MessageButtons::Ok);
+        return;
+    }
+    library_ = std::move(std::get<std::unique_ptr<people::Library>>(opened));
+    libraryPath_ = *path;
+    ShowPeople();
+}
+
+void TirovaneApp::ShowPair(const BirthDetails& first, const BirthDetails& partner) {
+    InputForm& input = Input();
+    input.WriteForm(FirstPerson, FormOf(first));
+    input.WriteForm(Partner, FormOf(partner));
     CalculatePerson(FirstPerson);
     CalculatePerson(Partner);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "people/library.h"
 #include "platform/platform.h"
 #include "reading/program.h"
 #include "reading/reading.h"
@@ -26,6 +27,8 @@ class ResultForm;
 
 // The picture converter component, looked for in the program's folder.
 inline constexpr const char* ConverterFileName = "libBmp2Jpeg.so";
+
+class PeopleWindow;
 
 class TirovaneApp : public QObject {
     Q_OBJECT
@@ -69,6 +72,25 @@ public:
     void SetMatchingTables(MatchingTables tables);
     // The window with person's precise chart of the last cross-check.
     void ShowPreciseChart(int person);
+
+    // File > People...: the People window over the people library, which is
+    // opened (and made, when missing) at its first use: the one in the
+    // data folder unless another was chosen.
+    void ShowPeople();
+    // File > Open People Library...: another library file, then the People
+    // window over it.
+    void OpenPeopleLibrary();
+    // The library in use, or nothing (the reason told) when it cannot be
+    // opened.
+    people::Library* PeopleLibrary();
+    const std::string& PeopleLibraryPath() const { return libraryPath_; }
+    // Both frames of the input form filled with these people and the
+    // reading computed, as opening a saved reading computes it.
+    void ShowPair(const BirthDetails& first, const BirthDetails& partner);
+    // A message box with OK, and a question answered yes or no.
+    void Tell(const std::string& text);
+    bool Ask(const std::string& text);
+    Platform& PlatformSeam() { return platform_; }
 
     // The frame window's file commands, and opening a saved reading.
     void SaveReading();
@@ -137,6 +159,9 @@ private:
     bool exiting_ = false;
     // The menus that list the languages, to keep their checks right.
     QList<QPointer<QMenu>> languageMenus_;
+    std::unique_ptr<people::Library> library_;
+    std::string libraryPath_;
+    QPointer<PeopleWindow> peopleWindow_;
 };
 
 } // namespace tirovane

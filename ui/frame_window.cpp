@@ -256,6 +256,12 @@ void FrameWindow::BuildMenus() {
     connect(Entry(file, "mnuPrint", QT_TRANSLATE_NOOP("FrameWindow", "&Print")),
             &QAction::triggered, this, &FrameWindow::mnuPrint_Click);
     file->addSeparator();
+    connect(Entry(file, "mnuPeople", QT_TRANSLATE_NOOP("FrameWindow", "P&eople\u2026")),
+            &QAction::triggered, this, [this] { app_.ShowPeople(); });
+    connect(Entry(file, "mnuOpenPeopleLibrary",
+                  QT_TRANSLATE_NOOP("FrameWindow", "Open People &Library\u2026")),
+            &QAction::triggered, this, [this] { app_.OpenPeopleLibrary(); });
+    file->addSeparator();
     connect(Entry(file, "mnuBack", QT_TRANSLATE_NOOP("FrameWindow", "&Back")), &QAction::triggered,
             this, &FrameWindow::mnuBack_Click);
     file->addSeparator();

@@ -325,6 +325,12 @@ void InputForm::BuildMenus() {
     connect(action(file, "mnuCalculate", QT_TRANSLATE_NOOP("InputForm", "Get My &Rasi Chart")),
             &QAction::triggered, this, &InputForm::mnuCalculate_Click);
     file->addSeparator();
+    connect(action(file, "mnuPeople", QT_TRANSLATE_NOOP("InputForm", "&People\u2026")),
+            &QAction::triggered, this, [this] { app_.ShowPeople(); });
+    connect(action(file, "mnuOpenPeopleLibrary",
+                   QT_TRANSLATE_NOOP("InputForm", "Open People &Library\u2026")),
+            &QAction::triggered, this, [this] { app_.OpenPeopleLibrary(); });
+    file->addSeparator();
     connect(action(file, "mnuExit", QT_TRANSLATE_NOOP("InputForm", "&Exit")), &QAction::triggered,
             this, &InputForm::mnuExit_Click);
 

@@ -8,7 +8,7 @@
 // writes input.png, result.png, partner.png and match.png, then
 // result-north.png and partner-north.png with the North Indian charts,
 // partner-navamsa-north.png and result-navamsa.png with the Navamsa charts,
-// and dasha.png. Run it on a real
+// dasha.png, then people.png and ranking.png. Run it on a real
 // display (or Xvfb) to see the platform's own window decorations.
 
 #include "output/qt_words.h"
@@ -28,6 +28,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QThread>
 
 using namespace tirovane;
@@ -92,6 +93,9 @@ int main(int argc, char** argv) {
     platform.Folder = QCoreApplication::applicationDirPath().toStdString();
     platform.Files = std::set<std::string>{platform.Folder + "/" + ConverterFileName};
     platform.Reminder = platform.Clock.Date;
+    // A people library of the pictures' own, thrown away afterwards.
+    QTemporaryDir data;
+    platform.Data = data.path().toStdString();
     TirovaneApp app(platform, WebAddresses::BuiltIn(platform.Folder));
     app.Start();
     InputForm& input = app.Input();
@@ -138,5 +142,25 @@ int main(int argc, char** argv) {
     Save(folder, "result-navamsa.png");
     tabs->setCurrentIndex(3);
     Save(folder, "dasha.png");
+    // The people window with both people added from the form, and the
+    // ranking of the first against the other.
+    app.ShowPeople();
+    QWidget* people = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QLatin1String("frmPeople")) {
+            people = window;
+        }
+    }
+    people->move(60, 40);
+    people->findChild<QAbstractButton*>(QStringLiteral("cmdAddFirst"))->click();
+    people->findChild<QAbstractButton*>(QStringLiteral("cmdAddPartner"))->click();
+    Save(folder, "people.png");
+    people->findChild<QAbstractButton*>(QStringLiteral("cmdMatchAll"))->click();
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QLatin1String("frmRanking")) {
+            window->move(100, 80);
+        }
+    }
+    Save(folder, "ranking.png");
     return platform.Messages.empty() ? 0 : 1;
 }

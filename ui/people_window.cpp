@@ -1,0 +1,632 @@
+#include "ui/people_window.h"
+
+#include "files/file_io.h"
+#include "output/qt_words.h"
+#include "texts/people_texts.h"
+#include "texts/words.h"
+#include "ui/application.h"
+#include "ui/input_form.h"
+#include "ui/widgets.h"
+
+#include <QCheckBox>
+#include <QDoubleSpinBox>
+#include <QEvent>
+#include <QFont>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+namespace tirovane {
+
+namespace {
+
+QString Qt8(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QString Tr(const char* source) {
+    return Qt8(CurrentWords().Translate("People", source));
+}
+
+QTableView* Table(const QString& name, QAbstractItemModel* model, QWidget* parent) {
+    auto* table = new QTableView(parent);
+    table->setObjectName(name);
+    table->setModel(model);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setAlternatingRowColors(true);
+    table->setTabKeyNavigation(false); // Tab leaves the table for the buttons
+    table->verticalHeader()->hide();
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+    table->horizontalHeader()->setStretchLastSection(true);
+    return table;
+}
+
+QPushButton* Button(const QString& name, QWidget* parent) {
+    auto* button = new QPushButton(parent);
+    button->setObjectName(name);
+    button->setAutoDefault(true);
+    return button;
+}
+
+} // namespace
+
+// --- the list of people ---------------------------------------------------
+
+void PeopleModel::SetPeople(std::vector<people::Person> people) {
+    beginResetModel();
+    people_ = std::move(people);
+    endResetModel();
+}
+
+int PeopleModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(people_.size());
+}
+
+int PeopleModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(texts::PeopleColumns.size());
+}
+
+QVariant PeopleModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)) {
+        return {};
+    }
+    const auto cells = texts::PersonRowTexts(PersonAt(index.row()), CurrentWords());
+    return Qt8(cells.at(static_cast<std::size_t>(index.column())));
+}
+
+QVariant PeopleModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
+        return {};
+    }
+    return Tr(texts::PeopleColumns.at(static_cast<std::size_t>(section)));
+}
+
+// --- the ranking -----------------------------------------------------------
+
+void RankingModel::SetRanking(std::vector<people::Person> candidates,
+                              std::vector<people::Ranked> ranked) {
+    beginResetModel();
+    candidates_ = std::move(candidates);
+    ranked_ = std::move(ranked);
+    sortColumn_ = -1;
+    endResetModel();
+    Refilter();
+}
+
+void RankingModel::SetFilter(double minPoints, bool hideDoshas) {
+    minPoints_ = minPoints;
+    hideDoshas_ = hideDoshas;
+    Refilter();
+}
+
+void RankingModel::Refilter() {
+    beginResetModel();
+    rows_.clear();
+    rows_.reserve(ranked_.size());
+    for (std::size_t k = 0; k < ranked_.size(); ++k) {
+        const SidedMatch& m = ranked_[k].Match.Match;
+        if (m.Points.Total < minPoints_) {
+            continue;
+        }
+        if (hideDoshas_ &&
+            (m.Points.NadiDosha == matching::Dosha::Present ||
+             m.Points.BhakootDosha == matching::Dosha::Present || m.Poruthams.RajjuDosha)) {
+            continue;
+        }
+        rows_.push_back(static_cast<int>(k));
+    }
+    endResetModel();
+    if (sortColumn_ >= 0) {
+        sort(sortColumn_, sortOrder_);
+    }
+}
+
+const people::Person& RankingModel::CandidateAt(int row) const {
+    return candidates_.at(
+        ranked_.at(static_cast<std::size_t>(rows_.at(static_cast<std::size_t>(row)))).Index);
+}
+
+std::vector<double> RankingModel::Totals() const {
+    std::vector<double> totals;
+    totals.reserve(rows_.size());
+    for (const int k : rows_) {
+        totals.push_back(ranked_[static_cast<std::size_t>(k)].Match.Match.Points.Total);
+    }
+    return totals;
+}
+
+std::vector<std::array<std::string, 10>> RankingModel::RowTexts(const texts::Words& words) const {
+    std::vector<std::array<std::string, 10>> rows;
+    rows.reserve(rows_.size());
+    for (const int k : rows_) {
+        const people::Ranked& r = ranked_[static_cast<std::size_t>(k)];
+        rows.push_back(texts::RankingRowTexts(candidates_.at(r.Index), r.Match, words));
+    }
+    return rows;
+}
+
+int RankingModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int RankingModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(texts::RankingColumns.size());
+}
+
+QVariant RankingModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid()) {
+        return {};
+    }
+    if (role == Qt::TextAlignmentRole) {
+        const int c = index.column();
+        return c == 3 || c == 6 ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
+    }
+    if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) {
+        return {};
+    }
+    const people::Ranked& r =
+        ranked_.at(static_cast<std::size_t>(rows_.at(static_cast<std::size_t>(index.row()))));
+    const auto cells = texts::RankingRowTexts(candidates_.at(r.Index), r.Match, CurrentWords());
+    return Qt8(cells.at(static_cast<std::size_t>(index.column())));
+}
+
+QVariant RankingModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
+        return {};
+    }
+    return Tr(texts::RankingColumns.at(static_cast<std::size_t>(section)));
+}
+
+void RankingModel::sort(int column, Qt::SortOrder order) {
+    sortColumn_ = column;
+    sortOrder_ = order;
+    // Each column sorts by its number where it has one (the total, the
+    // count, the verdict's grade, the doshas), else by its text.
+    const auto key = [this, column](int k) -> std::pair<double, std::string> {
+        const people::Ranked& r = ranked_[static_cast<std::size_t>(k)];
+        const SidedMatch& m = r.Match.Match;
+        const BirthDetails& d = candidates_[r.Index].Details;
+        switch (column) {
+        case 0:
+            return {0, d.Name};
+        case 1:
+            return {0, d.City + "\n" + d.State + "\n" + d.Country};
+        case 2:
+            return {d.Year * 10000.0 + d.Month * 100 + d.Day, {}};
+        case 3:
+            return {m.Points.Total, {}};
+        case 4:
+            return {static_cast<double>(m.Points.NadiDosha), {}};
+        case 5:
+            return {static_cast<double>(m.Points.BhakootDosha), {}};
+        case 6:
+            return {static_cast<double>(m.Poruthams.Count), {}};
+        case 7:
+            return {-static_cast<double>(m.Poruthams.Verdict), {}};
+        case 8:
+            return {m.Poruthams.RajjuDosha ? 1.0 : 0.0, {}};
+        default:
+            return {texts::ManglikFavourable(r.Match) ? 1.0 : 0.0, {}};
+        }
+    };
+    emit layoutAboutToBeChanged();
+    std::vector<std::pair<std::pair<double, std::string>, int>> keyed;
+    keyed.reserve(rows_.size());
+    for (const int k : rows_) {
+        keyed.emplace_back(key(k), k);
+    }
+    // Equal keys keep the ranking's order.
+    std::stable_sort(keyed.begin(), keyed.end(), [order](const auto& a, const auto& b) {
+        return order == Qt::AscendingOrder ? a.first < b.first : b.first < a.first;
+    });
+    for (std::size_t i = 0; i < keyed.size(); ++i) {
+        rows_[i] = keyed[i].second;
+    }
+    emit layoutChanged();
+}
+
+// --- the spread of the totals --------------------------------------------
+
+SpreadView::SpreadView(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("picSpread"));
+    setMinimumSize(300, 90);
+}
+
+void SpreadView::SetTotals(const std::vector<double>& totals) {
+    counts_.fill(0);
+    for (const double t : totals) {
+        const int whole = std::clamp(static_cast<int>(std::floor(t)), 0, 36);
+        ++counts_[static_cast<std::size_t>(whole)];
+    }
+    update();
+}
+
+void SpreadView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QRectF area = QRectF(rect()).adjusted(4, 4, -4, -fontMetrics().height() - 4);
+    const int most = std::max(1, *std::max_element(counts_.begin(), counts_.end()));
+    const double step = area.width() / 37;
+    painter.setPen(Qt::NoPen);
+    for (int k = 0; k <= 36; ++k) {
+        const double h = area.height() * counts_[static_cast<std::size_t>(k)] / most;
+        painter.setBrush(k >= 18 ? QColor(0xaa, 0x3c, 0x14) : QColor(0xc8, 0xa0, 0x80));
+        painter.drawRect(QRectF(area.left() + k * step + 1, area.bottom() - h, step - 2, h));
+    }
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawLine(area.bottomLeft(), area.bottomRight());
+    for (int k = 0; k <= 36; k += 6) {
+        const QRectF box(area.left() + k * step - step, area.bottom() + 2, 3 * step,
+                         fontMetrics().height());
+        painter.drawText(box, Qt::AlignHCenter | Qt::AlignTop, QString::number(k));
+    }
+}
+
+// --- the ranking window ------------------------------------------------------
+
+RankingWindow::RankingWindow(TirovaneApp& app, const people::Person& person, QWidget* parent)
+    : QWidget(parent, Qt::Window), app_(app), person_(person) {
+    setObjectName(QStringLiteral("frmRanking"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    captions_.Set(nullptr, [this](const QString&) {
+        setWindowTitle(Qt8(texts::Fill(
+            CurrentWords().Translate("People", QT_TRANSLATE_NOOP("People", "Matches for %1")),
+            {person_.Details.Name})));
+    });
+    auto* layout = new QVBoxLayout(this);
+
+    auto* filters = new QHBoxLayout;
+    QLabel* minLabel =
+        captions_.Text(new QLabel(this), QT_TRANSLATE_NOOP("People", "&Minimum points:"));
+    minPoints_ = new QDoubleSpinBox(this);
+    minPoints_->setObjectName(QStringLiteral("spnMinPoints"));
+    minPoints_->setRange(0, 36);
+    minPoints_->setSingleStep(0.5);
+    minPoints_->setDecimals(1);
+    minPoints_->setLocale(QLocale::c()); // Western digits and a point in every language
+    minLabel->setBuddy(minPoints_);
+    captions_.AccessibleName(minPoints_, QT_TRANSLATE_NOOP("People", "Minimum points"));
+    hideDoshas_ = new QCheckBox(this);
+    hideDoshas_->setObjectName(QStringLiteral("chkHideDoshas"));
+    captions_.Text(hideDoshas_,
+                   QT_TRANSLATE_NOOP("People", "&Hide Nadi, Bhakoot and Rajju doshas"));
+    filters->addWidget(minLabel);
+    filters->addWidget(minPoints_);
+    filters->addSpacing(16);
+    filters->addWidget(hideDoshas_);
+    filters->addStretch(1);
+    layout->addLayout(filters);
+
+    model_ = new RankingModel(this);
+    table_ = Table(QStringLiteral("tblRanking"), model_, this);
+    table_->setSortingEnabled(true);
+    table_->horizontalHeader()->setSortIndicator(-1, Qt::DescendingOrder);
+    captions_.AccessibleName(table_, QT_TRANSLATE_NOOP("People", "Candidates, best first"));
+    layout->addWidget(table_, 1);
+
+    auto* bottom = new QHBoxLayout;
+    auto* spreadColumn = new QVBoxLayout;
+    spreadColumn->addWidget(
+        captions_.Text(new QLabel(this), QT_TRANSLATE_NOOP("People", "How many reach each total")));
+    spread_ = new SpreadView(this);
+    captions_.AccessibleName(spread_, QT_TRANSLATE_NOOP("People", "How many reach each total"));
+    spreadColumn->addWidget(spread_);
+    bottom->addLayout(spreadColumn);
+    auto* side = new QVBoxLayout;
+    shown_ = NamedLabel(QStringLiteral("lblShown"), QString(), this);
+    side->addWidget(shown_);
+    side->addStretch(1);
+    QPushButton* csv = Button(QStringLiteral("cmdExportCsv"), this);
+    captions_.Text(csv, QT_TRANSLATE_NOOP("People", "Export &CSV\u2026"));
+    side->addWidget(csv, 0, Qt::AlignRight);
+    QPushButton* close = Button(QStringLiteral("cmdCloseRanking"), this);
+    captions_.Text(close, QT_TRANSLATE_NOOP("People", "Close"));
+    side->addWidget(close, 0, Qt::AlignRight);
+    bottom->addLayout(side);
+    layout->addLayout(bottom);
+
+    connect(minPoints_, &QDoubleSpinBox::valueChanged, this, &RankingWindow::Filter);
+    connect(hideDoshas_, &QCheckBox::toggled, this, &RankingWindow::Filter);
+    connect(table_, &QTableView::activated, this, &RankingWindow::OpenRow);
+    connect(csv, &QPushButton::clicked, this, &RankingWindow::ExportCsv);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+
+    // Everyone else of the library, against the person.
+    people::Library* library = app_.PeopleLibrary();
+    if (library != nullptr) {
+        auto all = library->Candidates();
+        auto listed = library->List();
+        if (std::holds_alternative<std::vector<people::Candidate>>(all) &&
+            std::holds_alternative<std::vector<people::Person>>(listed)) {
+            const auto& candidates = std::get<std::vector<people::Candidate>>(all);
+            auto& everyone = std::get<std::vector<people::Person>>(listed);
+            const auto me = std::find_if(candidates.begin(), candidates.end(),
+                                         [&](const auto& c) { return c.Id == person_.Id; });
+            if (me != candidates.end() && everyone.size() == candidates.size()) {
+                model_->SetRanking(std::move(everyone), people::Rank(*me, candidates));
+            }
+        }
+    }
+    Filter();
+    table_->resizeColumnsToContents();
+    resize(1100, 640);
+}
+
+void RankingWindow::Filter() {
+    model_->SetFilter(minPoints_->value(), hideDoshas_->isChecked());
+    spread_->SetTotals(model_->Totals());
+    shown_->setText(
+        Qt8(texts::Fill(CurrentWords().Translate(
+                            "People", QT_TRANSLATE_NOOP("People", "Candidates shown: %1 of %2")),
+                        {std::to_string(model_->Shown()), std::to_string(model_->All())})));
+    if (model_->Shown() > 0) {
+        table_->setCurrentIndex(model_->index(0, 0));
+    }
+}
+
+void RankingWindow::OpenRow(const QModelIndex& index) {
+    if (!index.isValid()) {
+        return;
+    }
+    app_.ShowPair(person_.Details, model_->CandidateAt(index.row()).Details);
+}
+
+void RankingWindow::ExportCsv() {
+    FileDialogRequest request;
+    request.Title = Tr(QT_TRANSLATE_NOOP("People", "Export the ranking")).toStdString();
+    request.Filter = Tr(QT_TRANSLATE_NOOP("People", "CSV File (*.csv)|*.csv")).toStdString();
+    request.DefaultExtension = "csv";
+    request.OverwritePrompt = true;
+    const auto path = app_.PlatformSeam().ChooseSaveFile(request);
+    if (!path || path->empty()) {
+        return;
+    }
+    // The file keeps the program's English words, as its other exports do.
+    const auto quoted = [](const std::string& text) {
+        if (text.find_first_of(",\"\r\n") == std::string::npos) {
+            return text;
+        }
+        std::string out = "\"";
+        for (const char c : text) {
+            out += c;
+            if (c == '"') {
+                out += '"';
+            }
+        }
+        return out + '"';
+    };
+    std::string csv;
+    for (std::size_t c = 0; c < texts::RankingColumns.size(); ++c) {
+        csv += std::string(c ? "," : "") + texts::RankingColumns[c];
+    }
+    csv += "\r\n";
+    for (const auto& row : model_->RowTexts(texts::English())) {
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            csv += (c ? "," : "") + quoted(row[c]);
+        }
+        csv += "\r\n";
+    }
+    if (const auto problem = WriteFileAtomically(*path, csv)) {
+        app_.Tell(*problem);
+    }
+}
+
+void RankingWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        captions_.Apply();
+        Filter();
+    }
+    QWidget::changeEvent(event);
+}
+
+// --- the people window -----------------------------------------------------
+
+PeopleWindow::PeopleWindow(TirovaneApp& app, QWidget* parent)
+    : QWidget(parent, Qt::Window), app_(app) {
+    setObjectName(QStringLiteral("frmPeople"));
+    captions_.Set(QT_TRANSLATE_NOOP("People", "People"),
+                  [this](const QString& text) { setWindowTitle(text); });
+    auto* layout = new QVBoxLayout(this);
+    auto* searchRow = new QHBoxLayout;
+    QLabel* searchLabel = captions_.Text(new QLabel(this), QT_TRANSLATE_NOOP("People", "&Search:"));
+    search_ = new QLineEdit(this);
+    search_->setObjectName(QStringLiteral("txtSearch"));
+    search_->setClearButtonEnabled(true);
+    captions_.Set(QT_TRANSLATE_NOOP("People", "Name or place, in any script"),
+                  [this](const QString& text) { search_->setPlaceholderText(text); });
+    captions_.AccessibleName(search_, QT_TRANSLATE_NOOP("People", "Search"));
+    searchLabel->setBuddy(search_);
+    searchRow->addWidget(searchLabel);
+    searchRow->addWidget(search_, 1);
+    layout->addLayout(searchRow);
+
+    model_ = new PeopleModel(this);
+    table_ = Table(QStringLiteral("tblPeople"), model_, this);
+    captions_.AccessibleName(table_, QT_TRANSLATE_NOOP("People", "People in the library"));
+    layout->addWidget(table_, 1);
+    count_ = NamedLabel(QStringLiteral("lblPeopleCount"), QString(), this);
+    layout->addWidget(count_);
+
+    auto* buttons = new QHBoxLayout;
+    const auto button = [&](const char* name, const char* caption, auto slot, bool needsChoice) {
+        QPushButton* b = Button(QString::fromLatin1(name), this);
+        captions_.Text(b, caption);
+        connect(b, &QPushButton::clicked, this, slot);
+        if (needsChoice) {
+            needChoice_.push_back(b);
+        }
+        buttons->addWidget(b);
+        return b;
+    };
+    button(
+        "cmdAddFirst", QT_TRANSLATE_NOOP("People", "Add &Your Details"),
+        [this] { AddFromForm(FirstPerson); }, false);
+    button(
+        "cmdAddPartner", QT_TRANSLATE_NOOP("People", "Add Your &Partner's Details"),
+        [this] { AddFromForm(Partner); }, false);
+    button(
+        "cmdUseFirst", QT_TRANSLATE_NOOP("People", "Use as &First Person"),
+        [this] { UseForReading(FirstPerson); }, true);
+    button(
+        "cmdUsePartner", QT_TRANSLATE_NOOP("People", "Use as P&artner"),
+        [this] { UseForReading(Partner); }, true);
+    button(
+        "cmdMatchAll", QT_TRANSLATE_NOOP("People", "&Match Against All\u2026"),
+        [this] { MatchAll(); }, true);
+    button(
+        "cmdDelete", QT_TRANSLATE_NOOP("People", "&Delete\u2026"), [this] { Delete(); }, true);
+    buttons->addStretch(1);
+    button(
+        "cmdClosePeople", QT_TRANSLATE_NOOP("People", "Close"), [this] { close(); }, false);
+    layout->addLayout(buttons);
+
+    // The list follows the typing after a short pause.
+    searchTimer_ = new QTimer(this);
+    searchTimer_->setSingleShot(true);
+    searchTimer_->setInterval(150);
+    connect(search_, &QLineEdit::textChanged, searchTimer_, qOverload<>(&QTimer::start));
+    connect(searchTimer_, &QTimer::timeout, this, &PeopleWindow::Reload);
+    connect(table_, &QTableView::activated, this, [this] { UseForReading(FirstPerson); });
+    connect(table_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {
+        for (QPushButton* b : needChoice_) {
+            b->setEnabled(Chosen() != nullptr);
+        }
+    });
+    resize(980, 560);
+}
+
+void PeopleWindow::Reload() {
+    searchTimer_->stop();
+    people::Library* library = app_.PeopleLibrary();
+    if (library == nullptr) {
+        return;
+    }
+    auto listed = library->List(search_->text().toStdString());
+    if (auto* error = std::get_if<people::Error>(&listed)) {
+        app_.Tell(texts::LibraryErrorText(*error, app_.PeopleLibraryPath(), CurrentWords()));
+        return;
+    }
+    model_->SetPeople(std::move(std::get<std::vector<people::Person>>(listed)));
+    table_->resizeColumnsToContents();
+    if (model_->rowCount() > 0) {
+        table_->setCurrentIndex(model_->index(0, 0));
+    }
+    for (QPushButton* b : needChoice_) {
+        b->setEnabled(Chosen() != nullptr);
+    }
+    ShowCount();
+}
+
+void PeopleWindow::ShowCount() {
+    count_->setText(
+        Qt8(texts::Fill(CurrentWords().Translate(
+                            "People", QT_TRANSLATE_NOOP("People", "People shown: %1 (library %2)")),
+                        {std::to_string(model_->rowCount()), app_.PeopleLibraryPath()})));
+}
+
+const people::Person* PeopleWindow::Chosen() const {
+    const QModelIndex current = table_->currentIndex();
+    return current.isValid() ? &model_->PersonAt(current.row()) : nullptr;
+}
+
+void PeopleWindow::AddFromForm(int frame) {
+    InputForm& input = app_.Input();
+    // The form's own checks, with its own message, before anything is kept.
+    if (!input.ValidateInput(frame)) {
+        return;
+    }
+    people::Library* library = app_.PeopleLibrary();
+    if (library == nullptr) {
+        return;
+    }
+    people::Person person;
+    person.Details = input.ReadPerson(frame);
+    auto added = library->Add({person}, people::NowUtc());
+    if (auto* error = std::get_if<people::Error>(&added)) {
+        app_.Tell(texts::LibraryErrorText(*error, app_.PeopleLibraryPath(), CurrentWords()));
+        return;
+    }
+    const auto& result = std::get<std::vector<people::Library::Added>>(added).front();
+    if (!result.New) {
+        app_.Tell(texts::AlreadyThereText(person.Details.Name, result.Id, CurrentWords()));
+    }
+    search_->clear();
+    Reload();
+    for (int row = 0; row < model_->rowCount(); ++row) {
+        if (model_->PersonAt(row).Id == result.Id) {
+            table_->setCurrentIndex(model_->index(row, 0));
+        }
+    }
+}
+
+void PeopleWindow::Delete() {
+    const people::Person* chosen = Chosen();
+    people::Library* library = app_.PeopleLibrary();
+    if (chosen == nullptr || library == nullptr) {
+        return;
+    }
+    const std::string question =
+        texts::Fill(CurrentWords().Translate(
+                        "People", QT_TRANSLATE_NOOP("People", "Delete %1 from the library?")),
+                    {chosen->Details.Name});
+    if (!app_.Ask(question)) {
+        return;
+    }
+    if (const auto error = library->Remove(chosen->Id)) {
+        app_.Tell(texts::LibraryErrorText(*error, app_.PeopleLibraryPath(), CurrentWords()));
+    }
+    Reload();
+}
+
+void PeopleWindow::UseForReading(int frame) {
+    const people::Person* chosen = Chosen();
+    if (chosen == nullptr) {
+        return;
+    }
+    InputForm& input = app_.Input();
+    input.WriteForm(frame, FormOf(chosen->Details));
+    input.show();
+    input.raise();
+    input.activateWindow();
+}
+
+void PeopleWindow::MatchAll() {
+    const people::Person* chosen = Chosen();
+    if (chosen == nullptr) {
+        return;
+    }
+    if (ranking_ != nullptr) {
+        ranking_->close();
+    }
+    ranking_ = new RankingWindow(app_, *chosen, this);
+    connect(ranking_, &QObject::destroyed, this, [this] { ranking_ = nullptr; });
+    ranking_->show();
+    ranking_->raise();
+    ranking_->activateWindow();
+}
+
+void PeopleWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        captions_.Apply();
+        ShowCount();
+        model_->SetPeople([this] {
+            std::vector<people::Person> same;
+            for (int row = 0; row < model_->rowCount(); ++row) {
+                same.push_back(model_->PersonAt(row));
+            }
+            return same;
+        }());
+    }
+    QWidget::changeEvent(event);
+}
+
+} // namespace tirovane
