@@ -359,6 +359,14 @@
         <source>&amp;Both</source>
         <translation>दोनों (&amp;B)</translation>
     </message>
+    <message>
+        <source>P&amp;eople…</source>
+        <translation>व्यक्ति (&amp;E)…</translation>
+    </message>
+    <message>
+        <source>Open People &amp;Library…</source>
+        <translation>व्यक्ति-संग्रह खोलें (&amp;L)…</translation>
+    </message>
 </context>
 <context>
     <name>InputForm</name>
@@ -565,6 +573,14 @@
     <message>
         <source>Female</source>
         <translation>स्त्री</translation>
+    </message>
+    <message>
+        <source>&amp;People…</source>
+        <translation>व्यक्ति (&amp;P)…</translation>
+    </message>
+    <message>
+        <source>Open People &amp;Library…</source>
+        <translation>व्यक्ति-संग्रह खोलें (&amp;L)…</translation>
     </message>
 </context>
 <context>
@@ -1146,6 +1162,14 @@
         <source>The report could not be made.</source>
         <translation>रिपोर्ट नहीं बनाई जा सकी।</translation>
     </message>
+    <message>
+        <source>Open People Library</source>
+        <translation>व्यक्ति-संग्रह खोलें</translation>
+    </message>
+    <message>
+        <source>People Library (*.sqlite)|*.sqlite</source>
+        <translation>व्यक्ति-संग्रह (*.sqlite)|*.sqlite</translation>
+    </message>
 </context>
 <context>
     <name>Months</name>
@@ -1353,6 +1377,186 @@
             <numerusform>कुछ भी आयात नहीं हुआ: %n पंक्ति ग़लत है।</numerusform>
             <numerusform>कुछ भी आयात नहीं हुआ: %n पंक्तियाँ ग़लत हैं।</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>नाम</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>जन्म दिनांक</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>समय</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>स्थान</translation>
+    </message>
+    <message>
+        <source>Sex</source>
+        <translation>लिंग</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>गुण</translation>
+    </message>
+    <message>
+        <source>Nadi Dosha</source>
+        <translation>नाडी दोष</translation>
+    </message>
+    <message>
+        <source>Bhakoot Dosha</source>
+        <translation>भकूट दोष</translation>
+    </message>
+    <message>
+        <source>Poruthams</source>
+        <translation>पोरुत्तम</translation>
+    </message>
+    <message>
+        <source>Porutham Verdict</source>
+        <translation>पोरुत्तम निर्णय</translation>
+    </message>
+    <message>
+        <source>Rajju</source>
+        <translation>रज्जु</translation>
+    </message>
+    <message>
+        <source>Manglik Lines</source>
+        <translation>मांगलिक पंक्तियाँ</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>नहीं</translation>
+    </message>
+    <message>
+        <source>Present</source>
+        <translation>है</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>निरस्त</translation>
+    </message>
+    <message>
+        <source>Male</source>
+        <translation>पुरुष</translation>
+    </message>
+    <message>
+        <source>Female</source>
+        <translation>स्त्री</translation>
+    </message>
+    <message>
+        <source>Dosha</source>
+        <translation>दोष</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>मिलता है</translation>
+    </message>
+    <message>
+        <source>Favourable</source>
+        <translation>अनुकूल</translation>
+    </message>
+    <message>
+        <source>Not favourable</source>
+        <translation>अनुकूल नहीं</translation>
+    </message>
+    <message>
+        <source>Matches for %1</source>
+        <translation>%1 के लिए मिलान</translation>
+    </message>
+    <message>
+        <source>&amp;Minimum points:</source>
+        <translation>न्यूनतम गुण (&amp;M):</translation>
+    </message>
+    <message>
+        <source>Minimum points</source>
+        <translation>न्यूनतम गुण</translation>
+    </message>
+    <message>
+        <source>&amp;Hide Nadi, Bhakoot and Rajju doshas</source>
+        <translation>नाडी, भकूट और रज्जु दोष वाले छिपाएँ (&amp;H)</translation>
+    </message>
+    <message>
+        <source>Candidates, best first</source>
+        <translation>प्रस्ताव, सबसे अच्छे पहले</translation>
+    </message>
+    <message>
+        <source>How many reach each total</source>
+        <translation>किस कुल तक कितने पहुँचते हैं</translation>
+    </message>
+    <message>
+        <source>Export &amp;CSV…</source>
+        <translation>CSV निर्यात करें (&amp;C)…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>बंद करें</translation>
+    </message>
+    <message>
+        <source>Candidates shown: %1 of %2</source>
+        <translation>दिखाए गए प्रस्ताव: %2 में से %1</translation>
+    </message>
+    <message>
+        <source>Export the ranking</source>
+        <translation>क्रम-सूची निर्यात करें</translation>
+    </message>
+    <message>
+        <source>CSV File (*.csv)|*.csv</source>
+        <translation>CSV फ़ाइल (*.csv)|*.csv</translation>
+    </message>
+    <message>
+        <source>People</source>
+        <translation>व्यक्ति</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>खोजें (&amp;S):</translation>
+    </message>
+    <message>
+        <source>Name or place, in any script</source>
+        <translation>नाम या स्थान, किसी भी लिपि में</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>खोजें</translation>
+    </message>
+    <message>
+        <source>People in the library</source>
+        <translation>संग्रह के व्यक्ति</translation>
+    </message>
+    <message>
+        <source>Add &amp;Your Details</source>
+        <translation>अपना विवरण जोड़ें (&amp;Y)</translation>
+    </message>
+    <message>
+        <source>Add Your &amp;Partner&apos;s Details</source>
+        <translation>साथी का विवरण जोड़ें (&amp;P)</translation>
+    </message>
+    <message>
+        <source>Use as &amp;First Person</source>
+        <translation>पहले व्यक्ति के रूप में लें (&amp;F)</translation>
+    </message>
+    <message>
+        <source>Use as P&amp;artner</source>
+        <translation>साथी के रूप में लें (&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Match Against All…</source>
+        <translation>सबसे मिलान करें (&amp;M)…</translation>
+    </message>
+    <message>
+        <source>&amp;Delete…</source>
+        <translation>हटाएँ (&amp;D)…</translation>
+    </message>
+    <message>
+        <source>People shown: %1 (library %2)</source>
+        <translation>दिखाए गए व्यक्ति: %1 (संग्रह %2)</translation>
+    </message>
+    <message>
+        <source>Delete %1 from the library?</source>
+        <translation>%1 को संग्रह से हटाएँ?</translation>
     </message>
 </context>
 <context>
