@@ -280,20 +280,37 @@ std::uint32_t Atlas::PlaceOfIndexEntry(std::uint32_t offset) const {
     return static_cast<std::uint32_t>(std::distance(places_.begin(), it) - 1);
 }
 
-bool Atlas::Narrowed(const PlaceRecord& place, const std::vector<std::string>& terms) const {
+bool Atlas::Narrowed(const PlaceRecord& place, const std::vector<std::string>& terms,
+                     bool exactRegion) const {
     const CountryRecord& country = countries_[place.Country];
+    const auto inCountry = [&](const std::string& term) {
+        return StartsAWord(Text(country.Folded), term) ||
+               (term.size() == 2 && AsciiLower(country.Code[0]) == term[0] &&
+                AsciiLower(country.Code[1]) == term[1]);
+    };
+    const auto inState = [&](const std::string& term) {
+        if (place.State == 0xFFFF) {
+            return false;
+        }
+        const char* state = Text(states_[place.State].Folded);
+        return exactRegion ? term == state : StartsAWord(state, term);
+    };
+    // "Place, region, country": the last part names the country and every
+    // other the region, so that a region named as its country ("San
+    // Bartolomé, México, Mexico") narrows to that region only.
+    if (terms.size() >= 2) {
+        for (std::size_t k = 0; k + 1 < terms.size(); ++k) {
+            if (!inState(terms[k])) {
+                return false;
+            }
+        }
+        return inCountry(terms.back());
+    }
+    // One part: the region or the country.
     for (const std::string& term : terms) {
-        if (StartsAWord(Text(country.Folded), term)) {
-            continue;
+        if (!inState(term) && !inCountry(term)) {
+            return false;
         }
-        if (place.State != 0xFFFF && StartsAWord(Text(states_[place.State].Folded), term)) {
-            continue;
-        }
-        if (term.size() == 2 && AsciiLower(country.Code[0]) == term[0] &&
-            AsciiLower(country.Code[1]) == term[1]) {
-            continue;
-        }
-        return false;
     }
     return true;
 }
@@ -321,6 +338,27 @@ bool Atlas::HasWordStartingWith(const PlaceRecord& place, std::string_view query
         return false;
     };
     return (IsOwnKey(std::string_view(name, nameLength)) && wordsMatch(name)) || wordsMatch(keys);
+}
+
+bool Atlas::IsNamed(const PlaceRecord& place, std::string_view query) const {
+    const char* name = Text(place.Text);
+    const std::size_t nameLength = std::strlen(name);
+    if (Fold(std::string_view(name, nameLength)) == query) {
+        return true;
+    }
+    // Or one of its other names, whole: the keys between the bars.
+    const char* end = blob_ + blobSize_;
+    const std::string_view keys(name + nameLength + 1 < end ? name + nameLength + 1 : end - 1);
+    for (std::size_t start = 0;;) {
+        const std::size_t bar = keys.find('|', start);
+        if (keys.substr(start, bar == std::string_view::npos ? bar : bar - start) == query) {
+            return true;
+        }
+        if (bar == std::string_view::npos) {
+            return false;
+        }
+        start = bar + 1;
+    }
 }
 
 Place Atlas::MakePlace(const PlaceRecord& record) const {
@@ -368,9 +406,27 @@ std::vector<Place> Atlas::Search(std::string_view query, std::size_t limit) cons
     // A short prefix starts words of tens of thousands of places: going
     // through the places from the most populous finds the first few sooner
     // than collecting and ranking all of them.
+    // A place named exactly so ranks above the places whose names only
+    // start so, however populous ("Barhi" before "Barhiya").
     if (terms.empty() && std::distance(first, last) > 2000) {
+        std::vector<std::uint32_t> named;
+        for (auto it = first; it != last; ++it) {
+            const char after = Text(*it)[name.size()];
+            const std::uint32_t k = PlaceOfIndexEntry(*it);
+            if ((after == '\0' || after == ' ' || after == '|') && IsNamed(places_[k], name)) {
+                named.push_back(k);
+            }
+        }
+        std::sort(named.begin(), named.end());
+        named.erase(std::unique(named.begin(), named.end()), named.end());
+        for (std::uint32_t k : named) {
+            if (found.size() < limit) {
+                found.push_back(MakePlace(places_[k]));
+            }
+        }
         for (std::uint32_t k = 0; k < places_.size() && found.size() < limit; ++k) {
-            if (HasWordStartingWith(places_[k], name)) {
+            if (HasWordStartingWith(places_[k], name) &&
+                !std::binary_search(named.begin(), named.end(), k)) {
                 found.push_back(MakePlace(places_[k]));
             }
         }
@@ -384,12 +440,24 @@ std::vector<Place> Atlas::Search(std::string_view query, std::size_t limit) cons
     // Places are stored most populous first: the smallest numbers rank best.
     std::sort(matches.begin(), matches.end());
     matches.erase(std::unique(matches.begin(), matches.end()), matches.end());
-    for (std::uint32_t k : matches) {
-        if (Narrowed(places_[k], terms)) {
-            found.push_back(MakePlace(places_[k]));
-            if (found.size() == limit) {
-                break;
+    std::stable_partition(matches.begin(), matches.end(),
+                          [&](std::uint32_t k) { return IsNamed(places_[k], name); });
+    // A region named whole narrows to itself ("México" is not "Mexico
+    // City"); only when no region is named so do its first letters do.
+    for (const bool exact : {true, false}) {
+        if (exact && terms.size() < 2) {
+            continue;
+        }
+        for (std::uint32_t k : matches) {
+            if (Narrowed(places_[k], terms, exact)) {
+                found.push_back(MakePlace(places_[k]));
+                if (found.size() == limit) {
+                    break;
+                }
             }
+        }
+        if (!found.empty()) {
+            break;
         }
     }
     return found;

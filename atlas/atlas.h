@@ -34,10 +34,12 @@ public:
     static std::unique_ptr<Atlas> Load(const std::string& path, std::string* error = nullptr);
 
     // Places whose name or other name has a word starting with the query's
-    // text, most populous first, at most limit of them. Case and accents are
-    // ignored. Text after a comma narrows the search: each comma-separated
-    // part must start a word of the place's region or country, or be its
-    // country code ("San Jose, Costa Rica", "Springfield, Illinois").
+    // text, those named exactly so first, then most populous first, at most
+    // limit of them. Case and accents are ignored. Text after a comma
+    // narrows the search: one part must start a word of the place's region
+    // or country, or be its country code ("San Jose, Costa Rica",
+    // "Springfield, Illinois"); of two or more, the last names the country
+    // and the others the region ("San Bartolomé, México, Mexico").
     std::vector<Place> Search(std::string_view query, std::size_t limit) const;
 
     // The text as the search compares it: small letters without accents,
@@ -72,8 +74,14 @@ private:
     Atlas() = default;
     const char* Text(std::uint32_t offset) const { return blob_ + offset; }
     std::uint32_t PlaceOfIndexEntry(std::uint32_t offset) const;
+    // Whether the place's name or one of its other names is the folded
+    // query, whole.
+    bool IsNamed(const PlaceRecord& place, std::string_view query) const;
     bool HasWordStartingWith(const PlaceRecord& place, std::string_view query) const;
-    bool Narrowed(const PlaceRecord& place, const std::vector<std::string>& terms) const;
+    // Whether the place lies in the region and country the terms name; with
+    // `exactRegion` the region's whole name must be given.
+    bool Narrowed(const PlaceRecord& place, const std::vector<std::string>& terms,
+                  bool exactRegion) const;
     Place MakePlace(const PlaceRecord& record) const;
 
     std::vector<char> bytes_;

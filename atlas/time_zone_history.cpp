@@ -429,18 +429,11 @@ ZoneClock TimeZoneHistory::AtUtc(std::int64_t t) const {
     // Ireland's clocks in the database's newer form: winter is a "daylight
     // saving" that sets the clocks back, summer the standard time. For the
     // user winter is standard time and summer daylight saving.
+    // Otherwise the database's own flag holds: a time it marks standard
+    // (Kyiv on Moscow time from 1930) is standard time.
     if (clock.DaylightSaving && clock.StandardOffsetSeconds >= clock.OffsetSeconds) {
         clock.DaylightSaving = false;
         clock.StandardOffsetSeconds = clock.OffsetSeconds;
-    } else if (!clock.DaylightSaving) {
-        for (const std::size_t j : {i - 1, i + 1}) {
-            if (j < typeOf_.size() && types_[typeOf_[j]].Dst &&
-                types_[typeOf_[j]].Offset < clock.OffsetSeconds) {
-                clock.DaylightSaving = true;
-                clock.StandardOffsetSeconds = types_[typeOf_[j]].Offset;
-                break;
-            }
-        }
     }
     return clock;
 }

@@ -14,6 +14,7 @@
 #include <exception>
 #include <fcntl.h>
 #include <iostream>
+#include <limits>
 #include <unistd.h>
 
 namespace {
@@ -134,7 +135,9 @@ int main(int argc, char** argv) {
         ->check(CLI::Range(0.0, 36.0))
         ->needs(libraryOption);
     match->add_option("--limit", matchLimit, "At most this many candidates, the best (1 or more)")
-        ->check(CLI::PositiveNumber)
+        ->check(CLI::Range(std::size_t{1}, std::numeric_limits<std::size_t>::max())
+                    .description("")
+                    .name("a whole number of 1 or more"))
         ->needs(libraryOption);
     match
         ->add_option("--sort", matchSort,
@@ -190,8 +193,10 @@ int main(int argc, char** argv) {
         place->add_option("--date", placeDate, "The local birth date, YYYY-MM-DD (1901 to 2050)");
     place->add_option("--time", placeTime, "The local birth time, HH:MM (default 12:00)")
         ->needs(dateOption);
-    place->add_option("--limit", placeLimit, "At most this many places (default 10)")
-        ->check(CLI::PositiveNumber);
+    place->add_option("--limit", placeLimit, "At most this many places (1 to 1000, default 10)")
+        ->check(CLI::Range(std::size_t{1}, std::size_t{1000})
+                    .description("")
+                    .name("a whole number from 1 to 1000"));
 
     try {
         app.parse(argc, argv);
@@ -219,6 +224,10 @@ int main(int argc, char** argv) {
         }
         for (const std::string& word : placeWords) {
             query += (query.empty() ? "" : " ") + word;
+        }
+        if (query.find_first_not_of(" \t\r\n,") == std::string::npos) {
+            std::cerr << "The place to find is empty: give a name, such as \"Chennai\".\n";
+            return 2;
         }
     }
     // A file name that was given, even an empty one, is never standard input.

@@ -118,6 +118,21 @@ ZoneRowChoice ChooseZoneRow(int offsetSeconds, int standardOffsetSeconds, bool d
             return {row, daylightSaving, 0};
         }
     }
+    // Clocks the database marks as put forward by whole hours, but more
+    // than one, from the standard time around them: a row of the place's
+    // own for the total (British double summer time), else the row an hour
+    // behind with the box set, as the database's own flag says (France on
+    // German summer time in 1942, where the +2 rows belong to other lands).
+    const int forward = offsetSeconds - standard;
+    if (daylightSaving && forward > 3600 && forward % 3600 == 0) {
+        const int own = best(offsetSeconds, true);
+        if (own >= 0 && IsKnownRow(own, countryCode, timeZone)) {
+            return {own, false, 0};
+        }
+        if (const int row = best(offsetSeconds - 3600, false); row >= 0) {
+            return {row, true, 0};
+        }
+    }
     if (const int row = best(offsetSeconds, daylightSaving); row >= 0) {
         return {row, false, 0};
     }

@@ -78,12 +78,27 @@ TEST(AtlasTest, AccentInTheNameIsFoundWithout) {
 }
 
 TEST(AtlasTest, RanksByPopulationAndMatchesAnyWord) {
-    // "york" starts the second word of New York City, the most populous.
+    // Places named "York" (or so in another name) come first; then those
+    // with a word starting so, New York City (its second word) the most
+    // populous of them, and the rest by population.
     const auto york = TheAtlas().Search("york", 10);
     ASSERT_GE(york.size(), 3u);
-    EXPECT_EQ(york[0].Name, "New York City");
-    for (std::size_t k = 1; k < york.size(); ++k) {
-        EXPECT_GE(york[k - 1].Population, york[k].Population);
+    EXPECT_EQ(york[0].Name, "York");
+    const auto city = std::find_if(york.begin(), york.end(),
+                                   [](const auto& p) { return p.Name == "New York City"; });
+    ASSERT_NE(city, york.end());
+    for (auto it = city + 1; it != york.end(); ++it) {
+        EXPECT_GE((it - 1)->Population, it->Population) << it->Name;
+    }
+    // A small town named exactly so before a larger one that only starts
+    // so, and ", region, country" narrowing to the region where it is named
+    // as its country.
+    EXPECT_EQ(TheAtlas().Search("Barhi, India", 1).at(0).Name, "Barhi");
+    const auto mexico = TheAtlas().Search("San Bartolomé, México, Mexico", 20);
+    ASSERT_FALSE(mexico.empty());
+    EXPECT_EQ(mexico[0].Name, "San Bartolomé");
+    for (const auto& p : mexico) {
+        EXPECT_EQ(p.State, "México") << p.Name;
     }
     // A one-letter prefix: at most the limit, best first.
     const auto m = TheAtlas().Search("m", 10);

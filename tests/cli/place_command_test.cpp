@@ -98,11 +98,17 @@ TEST(PlaceCommand, ExitStatusesAndLimits) {
          {"place", "place London --date 1970-13-01", "place London --date 1970-2-30",
           "place London --date 1900-01-01", "place London --date 1970-02-30",
           "place London --date 1970-01-15 --time 24:00", "place London --date 1970-01-15 --time 7",
-          "place London --time 07:00", "place London --limit 0", "place London --limit x"}) {
+          "place London --time 07:00", "place London --limit 0", "place London --limit x",
+          "place London --limit 1001", "place ''", "place '  ,  '"}) {
         const CliRun run = RunCli(bad, "");
         EXPECT_EQ(run.ExitStatus, 2) << bad;
         EXPECT_TRUE(run.Lines.empty()) << bad;
     }
+    // The messages say what is wanted.
+    const auto blank = tirovane::test::RunCliShell("place ' '");
+    EXPECT_NE(blank.Err.find("The place to find is empty"), std::string::npos) << blank.Err;
+    const auto limit = tirovane::test::RunCliShell("place London --limit 0");
+    EXPECT_NE(limit.Err.find("not in range 1 to 1000"), std::string::npos) << limit.Err;
 }
 
 json PersonAt(const char* place) {
