@@ -188,14 +188,23 @@ bool SplitNumbers(const std::string& text, char separator, std::size_t parts,
 
 } // namespace
 
-std::vector<ImportLine> ReadJsonLines(std::istream& in) {
+std::vector<ImportLine> ReadJsonLines(std::istream& in, const ReadProgress& progress,
+                                      bool* cancelled) {
     std::vector<ImportLine> lines;
     LineReader reader(in);
     std::string line;
     bool tooLong = false;
     std::size_t number = 0;
+    std::size_t bytes = 0;
     while (reader.Next(line, tooLong)) {
         ++number;
+        bytes += line.size() + 1;
+        if (progress && number % 100 == 0 && !progress(bytes, 0)) {
+            if (cancelled != nullptr) {
+                *cancelled = true;
+            }
+            return {};
+        }
         if (tooLong) {
             lines.push_back({number, std::nullopt, "The line is longer than 1 MiB."});
             continue;
@@ -208,7 +217,8 @@ std::vector<ImportLine> ReadJsonLines(std::istream& in) {
     return lines;
 }
 
-std::vector<ImportLine> ReadCsv(std::string_view text) {
+std::vector<ImportLine> ReadCsv(std::string_view text, const ReadProgress& progress,
+                                bool* cancelled) {
     auto parsed = CsvRecords(text);
     if (auto* problem = std::get_if<std::string>(&parsed)) {
         return {{0, std::nullopt, *problem}};
@@ -230,6 +240,12 @@ std::vector<ImportLine> ReadCsv(std::string_view text) {
     const bool simple = column("Date") && column("Place");
     std::vector<ImportLine> lines;
     for (std::size_t r = 1; r < records.size(); ++r) {
+        if (progress && r % 100 == 0 && !progress(r, records.size() - 1)) {
+            if (cancelled != nullptr) {
+                *cancelled = true;
+            }
+            return {};
+        }
         const CsvRecord& record = records[r];
         if (record.Cells.size() != header.size()) {
             lines.push_back({record.Line, std::nullopt,
@@ -316,7 +332,9 @@ std::vector<ImportLine> ReadSavedReading(std::string_view bytes) {
     return lines;
 }
 
-std::variant<std::vector<ImportLine>, std::string> ReadImportFile(const std::string& path) {
+std::variant<std::vector<ImportLine>, std::string> ReadImportFile(const std::string& path,
+                                                                  const ReadProgress& progress,
+                                                                  bool* cancelled) {
     const ReadResult read = ReadFileStart(path, std::size_t{1} << 30);
     if (!read.Bytes) {
         return path + " cannot be read: " + read.Error;
@@ -334,13 +352,18 @@ std::variant<std::vector<ImportLine>, std::string> ReadImportFile(const std::str
         return true;
     };
     if (endsWith(".csv")) {
-        return ReadCsv(*read.Bytes);
+        return ReadCsv(*read.Bytes, progress, cancelled);
     }
     if (HasReadingExtension(path)) {
         return ReadSavedReading(*read.Bytes);
     }
     std::istringstream in(*read.Bytes);
-    return ReadJsonLines(in);
+    const std::size_t total = read.Bytes->size();
+    if (!progress) {
+        return ReadJsonLines(in);
+    }
+    return ReadJsonLines(
+        in, [&](std::size_t done, std::size_t) { return progress(done, total); }, cancelled);
 }
 
 std::string PersonJsonLine(const people::Person& person) {

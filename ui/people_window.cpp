@@ -1,22 +1,33 @@
 #include "ui/people_window.h"
 
+#include "cli/people_import.h"
 #include "files/file_io.h"
 #include "output/qt_words.h"
+#include "reading/person_form.h"
+#include "reading/validation.h"
 #include "texts/people_texts.h"
+#include "texts/validation_texts.h"
 #include "texts/words.h"
 #include "ui/application.h"
 #include "ui/input_form.h"
 #include "ui/widgets.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QEvent>
 #include <QFont>
+#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPlainTextEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTableView>
 #include <QTimer>
@@ -456,38 +467,53 @@ PeopleWindow::PeopleWindow(TirovaneApp& app, QWidget* parent)
     count_ = NamedLabel(QStringLiteral("lblPeopleCount"), QString(), this);
     layout->addWidget(count_);
 
-    auto* buttons = new QHBoxLayout;
-    const auto button = [&](const char* name, const char* caption, auto slot, bool needsChoice) {
+    // The chosen person's commands on one row, the library's on the next.
+    auto* chosenRow = new QHBoxLayout;
+    auto* libraryRow = new QHBoxLayout;
+    const auto button = [&](QHBoxLayout* row, const char* name, const char* caption, auto slot,
+                            bool needsChoice) {
         QPushButton* b = Button(QString::fromLatin1(name), this);
         captions_.Text(b, caption);
         connect(b, &QPushButton::clicked, this, slot);
         if (needsChoice) {
             needChoice_.push_back(b);
         }
-        buttons->addWidget(b);
+        row->addWidget(b);
         return b;
     };
     button(
-        "cmdAddFirst", QT_TRANSLATE_NOOP("People", "Add &Your Details"),
-        [this] { AddFromForm(FirstPerson); }, false);
-    button(
-        "cmdAddPartner", QT_TRANSLATE_NOOP("People", "Add Your &Partner's Details"),
-        [this] { AddFromForm(Partner); }, false);
-    button(
-        "cmdUseFirst", QT_TRANSLATE_NOOP("People", "Use as &First Person"),
+        chosenRow, "cmdUseFirst", QT_TRANSLATE_NOOP("People", "Use as &First Person"),
         [this] { UseForReading(FirstPerson); }, true);
     button(
-        "cmdUsePartner", QT_TRANSLATE_NOOP("People", "Use as P&artner"),
+        chosenRow, "cmdUsePartner", QT_TRANSLATE_NOOP("People", "Use as P&artner"),
         [this] { UseForReading(Partner); }, true);
     button(
-        "cmdMatchAll", QT_TRANSLATE_NOOP("People", "&Match Against All\u2026"),
+        chosenRow, "cmdMatchAll", QT_TRANSLATE_NOOP("People", "&Match Against All\u2026"),
         [this] { MatchAll(); }, true);
     button(
-        "cmdDelete", QT_TRANSLATE_NOOP("People", "&Delete\u2026"), [this] { Delete(); }, true);
-    buttons->addStretch(1);
+        chosenRow, "cmdEdit", QT_TRANSLATE_NOOP("People", "&Edit\u2026"), [this] { Edit(); }, true);
     button(
-        "cmdClosePeople", QT_TRANSLATE_NOOP("People", "Close"), [this] { close(); }, false);
-    layout->addLayout(buttons);
+        chosenRow, "cmdDelete", QT_TRANSLATE_NOOP("People", "&Delete\u2026"), [this] { Delete(); },
+        true);
+    chosenRow->addStretch(1);
+    button(
+        libraryRow, "cmdAddFirst", QT_TRANSLATE_NOOP("People", "Add &Your Details"),
+        [this] { AddFromForm(FirstPerson); }, false);
+    button(
+        libraryRow, "cmdAddPartner", QT_TRANSLATE_NOOP("People", "Add Your &Partner's Details"),
+        [this] { AddFromForm(Partner); }, false);
+    button(
+        libraryRow, "cmdImport", QT_TRANSLATE_NOOP("People", "&Import\u2026"), [this] { Import(); },
+        false);
+    button(
+        libraryRow, "cmdExport", QT_TRANSLATE_NOOP("People", "E&xport\u2026"), [this] { Export(); },
+        false);
+    libraryRow->addStretch(1);
+    button(
+        libraryRow, "cmdClosePeople", QT_TRANSLATE_NOOP("People", "Close"), [this] { close(); },
+        false);
+    layout->addLayout(chosenRow);
+    layout->addLayout(libraryRow);
 
     // The list follows the typing after a short pause.
     searchTimer_ = new QTimer(this);
@@ -612,6 +638,194 @@ void PeopleWindow::MatchAll() {
     ranking_->show();
     ranking_->raise();
     ranking_->activateWindow();
+}
+
+void PeopleWindow::Import() {
+    people::Library* library = app_.PeopleLibrary();
+    if (library == nullptr) {
+        return;
+    }
+    FileDialogRequest request;
+    request.Title = Tr(QT_TRANSLATE_NOOP("People", "Import People")).toStdString();
+    request.Filter = Tr(QT_TRANSLATE_NOOP("People", "People (*.csv *.jsonl *.json *.tvr)|"
+                                                    "*.csv;*.jsonl;*.json;*.tvr"))
+                         .toStdString();
+    const auto path = app_.PlatformSeam().ChooseOpenFile(request);
+    if (!path || path->empty()) {
+        return;
+    }
+    // Reading the lines (each place found) is most of the work, adding
+    // them the rest; Cancel at any moment imports nobody.
+    QProgressDialog progress(Tr(QT_TRANSLATE_NOOP("People", "Importing people\u2026")),
+                             Tr(QT_TRANSLATE_NOOP("People", "Cancel")), 0, 1000, this);
+    progress.setObjectName(QStringLiteral("dlgImportProgress"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(300);
+    const auto step = [&progress](double share) {
+        progress.setValue(static_cast<int>(share * 1000));
+        QCoreApplication::processEvents();
+        return !progress.wasCanceled();
+    };
+    bool cancelled = false;
+    auto read = cli::ReadImportFile(
+        *path,
+        [&](std::size_t done, std::size_t total) {
+            return step(total == 0 ? 0
+                                   : 0.8 * static_cast<double>(done) / static_cast<double>(total));
+        },
+        &cancelled);
+    if (cancelled) {
+        return;
+    }
+    if (auto* problem = std::get_if<std::string>(&read)) {
+        progress.cancel();
+        app_.Tell(*problem);
+        return;
+    }
+    const auto& lines = std::get<std::vector<cli::ImportLine>>(read);
+    std::vector<people::Person> good;
+    std::string bad;
+    std::size_t badCount = 0;
+    for (const cli::ImportLine& line : lines) {
+        if (line.Person) {
+            good.push_back(*line.Person);
+        } else if (++badCount <= 20) {
+            bad += texts::Fill(CurrentWords().Translate("People",
+                                                        QT_TRANSLATE_NOOP("People", "Line %1: %2")),
+                               {std::to_string(line.Line), line.Problem}) +
+                   "\r";
+        }
+    }
+    if (badCount > 0) {
+        // Every bad line named (the first twenty), then the question.
+        progress.cancel();
+        const std::string which =
+            CurrentWords().TranslateCount(
+                "People",
+                QT_TRANSLATE_N_NOOP("People", "%n line(s) of the file cannot be imported."),
+                static_cast<int>(badCount)) +
+            "\r" + bad;
+        if (good.empty()) {
+            app_.Tell(which);
+            return;
+        }
+        if (!app_.Ask(which + "\r" +
+                      CurrentWords().Translate(
+                          "People", QT_TRANSLATE_NOOP("People", "Import the other lines only?")))) {
+            return;
+        }
+        progress.reset();
+        progress.setValue(800);
+    }
+    bool stopped = false;
+    auto added = library->Add(good, people::NowUtc(), [&](std::size_t done, std::size_t total) {
+        if (done % 200 != 0) {
+            return true;
+        }
+        stopped = !step(0.8 + 0.2 * static_cast<double>(done) / static_cast<double>(total));
+        return !stopped;
+    });
+    progress.setValue(1000);
+    if (stopped) {
+        return; // cancelled: nobody was added
+    }
+    if (auto* error = std::get_if<people::Error>(&added)) {
+        app_.Tell(texts::LibraryErrorText(*error, app_.PeopleLibraryPath(), CurrentWords()));
+        return;
+    }
+    const auto& results = std::get<std::vector<people::Library::Added>>(added);
+    const auto fresh = static_cast<std::size_t>(
+        std::count_if(results.begin(), results.end(), [](const auto& a) { return a.New; }));
+    app_.Tell(texts::Fill(
+        CurrentWords().Translate(
+            "People", QT_TRANSLATE_NOOP("People", "Added: %1. Already in the library: %2.")),
+        {std::to_string(fresh), std::to_string(results.size() - fresh)}));
+    Reload();
+}
+
+void PeopleWindow::Export() {
+    people::Library* library = app_.PeopleLibrary();
+    if (library == nullptr) {
+        return;
+    }
+    FileDialogRequest request;
+    request.Title = Tr(QT_TRANSLATE_NOOP("People", "Export People")).toStdString();
+    request.Filter = Tr(QT_TRANSLATE_NOOP("People", "CSV File (*.csv)|*.csv|JSON Lines "
+                                                    "(*.jsonl)|*.jsonl"))
+                         .toStdString();
+    request.DefaultExtension = "csv";
+    request.OverwritePrompt = true;
+    const auto path = app_.PlatformSeam().ChooseSaveFile(request);
+    if (!path || path->empty()) {
+        return;
+    }
+    auto listed = library->List();
+    if (auto* error = std::get_if<people::Error>(&listed)) {
+        app_.Tell(texts::LibraryErrorText(*error, app_.PeopleLibraryPath(), CurrentWords()));
+        return;
+    }
+    const auto& everyone = std::get<std::vector<people::Person>>(listed);
+    std::string bytes;
+    if (path->ends_with(".jsonl") || path->ends_with(".json")) {
+        for (const people::Person& person : everyone) {
+            bytes += cli::PersonJsonLine(person) + '\n';
+        }
+    } else {
+        bytes = cli::PeopleCsv(everyone);
+    }
+    if (const auto problem = WriteFileAtomically(*path, bytes)) {
+        app_.Tell(*problem);
+    }
+}
+
+void PeopleWindow::Edit() {
+    const people::Person* chosen = Chosen();
+    people::Library* library = app_.PeopleLibrary();
+    if (chosen == nullptr || library == nullptr) {
+        return;
+    }
+    // The name, the sex and the notes; the birth itself is changed on the
+    // form and added again, where the form's checks and place finder are.
+    people::Person person = *chosen;
+    QDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("dlgEditPerson"));
+    dialog.setWindowTitle(Tr(QT_TRANSLATE_NOOP("People", "Edit Person")));
+    auto* form = new QFormLayout(&dialog);
+    auto* name = new QLineEdit(Qt8(person.Details.Name), &dialog);
+    name->setObjectName(QStringLiteral("txtEditName"));
+    auto* sex = new QComboBox(&dialog);
+    sex->setObjectName(QStringLiteral("cboEditSex"));
+    sex->addItems({Tr(QT_TRANSLATE_NOOP("People", "Not given")),
+                   Tr(QT_TRANSLATE_NOOP("People", "Male")),
+                   Tr(QT_TRANSLATE_NOOP("People", "Female"))});
+    sex->setCurrentIndex(static_cast<int>(person.Details.PersonSex));
+    auto* notes = new QPlainTextEdit(Qt8(person.Notes), &dialog);
+    notes->setObjectName(QStringLiteral("txtEditNotes"));
+    notes->setTabChangesFocus(true);
+    form->addRow(Tr(QT_TRANSLATE_NOOP("People", "&Name:")), name);
+    form->addRow(Tr(QT_TRANSLATE_NOOP("People", "S&ex:")), sex);
+    form->addRow(Tr(QT_TRANSLATE_NOOP("People", "N&otes:")), notes);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    form->addRow(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    // The name keeps the form's rule.
+    PersonForm check = FormOf(person.Details);
+    check.Name = name->text().toStdString();
+    if (const auto failure = ValidateInput(check)) {
+        app_.Tell(texts::ValidationMessage(failure->Problem, CurrentWords()));
+        return;
+    }
+    person.Details.Name = check.Name;
+    person.Details.PersonSex = static_cast<Sex>(sex->currentIndex());
+    person.Notes = notes->toPlainText().toStdString();
+    if (const auto error = library->Update(person, people::NowUtc())) {
+        app_.Tell(texts::LibraryErrorText(*error, app_.PeopleLibraryPath(), CurrentWords()));
+    }
+    Reload();
 }
 
 void PeopleWindow::changeEvent(QEvent* event) {

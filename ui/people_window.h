@@ -145,6 +145,9 @@ private:
     void Delete();
     void UseForReading(int frame);
     void MatchAll();
+    void Import();
+    void Export();
+    void Edit();
     void ShowCount();
 
     TirovaneApp& app_;

@@ -121,6 +121,46 @@ TEST_F(PeopleWindowTest, AddSearchRankOpenAndDelete) {
     EXPECT_EQ(window->Model().rowCount(), 1);
 }
 
+TEST_F(PeopleWindowTest, ImportListsBadLinesAndAsksExportWritesEveryone) {
+    ClickMenuEntry(Input(), InputAction("mnuPeople"));
+    PeopleWindow* window = People();
+    ASSERT_NE(window, nullptr);
+    const QString csv = data.filePath(QStringLiteral("people.csv"));
+    {
+        QFile file(csv);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("Name,Date,Time,Place,Sex\n"
+                   "Meera,1990-05-04,07:15,Chennai,female\n"
+                   "R2D2,1990-05-04,07:15,Chennai,\n"
+                   "Kiran,1988-11-30,23:05,Bengaluru,male\n");
+    }
+    // Asked whether to import the good lines: No imports nothing.
+    platform.OpenPaths.push_back(csv.toStdString());
+    platform.Answers.push_back(MessageAnswer::No);
+    Click(*window, "cmdImport");
+    EXPECT_NE(LastMessage().find("1 line of the file cannot be imported."), std::string::npos)
+        << LastMessage();
+    EXPECT_NE(LastMessage().find("Line 3: Please enter only letters"), std::string::npos);
+    EXPECT_EQ(window->Model().rowCount(), 0);
+    // Yes imports the other two.
+    platform.OpenPaths.push_back(csv.toStdString());
+    platform.Answers.push_back(MessageAnswer::Yes);
+    Click(*window, "cmdImport");
+    EXPECT_EQ(LastMessage(), "Added: 2. Already in the library: 0.");
+    ASSERT_EQ(window->Model().rowCount(), 2);
+    EXPECT_EQ(window->Model().PersonAt(1).Details.Name, "Kiran");
+    EXPECT_EQ(window->Model().PersonAt(1).Zone, "Asia/Kolkata");
+
+    const QString out = data.filePath(QStringLiteral("out.csv"));
+    platform.SavePaths.push_back(out.toStdString());
+    Click(*window, "cmdExport");
+    QFile file(out);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray written = file.readAll();
+    EXPECT_TRUE(written.startsWith("Name,Day,Month,Year,"));
+    EXPECT_EQ(written.count('\n'), 3) << "the header and both people";
+}
+
 TEST_F(PeopleWindowTest, AFileThatIsNoLibraryIsToldAndLeftAlone) {
     const QString notes = data.filePath(QStringLiteral("notes.sqlite"));
     {
