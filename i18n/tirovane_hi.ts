@@ -1558,6 +1558,81 @@
         <source>Delete %1 from the library?</source>
         <translation>%1 को संग्रह से हटाएँ?</translation>
     </message>
+    <message>
+        <source>&amp;Edit…</source>
+        <translation>बदलें (&amp;E)…</translation>
+    </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation>आयात करें (&amp;I)…</translation>
+    </message>
+    <message>
+        <source>E&amp;xport…</source>
+        <translation>निर्यात करें (&amp;X)…</translation>
+    </message>
+    <message>
+        <source>Import People</source>
+        <translation>व्यक्ति आयात करें</translation>
+    </message>
+    <message>
+        <source>People (*.csv *.jsonl *.json *.tvr)|*.csv;*.jsonl;*.json;*.tvr</source>
+        <translation>व्यक्ति (*.csv *.jsonl *.json *.tvr)|*.csv;*.jsonl;*.json;*.tvr</translation>
+    </message>
+    <message>
+        <source>Importing people…</source>
+        <translation>व्यक्ति आयात हो रहे हैं…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>रद्द करें</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>पंक्ति %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) of the file cannot be imported.</source>
+        <translation>
+            <numerusform>फ़ाइल की %n पंक्ति आयात नहीं हो सकती।</numerusform>
+            <numerusform>फ़ाइल की %n पंक्तियाँ आयात नहीं हो सकतीं।</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import the other lines only?</source>
+        <translation>केवल बाकी पंक्तियाँ आयात करें?</translation>
+    </message>
+    <message>
+        <source>Added: %1. Already in the library: %2.</source>
+        <translation>जोड़े गए: %1। पहले से संग्रह में: %2।</translation>
+    </message>
+    <message>
+        <source>Export People</source>
+        <translation>व्यक्ति निर्यात करें</translation>
+    </message>
+    <message>
+        <source>CSV File (*.csv)|*.csv|JSON Lines (*.jsonl)|*.jsonl</source>
+        <translation>CSV फ़ाइल (*.csv)|*.csv|JSON पंक्तियाँ (*.jsonl)|*.jsonl</translation>
+    </message>
+    <message>
+        <source>Edit Person</source>
+        <translation>व्यक्ति बदलें</translation>
+    </message>
+    <message>
+        <source>Not given</source>
+        <translation>नहीं बताया</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>नाम (&amp;N):</translation>
+    </message>
+    <message>
+        <source>S&amp;ex:</source>
+        <translation>लिंग (&amp;E):</translation>
+    </message>
+    <message>
+        <source>N&amp;otes:</source>
+        <translation>टिप्पणी (&amp;O):</translation>
+    </message>
 </context>
 <context>
     <name>PlaceFinder</name>
