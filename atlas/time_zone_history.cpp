@@ -429,11 +429,29 @@ ZoneClock TimeZoneHistory::AtUtc(std::int64_t t) const {
     // Ireland's clocks in the database's newer form: winter is a "daylight
     // saving" that sets the clocks back, summer the standard time. For the
     // user winter is standard time and summer daylight saving.
-    // Otherwise the database's own flag holds: a time it marks standard
-    // (Kyiv on Moscow time from 1930) is standard time.
     if (clock.DaylightSaving && clock.StandardOffsetSeconds >= clock.OffsetSeconds) {
         clock.DaylightSaving = false;
         clock.StandardOffsetSeconds = clock.OffsetSeconds;
+    } else if (!clock.DaylightSaving) {
+        // The same in the table: a summer marked standard between two
+        // winters marked as "daylight saving" behind it is the summer time.
+        // Otherwise the database's own flag holds: a time it marks standard
+        // next to a single such change (Kyiv on Moscow time from 1930,
+        // before the German time of 1941) is standard time.
+        bool between = true;
+        int winter = clock.OffsetSeconds;
+        for (const std::size_t j : {i - 1, i + 1}) {
+            if (j >= typeOf_.size() || !types_[typeOf_[j]].Dst ||
+                types_[typeOf_[j]].Offset >= clock.OffsetSeconds) {
+                between = false;
+                break;
+            }
+            winter = types_[typeOf_[j]].Offset;
+        }
+        if (between) {
+            clock.DaylightSaving = true;
+            clock.StandardOffsetSeconds = winter;
+        }
     }
     return clock;
 }

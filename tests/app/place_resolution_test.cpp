@@ -83,7 +83,15 @@ INSTANTIATE_TEST_SUITE_P(
         RowFact{"Pacific/Auckland", "NZ", 1990, 1, 15, 12, 780, 47, true,
                 "Pacific/Auckland, UTC+13:00 on 15 January 1990: daylight saving time"},
         RowFact{"Asia/Shanghai", "CN", 1995, 3, 1, 12, 480, 23, false,
-                "Asia/Shanghai, UTC+8:00 on 1 March 1995: standard time"}));
+                "Asia/Shanghai, UTC+8:00 on 1 March 1995: standard time"},
+        // The database's own flag where two rows give the offset: Kyiv kept
+        // Moscow time as its standard time from 1930 (not Eastern European
+        // time with the box); Paris was on German summer time in 1942,
+        // Central European time put forward (not Eastern European time).
+        RowFact{"Europe/Kyiv", "UA", 1935, 7, 1, 12, 180, 12, false,
+                "Europe/Kyiv, UTC+3:00 on 1 July 1935: standard time"},
+        RowFact{"Europe/Paris", "FR", 1942, 7, 1, 12, 120, 20, true,
+                "Europe/Paris, UTC+2:00 on 1 July 1942: war time"}));
 
 TEST(PlaceResolutionTest, NepalGetsTheNearestRowAndANote) {
     const auto t = ResolvePlaceTime(PlaceIn("Asia/Kathmandu", "NP"), 1990, 6, 1, 12, 0);
