@@ -24,7 +24,7 @@ constexpr int ChartValuesEngine = 1;
 // One prepared statement, its values bound as parameters.
 class Statement {
 public:
-    Statement(sqlite3* db, const char* sql) : db_(db) {
+    Statement(sqlite3* db, const char* sql) {
         if (sqlite3_prepare_v2(db, sql, -1, &stmt_, nullptr) != SQLITE_OK) {
             stmt_ = nullptr;
         }
@@ -67,7 +67,6 @@ public:
     }
 
 private:
-    sqlite3* db_;
     sqlite3_stmt* stmt_ = nullptr;
 };
 

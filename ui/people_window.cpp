@@ -3,6 +3,7 @@
 #include "cli/people_import.h"
 #include "files/file_io.h"
 #include "output/qt_words.h"
+#include "output/ranking_pdf.h"
 #include "reading/person_form.h"
 #include "reading/validation.h"
 #include "texts/people_texts.h"
@@ -339,6 +340,9 @@ RankingWindow::RankingWindow(TirovaneApp& app, const people::Person& person, QWi
     QPushButton* csv = Button(QStringLiteral("cmdExportCsv"), this);
     captions_.Text(csv, QT_TRANSLATE_NOOP("People", "Export &CSV\u2026"));
     side->addWidget(csv, 0, Qt::AlignRight);
+    QPushButton* pdf = Button(QStringLiteral("cmdExportPdf"), this);
+    captions_.Text(pdf, QT_TRANSLATE_NOOP("People", "Export &PDF\u2026"));
+    side->addWidget(pdf, 0, Qt::AlignRight);
     QPushButton* close = Button(QStringLiteral("cmdCloseRanking"), this);
     captions_.Text(close, QT_TRANSLATE_NOOP("People", "Close"));
     side->addWidget(close, 0, Qt::AlignRight);
@@ -349,6 +353,7 @@ RankingWindow::RankingWindow(TirovaneApp& app, const people::Person& person, QWi
     connect(hideDoshas_, &QCheckBox::toggled, this, &RankingWindow::Filter);
     connect(table_, &QTableView::activated, this, &RankingWindow::OpenRow);
     connect(csv, &QPushButton::clicked, this, &RankingWindow::ExportCsv);
+    connect(pdf, &QPushButton::clicked, this, &RankingWindow::ExportPdf);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 
     // Everyone else of the library, against the person.
@@ -427,6 +432,35 @@ void RankingWindow::ExportCsv() {
         csv += "\r\n";
     }
     if (const auto problem = WriteFileAtomically(*path, csv)) {
+        app_.Tell(*problem);
+    }
+}
+
+void RankingWindow::ExportPdf() {
+    FileDialogRequest request;
+    request.Title = Tr(QT_TRANSLATE_NOOP("People", "Export the ranking")).toStdString();
+    request.Filter = Tr(QT_TRANSLATE_NOOP("People", "PDF File (*.pdf)|*.pdf")).toStdString();
+    request.DefaultExtension = "pdf";
+    request.OverwritePrompt = true;
+    const auto path = app_.PlatformSeam().ChooseSaveFile(request);
+    if (!path || path->empty()) {
+        return;
+    }
+    // A document to read: in the language in use, as the window shows it.
+    const texts::Words& words = CurrentWords();
+    RankingTable table;
+    table.Title = windowTitle().toStdString();
+    table.PagePattern = words.Translate("Report", QT_TRANSLATE_NOOP("Report", "Page %1"));
+    for (std::size_t c = 0; c < table.Headings.size(); ++c) {
+        table.Headings[c] = words.Translate("People", texts::RankingColumns[c]);
+    }
+    table.Rows = model_->RowTexts(words);
+    const auto bytes = RankingPdfBytes(table);
+    if (!bytes) {
+        app_.Tell(Tr(QT_TRANSLATE_NOOP("People", "The PDF could not be made.")).toStdString());
+        return;
+    }
+    if (const auto problem = WriteFileAtomically(*path, *bytes)) {
         app_.Tell(*problem);
     }
 }

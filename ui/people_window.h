@@ -111,6 +111,7 @@ private:
     void Filter();
     void OpenRow(const QModelIndex& index);
     void ExportCsv();
+    void ExportPdf();
 
     TirovaneApp& app_;
     Captions captions_{"People"};

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QDoubleSpinBox>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -98,6 +99,18 @@ TEST_F(PeopleWindowTest, AddSearchRankOpenAndDelete) {
     EXPECT_EQ(ranking->Model().rowCount(), 0);
     EXPECT_EQ(In<QLabel>(*ranking, QStringLiteral("lblShown"))->text(), "Candidates shown: 0 of 1");
     minimum->setValue(0);
+    // Exported as a PDF table: the title and the candidate are its text.
+    const QString pdf = data.filePath(QStringLiteral("ranking.pdf"));
+    platform.SavePaths.push_back(pdf.toStdString());
+    Click(*ranking, "cmdExportPdf");
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    ASSERT_TRUE(text.waitForFinished(10000));
+    const QString extracted = QString::fromUtf8(text.readAllStandardOutput());
+    EXPECT_TRUE(extracted.contains(QStringLiteral("Matches for Asha"))) << extracted.toStdString();
+    EXPECT_TRUE(extracted.contains(QStringLiteral("Ravi")));
+    EXPECT_TRUE(extracted.contains(QStringLiteral("Points")));
+    EXPECT_TRUE(extracted.contains(QStringLiteral("Rajju")));
     // Double-clicked, the pair's reading opens in the result window.
     auto* rankingTable = In<QTableView>(*ranking, QStringLiteral("tblRanking"));
     const QRect cell = rankingTable->visualRect(ranking->Model().index(0, 0));

@@ -646,10 +646,46 @@ def flow_kundli(home):
         check(program.end() == 0, "the program ends cleanly after the kundli flow")
 
 
+def flow_people(home):
+    """The people library through the windows: both people added from the
+    form, found by a search, one ranked against the other, and the pair's
+    reading opened from the ranking with the keyboard."""
+    program = Program(home)
+    try:
+        fill(PEOPLE[0])
+        press(find("push button", "Next"))
+        find("push button", "Get Manglik Matching Reading")
+        fill(PEOPLE[1])
+        menu_entry("File", "People\u2026")
+        press(find("push button", "Add Your Details"))
+        press(find("push button", "Add Your Partner's Details"))
+        check(label("People shown: 2") is not None, "both people are kept in the library")
+        check(os.path.exists(os.path.join(home, ".local", "share", "Tirovane", "people.sqlite")),
+              "the library is in the data folder")
+        search = find("text", "Search")
+        type_text(search, "RAVI")
+        check(label("People shown: 1") is not None, "the search finds Ravi alone")
+        type_text(search, "")
+        check(label("People shown: 2") is not None, "an empty search shows everyone")
+        press(find("push button", "Match Against All\u2026"))
+        check(label("Candidates shown: 1 of 1") is not None, "Ravi is ranked against Asha")
+        table = find("table", "Candidates, best first")
+        cell = wait_for(lambda: next((c for c in walk(table, shown_only=True)
+                                      if c.getRoleName() == "table cell" and c.name == "Ravi"),
+                                     None), "Ravi's row")
+        click(cell)
+        key("Return")
+        find("page tab", "Your Partner's Details")
+        press(find("page tab", "Your Partner's Details"))
+        check(label("Name: Ravi") is not None, "the pair's reading shows Ravi as the partner")
+    finally:
+        check(program.end() == 0, "the program ends cleanly after the people flow")
+
+
 def main():
     flows = {"reading": flow_reading, "moves": flow_moves, "menus": flow_menus,
              "files": flow_files, "charts": flow_charts, "matching": flow_matching,
-             "kundli": flow_kundli}
+             "kundli": flow_kundli, "people": flow_people}
     chosen = list(flows) if "all" in FLOWS else FLOWS
     for name in chosen:
         home = tempfile.mkdtemp(prefix="tirovane-flow-")
