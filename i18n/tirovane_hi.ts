@@ -1633,6 +1633,18 @@
         <source>N&amp;otes:</source>
         <translation>टिप्पणी (&amp;O):</translation>
     </message>
+    <message>
+        <source>Export &amp;PDF…</source>
+        <translation>PDF निर्यात करें (&amp;P)…</translation>
+    </message>
+    <message>
+        <source>PDF File (*.pdf)|*.pdf</source>
+        <translation>PDF फ़ाइल (*.pdf)|*.pdf</translation>
+    </message>
+    <message>
+        <source>The PDF could not be made.</source>
+        <translation>PDF नहीं बन सकी।</translation>
+    </message>
 </context>
 <context>
     <name>PlaceFinder</name>
