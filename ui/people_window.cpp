@@ -668,7 +668,6 @@ void PeopleWindow::MatchAll() {
         ranking_->close();
     }
     ranking_ = new RankingWindow(app_, *chosen, this);
-    connect(ranking_, &QObject::destroyed, this, [this] { ranking_ = nullptr; });
     ranking_->show();
     ranking_->raise();
     ranking_->activateWindow();

@@ -6,6 +6,7 @@
 #include "ui/captions.h"
 
 #include <QAbstractTableModel>
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <vector>
@@ -159,7 +160,8 @@ private:
     PeopleModel* model_ = nullptr;
     QLabel* count_ = nullptr;
     std::vector<QPushButton*> needChoice_; // enabled while a person is chosen
-    RankingWindow* ranking_ = nullptr;
+    // Cleared by Qt when the ranking window closes (it deletes itself on close).
+    QPointer<RankingWindow> ranking_;
 };
 
 } // namespace tirovane
