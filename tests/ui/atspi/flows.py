@@ -231,6 +231,10 @@ class Program:
         env = dict(os.environ)
         env["HOME"] = home
         env["XDG_CONFIG_HOME"] = os.path.join(home, ".config")
+        # The test presets point these at a shared folder; each flow keeps
+        # its data (the people library) in its own home.
+        env["XDG_DATA_HOME"] = os.path.join(home, ".local", "share")
+        env["XDG_CACHE_HOME"] = os.path.join(home, ".cache")
         env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
         # The update reminder ran today: no question at start.
         # A second start in the same home keeps what the first one stored.
