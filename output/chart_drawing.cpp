@@ -5,6 +5,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
 
 namespace tirovane {
@@ -50,7 +51,10 @@ QSizeF BlockSize(const QString& text, const QFont& font) {
     const QStringList lines = text.split(QLatin1Char('\n'));
     double width = 0;
     for (const QString& line : lines) {
-        width = std::max(width, metrics.horizontalAdvance(line));
+        // A label also makes room for the ink beyond the advance (the
+        // Bengali and Malayalam vowel signs written before a consonant).
+        width = std::max({width, metrics.horizontalAdvance(line),
+                          metrics.boundingRect(QRectF(), Qt::TextSingleLine, line).width()});
     }
     // The last line needs its height, the others their line spacing, each
     // rounded up to whole units as a label on screen lays its lines out.

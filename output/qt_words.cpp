@@ -47,6 +47,12 @@ const std::vector<ShippedLanguage>& ShippedLanguages() {
     static const std::vector<ShippedLanguage> languages = {
         {"en", "English"},
         {"hi", "\u0939\u093F\u0928\u094D\u0926\u0940"},
+        {"mr", "\u092E\u0930\u093E\u0920\u0940"},
+        {"bn", "\u09AC\u09BE\u0982\u09B2\u09BE"},
+        {"ta", "\u0BA4\u0BAE\u0BBF\u0BB4\u0BCD"},
+        {"te", "\u0C24\u0C46\u0C32\u0C41\u0C17\u0C41"},
+        {"kn", "\u0C95\u0CA8\u0CCD\u0CA8\u0CA1"},
+        {"ml", "\u0D2E\u0D32\u0D2F\u0D3E\u0D33\u0D02"},
     };
     return languages;
 }

@@ -82,6 +82,10 @@ int main(int argc, char** argv) {
                      unknown.toLocal8Bit().constData());
     }
     tirovane::InstallLanguage(language);
+    // Western digits in every widget whatever the system's locale (Bengali
+    // and Marathi locales would show their own digits in spin boxes and
+    // progress bars), as every text of the program writes them.
+    QLocale::setDefault(QLocale::c());
     QApplication::setFont(tirovane::WindowFont());
     tirovane::TirovaneApp app(platform, tirovane::WebAddresses::BuiltIn(platform.ProgramFolder()));
     if (::pipe2(TerminationPipe, O_CLOEXEC | O_NONBLOCK) == 0) {

@@ -176,6 +176,39 @@ TEST_F(ReportCommand, InHindiWithItsFontsEmbedded) {
     EXPECT_FALSE(fs::exists(folder / "xx.pdf"));
 }
 
+// Each shipped Indian language: the report is written, its script's faces
+// are embedded, and no result line is left in English.
+TEST_F(ReportCommand, InEveryLanguageWithItsScriptsFaceEmbedded) {
+    const struct {
+        const char* Code;
+        const char* Face;
+    } languages[] = {{"mr", "NotoSansDevanagari"}, {"bn", "NotoSansBengali"},
+                     {"ta", "NotoSansTamil"},      {"te", "NotoSansTelugu"},
+                     {"kn", "NotoSansKannada"},    {"ml", "NotoSansMalayalam"}};
+    for (const auto& language : languages) {
+        SCOPED_TRACE(language.Code);
+        const std::string file = std::string(language.Code) + ".pdf";
+        const ShellRun run = RunCliShell("report " + In(file) + " --language " + language.Code +
+                                         " < " + In("pair.jsonl"));
+        ASSERT_EQ(run.ExitStatus, 0) << run.Err;
+        EXPECT_EQ(run.Err, "");
+        const auto [fonts, status] = Shell("pdffonts '" + (folder / file).string() + "'");
+        EXPECT_EQ(status, 0);
+        for (const char* weight : {"-Regular", "-Bold"}) {
+            const std::string face = std::string(language.Face) + weight;
+            const std::size_t at = fonts.find(face);
+            ASSERT_NE(at, std::string::npos) << face << "\n" << fonts;
+            const std::string line = fonts.substr(at, fonts.find('\n', at) - at);
+            EXPECT_NE(line.find(" yes "), std::string::npos) << "embedded: " << line;
+        }
+        const std::string text = PdfText(folder / file);
+        EXPECT_NE(text.find("Tirovane v1.15"), std::string::npos);
+        for (const char* english : {"Position of Mars", "Name:", "Remedies for Manglik", "Total"}) {
+            EXPECT_EQ(text.find(english), std::string::npos) << english;
+        }
+    }
+}
+
 TEST_F(ReportCommand, ChartStylesDrawDifferentCharts) {
     for (const char* style : {"south", "north"}) {
         EXPECT_EQ(RunCliShell("report " + In(std::string(style) + ".pdf") + " --style " + style +

@@ -249,8 +249,12 @@ inline std::vector<std::string> LayoutFaults(QWidget* root) {
         if (qobject_cast<const QToolButton*>(w) && qobject_cast<const QTabBar*>(parent)) {
             continue; // the tab bar's own scroll buttons
         }
-        if (!parent->rect().contains(w->geometry())) {
-            faults.push_back(name(w) + " is cut off by " + name(parent));
+        // A widget of no size (an empty house of a chart) shows nothing
+        // that could be cut off.
+        if (!w->geometry().isEmpty() && !parent->rect().contains(w->geometry())) {
+            const auto* label = qobject_cast<const QLabel*>(w);
+            faults.push_back(name(w) + " is cut off by " + name(parent) +
+                             (label ? " (\"" + label->text().toStdString() + "\")" : ""));
         }
         for (QWidget* other : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             if (other != w && other->isVisibleTo(root) && counts(other) &&

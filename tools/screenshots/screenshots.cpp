@@ -77,15 +77,44 @@ void Save(const QString& folder, const char* name) {
     screen->grabWindow(0).save(folder + u'/' + QLatin1String(name));
 }
 
+// The pair as a reader of each language writes it: name, city, state and
+// country of the first person born in New Delhi, then of the partner born
+// in Mumbai.
+struct PairInScript {
+    const char* Code;
+    const char* Name1;
+    const char* City1;
+    const char* State1;
+    const char* Country;
+    const char* Name2;
+    const char* City2;
+    const char* State2;
+};
+
+const PairInScript Pairs[] = {
+    {"en", "Asha", "New Delhi", "Delhi", "India", "Ravi", "Mumbai", "Maharashtra"},
+    {"hi", "\u0906\u0936\u093E \u0936\u0930\u094D\u092E\u093E", "\u0928\u0908 \u0926\u093F\u0932\u094D\u0932\u0940", "\u0926\u093F\u0932\u094D\u0932\u0940", "\u092D\u093E\u0930\u0924", "\u0930\u0935\u093F \u0915\u0941\u092E\u093E\u0930", "\u092E\u0941\u0902\u092C\u0908", "\u092E\u0939\u093E\u0930\u093E\u0937\u094D\u091F\u094D\u0930"},
+    {"mr", "\u0906\u0936\u093E \u0936\u0930\u094D\u092E\u093E", "\u0928\u0935\u0940 \u0926\u093F\u0932\u094D\u0932\u0940", "\u0926\u093F\u0932\u094D\u0932\u0940", "\u092D\u093E\u0930\u0924", "\u0930\u0935\u0940 \u0915\u0941\u092E\u093E\u0930", "\u092E\u0941\u0902\u092C\u0908", "\u092E\u0939\u093E\u0930\u093E\u0937\u094D\u091F\u094D\u0930"},
+    {"bn", "\u0986\u09B6\u09BE", "\u09A8\u09A4\u09C1\u09A8 \u09A6\u09BF\u09B2\u09CD\u09B2\u09BF", "\u09A6\u09BF\u09B2\u09CD\u09B2\u09BF", "\u09AD\u09BE\u09B0\u09A4", "\u09B0\u09AC\u09BF \u0995\u09C1\u09AE\u09BE\u09B0", "\u09AE\u09C1\u09AE\u09CD\u09AC\u09BE\u0987", "\u09AE\u09B9\u09BE\u09B0\u09BE\u09B7\u09CD\u099F\u09CD\u09B0"},
+    {"ta", "\u0B86\u0BB7\u0BBE", "\u0BAA\u0BC1\u0BA4\u0BC1 \u0BA4\u0BBF\u0BB2\u0BCD\u0BB2\u0BBF", "\u0BA4\u0BBF\u0BB2\u0BCD\u0BB2\u0BBF", "\u0B87\u0BA8\u0BCD\u0BA4\u0BBF\u0BAF\u0BBE", "\u0BB0\u0BB5\u0BBF \u0B95\u0BC1\u0BAE\u0BBE\u0BB0\u0BCD", "\u0BAE\u0BC1\u0BAE\u0BCD\u0BAA\u0BC8", "\u0BAE\u0B95\u0BBE\u0BB0\u0BBE\u0BB7\u0BCD\u0B9F\u0BBF\u0BB0\u0BBE"},
+    {"te", "\u0C06\u0C36\u0C3E", "\u0C28\u0C4D\u0C2F\u0C42 \u0C22\u0C3F\u0C32\u0C4D\u0C32\u0C40", "\u0C22\u0C3F\u0C32\u0C4D\u0C32\u0C40", "\u0C2D\u0C3E\u0C30\u0C24\u0C26\u0C47\u0C36\u0C02", "\u0C30\u0C35\u0C3F \u0C15\u0C41\u0C2E\u0C3E\u0C30\u0C4D", "\u0C2E\u0C41\u0C02\u0C2C\u0C48", "\u0C2E\u0C39\u0C3E\u0C30\u0C3E\u0C37\u0C4D\u0C1F\u0C4D\u0C30"},
+    {"kn", "\u0C86\u0CB6\u0CBE", "\u0CA8\u0CB5\u0CA6\u0CC6\u0CB9\u0CB2\u0CBF", "\u0CA6\u0CC6\u0CB9\u0CB2\u0CBF", "\u0CAD\u0CBE\u0CB0\u0CA4", "\u0CB0\u0CB5\u0CBF \u0C95\u0CC1\u0CAE\u0CBE\u0CB0\u0CCD", "\u0CAE\u0CC1\u0C82\u0CAC\u0CC8", "\u0CAE\u0CB9\u0CBE\u0CB0\u0CBE\u0CB7\u0CCD\u0C9F\u0CCD\u0CB0"},
+    {"ml", "\u0D06\u0D36", "\u0D28\u0D4D\u0D2F\u0D42\u0D21\u0D7D\u0D39\u0D3F", "\u0D21\u0D7D\u0D39\u0D3F", "\u0D07\u0D28\u0D4D\u0D24\u0D4D\u0D2F", "\u0D30\u0D35\u0D3F \u0D15\u0D41\u0D2E\u0D3E\u0D7C", "\u0D2E\u0D41\u0D02\u0D2C\u0D48", "\u0D2E\u0D39\u0D3E\u0D30\u0D3E\u0D37\u0D4D\u0D1F\u0D4D\u0D30"},
+};
+
 } // namespace
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QuietFontFallback();
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
-    const bool hindi = argc > 2 && QString::fromLocal8Bit(argv[2]) == QLatin1String("hi");
-    if (argc > 2) {
-        InstallLanguage(QString::fromLocal8Bit(argv[2]));
+    const QString code = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("en");
+    InstallLanguage(code);
+    const PairInScript* pair = &Pairs[0];
+    for (const PairInScript& p : Pairs) {
+        if (code == QLatin1String(p.Code)) {
+            pair = &p;
+        }
     }
     QApplication::setFont(WindowFont());
 
@@ -100,27 +129,14 @@ int main(int argc, char** argv) {
     app.Start();
     InputForm& input = app.Input();
     input.move(40, 30);
-    if (hindi) {
-        Fill(input, 0, "\u0906\u0936\u093E \u0936\u0930\u094D\u092E\u093E", 15, 8, 1985, 6, 30, 34,
-             "28", "36", "77", "12", true, "\u0928\u0908 \u0926\u093F\u0932\u094D\u0932\u0940",
-             "\u0926\u093F\u0932\u094D\u0932\u0940", "\u092D\u093E\u0930\u0924");
-    } else {
-        Fill(input, 0, "Asha", 15, 8, 1985, 6, 30, 34, "28", "36", "77", "12", true, "New Delhi",
-             "Delhi", "India");
-    }
+    Fill(input, 0, pair->Name1, 15, 8, 1985, 6, 30, 34, "28", "36", "77", "12", true, pair->City1,
+         pair->State1, pair->Country);
     // She says she is female; her partner's sex is left unsaid.
     input.findChild<QComboBox*>(QStringLiteral("cboSex_0"))->setCurrentIndex(2);
     Save(folder, "input.png");
     input.findChild<QAbstractButton*>(QStringLiteral("cmdNext"))->click();
-    if (hindi) {
-        Fill(input, 1, "\u0930\u0935\u093F \u0915\u0941\u092E\u093E\u0930", 3, 2, 1983, 22, 10, 34,
-             "19", "4", "72", "52", true, "\u092E\u0941\u0902\u092C\u0908",
-             "\u092E\u0939\u093E\u0930\u093E\u0937\u094D\u091F\u094D\u0930",
-             "\u092D\u093E\u0930\u0924");
-    } else {
-        Fill(input, 1, "Ravi", 3, 2, 1983, 22, 10, 34, "19", "4", "72", "52", true, "Mumbai",
-             "Maharashtra", "India");
-    }
+    Fill(input, 1, pair->Name2, 3, 2, 1983, 22, 10, 34, "19", "4", "72", "52", true, pair->City2,
+         pair->State2, pair->Country);
     input.findChild<QAbstractButton*>(QStringLiteral("cmdCalculate"))->click();
     Save(folder, "result.png");
     auto* tabs = app.Result().findChild<QTabBar*>(QStringLiteral("TS"));
