@@ -647,11 +647,11 @@
     </message>
     <message>
         <source>Age at start</source>
-        <translation>ആരംഭത്തിലെ പ്രായം</translation>
+        <translation>ആരംഭ പ്രായം</translation>
     </message>
     <message>
         <source>Age at end</source>
-        <translation>അവസാനത്തിലെ പ്രായം</translation>
+        <translation>അവസാന പ്രായം</translation>
     </message>
     <message>
         <source>%1 dasha: %2 %3 %4 left at birth</source>
@@ -680,7 +680,7 @@
     </message>
     <message>
         <source>%1 y %2 m</source>
-        <translation>%1 വർഷം %2 മാസം</translation>
+        <translation>%1 വ. %2 മാ.</translation>
     </message>
     <message>
         <source>before birth</source>

@@ -647,11 +647,11 @@
     </message>
     <message>
         <source>Age at start</source>
-        <translation>தொடக்கத்தில் வயது</translation>
+        <translation>தொடக்க வயது</translation>
     </message>
     <message>
         <source>Age at end</source>
-        <translation>முடிவில் வயது</translation>
+        <translation>முடிவு வயது</translation>
     </message>
     <message>
         <source>%1 dasha: %2 %3 %4 left at birth</source>
@@ -680,7 +680,7 @@
     </message>
     <message>
         <source>%1 y %2 m</source>
-        <translation>%1 ஆண்டு %2 மாதம்</translation>
+        <translation>%1 ஆ. %2 மா.</translation>
     </message>
     <message>
         <source>before birth</source>

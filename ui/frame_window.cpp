@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMdiArea>
+#include <QStyle>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
@@ -480,11 +481,21 @@ void FrameWindow::FitResult() {
     // over; the frame's area scrolls when the window is smaller.
     // Texts written since the last layout pass (on hidden pages too) count.
     LayOutAgain(result_);
-    QSize size = result_->sizeHint().expandedTo(result_->minimumSizeHint());
+    const QSize least = result_->minimumSizeHint();
+    QSize size = result_->sizeHint().expandedTo(least);
+    const QMargins margins = child_->contentsMargins();
+    // No wider than the area shows beside its scroll bar, where the form can
+    // be narrower: word-wrapped lines (long in some scripts) then wrap
+    // sooner rather than the area scrolling sideways.
+    const int room = area_->width() - 2 * area_->frameWidth() -
+                     area_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) - margins.left() -
+                     margins.right();
+    if (room > 0) {
+        size.setWidth(std::max(least.width(), std::min(size.width(), room)));
+    }
     if (result_->hasHeightForWidth()) {
         size.setHeight(std::max(size.height(), result_->heightForWidth(size.width())));
     }
-    const QMargins margins = child_->contentsMargins();
     child_->resize(size.grownBy(margins));
     LayOutAgain(result_);
 }

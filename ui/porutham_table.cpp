@@ -3,6 +3,7 @@
 #include "ui/widgets.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -55,9 +56,14 @@ PoruthamTable::PoruthamTable(QWidget* parent) : QGroupBox(parent) {
                 cell->setAccessibleDescription(cellName(name, column));
             });
             if (c == 1) {
-                // Room for most reasons on one line; longer ones wrap.
+                // Room for most reasons on one line; longer ones wrap. The
+                // room is counted in characters of the Latin face: the faces
+                // of the Indian scripts have wide average characters, which
+                // would push the page past the screen.
                 cell->setWordWrap(true);
-                cell->setMinimumWidth(cell->fontMetrics().averageCharWidth() * 56);
+                QFont latin = cell->font();
+                latin.setFamilies({QStringLiteral("DejaVu Sans")});
+                cell->setMinimumWidth(QFontMetrics(latin).averageCharWidth() * 56);
                 grid->addWidget(cell, k + 1, c + 1);
             } else {
                 grid->addWidget(cell, k + 1, c + 1, Qt::AlignLeft | Qt::AlignTop);

@@ -383,6 +383,9 @@ TEST_P(EveryLanguageTest, AReaderRunsEveryWindowInTheLanguage) {
         }
     }
     app->SetNavamsaShown(false);
+    // Every page fits beside the scroll bar of a 1280-pixel-wide screen.
+    EXPECT_LE(result.minimumSizeHint().width(), 1250);
+    EXPECT_LE(Input().minimumSizeHint().width(), 1280);
     Click(result, "Command4"); // the effects and remedies
     ReadsInTheLanguage(&Frame());
 
