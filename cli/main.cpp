@@ -104,8 +104,9 @@ int main(int argc, char** argv) {
         languages.emplace_back(language.Code);
     }
     report
-        ->add_option("--language", reportLanguage,
-                     "The report's language: en (English, the default) or hi (Hindi)")
+        ->add_option(
+            "--language", reportLanguage,
+            "The report's language: en (English, the default), hi, mr, bn, ta, te, kn or ml")
         ->check(CLI::IsMember(languages));
     tirovane::cli::EngineOptions reportOptions;
     AddEngineFlags(*report, reportOptions);

@@ -11,11 +11,11 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMdiArea>
-#include <QStyle>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <algorithm>

@@ -6,16 +6,15 @@
 #include "output/qt_words.h"
 #include "output/text_fonts.h"
 #include "tests/ui/ui_fixture.h"
-
 #include "ui/people_window.h"
 
 #include <QAction>
 #include <QFile>
-#include <QTableView>
-#include <QTemporaryDir>
 #include <QFontMetricsF>
 #include <QRawFont>
 #include <QRegularExpression>
+#include <QTableView>
+#include <QTemporaryDir>
 #include <QTextLayout>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
@@ -116,7 +115,7 @@ QStringList EnglishWords(QString text, const std::set<QString>& allowed) {
     text.remove(QRegularExpression(QStringLiteral("\\(&.\\)")));     // "(&F)"
     text.remove(QRegularExpression(QStringLiteral("\\*\\.[a-z]+"))); // "*.tvr"
     text.remove(QRegularExpression(QStringLiteral(",[A-Z0-9 ]+,"))); // ",IST,"
-    text.remove(QRegularExpression(QStringLiteral("/\\S+")));       // a file's path
+    text.remove(QRegularExpression(QStringLiteral("/\\S+")));        // a file's path
     QStringList words;
     const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
     for (auto it = word.globalMatch(text); it.hasNext();) {
@@ -266,27 +265,13 @@ struct Script {
 };
 
 const Script Scripts[] = {
-    {"hi", 0x0900, 0x097F, "आशा", "रवि कुमार",
-     "लखनऊ", "उत्तर प्रदेश",
-     "भारत"},
-    {"ta", 0x0B80, 0x0BFF, "ஆஷா", "ரவி குமார்",
-     "சென்னை", "தமிழ்நாடு",
-     "இந்தியா"},
-    {"te", 0x0C00, 0x0C7F, "ఆశా", "రవి కుమార్",
-     "హైదరాబాద్", "తెలంగాణ",
-     "భారతదేశం"},
-    {"kn", 0x0C80, 0x0CFF, "ಆಶಾ", "ರವಿ ಕುಮಾರ್",
-     "ಬೆಂಗಳೂರು", "ಕರ್ನಾಟಕ",
-     "ಭಾರತ"},
-    {"ml", 0x0D00, 0x0D7F, "ആശ", "രവി കുമാർ",
-     "കൊച്ചി", "കേരളം",
-     "ഇന്ത്യ"},
-    {"mr", 0x0900, 0x097F, "आशा", "रवी कुमार",
-     "पुणे", "महाराष्ट्र",
-     "भारत"},
-    {"bn", 0x0980, 0x09FF, "আশা", "রবি কুমার",
-     "কলকাতা", "পশ্চিমবঙ্গ",
-     "ভারত"},
+    {"hi", 0x0900, 0x097F, "आशा", "रवि कुमार", "लखनऊ", "उत्तर प्रदेश", "भारत"},
+    {"ta", 0x0B80, 0x0BFF, "ஆஷா", "ரவி குமார்", "சென்னை", "தமிழ்நாடு", "இந்தியா"},
+    {"te", 0x0C00, 0x0C7F, "ఆశా", "రవి కుమార్", "హైదరాబాద్", "తెలంగాణ", "భారతదేశం"},
+    {"kn", 0x0C80, 0x0CFF, "ಆಶಾ", "ರವಿ ಕುಮಾರ್", "ಬೆಂಗಳೂರು", "ಕರ್ನಾಟಕ", "ಭಾರತ"},
+    {"ml", 0x0D00, 0x0D7F, "ആശ", "രവി കുമാർ", "കൊച്ചി", "കേരളം", "ഇന്ത്യ"},
+    {"mr", 0x0900, 0x097F, "आशा", "रवी कुमार", "पुणे", "महाराष्ट्र", "भारत"},
+    {"bn", 0x0980, 0x09FF, "আশা", "রবি কুমার", "কলকাতা", "পশ্চিমবঙ্গ", "ভারত"},
 };
 
 class EveryLanguageTest : public LanguageTest, public ::testing::WithParamInterface<Script> {
@@ -321,10 +306,10 @@ protected:
     // The window's texts hold no English word and no character without a
     // glyph, and most of them are in the language's script.
     void ReadsInTheLanguage(QWidget* window) {
-        const std::set<QString> allowed = {
-            QStringLiteral("Tirovane"), QStringLiteral("JPEG"), QStringLiteral("PDF"),
-            QStringLiteral("CSV"),      QStringLiteral("JSON"), QStringLiteral("English"),
-            QStringLiteral("Id")};
+        const std::set<QString> allowed = {QStringLiteral("Tirovane"), QStringLiteral("JPEG"),
+                                           QStringLiteral("PDF"),      QStringLiteral("CSV"),
+                                           QStringLiteral("JSON"),     QStringLiteral("English"),
+                                           QStringLiteral("Id")};
         int inScript = 0, texts = 0;
         for (const QString& text : ShownTexts(window)) {
             const QStringList english = EnglishWords(text, allowed);
@@ -339,14 +324,13 @@ protected:
             const bool script = std::any_of(ucs.begin(), ucs.end(), [](char32_t c) {
                 return c >= GetParam().First && c <= GetParam().Last;
             });
-            const bool words = std::any_of(ucs.begin(), ucs.end(), [](char32_t c) {
-                return QChar::isLetter(c);
-            });
+            const bool words =
+                std::any_of(ucs.begin(), ucs.end(), [](char32_t c) { return QChar::isLetter(c); });
             texts += words ? 1 : 0;
             inScript += script ? 1 : 0;
         }
-        EXPECT_GT(inScript * 10, texts * 9) << window->objectName().toStdString()
-                                            << ": the texts with words are in the script";
+        EXPECT_GT(inScript * 10, texts * 9)
+            << window->objectName().toStdString() << ": the texts with words are in the script";
     }
     void Fits(QWidget* window, const char* what) {
         for (const std::string& fault : LayoutFaults(window)) {
