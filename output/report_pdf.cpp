@@ -328,12 +328,27 @@ void Evaluation(Pager& pager, const ReportEvaluation& evaluation) {
 template <std::size_t N>
 void TableRow(Pager& pager, const std::array<std::string, N>& cells,
               const std::array<double, N>& share, bool bold, std::size_t rightFrom = N) {
-    const QFont font = ReportFont(8.5, bold);
     std::vector<std::unique_ptr<WrappedText>> texts;
     double height = 0;
     for (std::size_t c = 0; c < cells.size(); ++c) {
-        texts.push_back(std::make_unique<WrappedText>(
-            Qt8(cells[c]), font, pager.Width() * share[c] - pager.Mm(2), pager.Device()));
+        // A word wider than its cell (a long heading in some scripts) is
+        // set smaller rather than broken in the middle.
+        QFont font = ReportFont(8.5, bold);
+        const QString text = Qt8(cells[c]);
+        const double width = pager.Width() * share[c] - pager.Mm(2);
+        const auto widest = [&] {
+            double most = 0;
+            for (const QString& word : text.split(u' ', Qt::SkipEmptyParts)) {
+                // Measured as the cell lays it out.
+                const WrappedText alone(word, font, 1e6, pager.Device());
+                most = std::max(most, alone.Line(0).naturalTextWidth());
+            }
+            return most;
+        };
+        while (font.pointSizeF() > 6.0 && widest() > width) {
+            font.setPointSizeF(font.pointSizeF() - 0.25);
+        }
+        texts.push_back(std::make_unique<WrappedText>(text, font, width, pager.Device()));
         height = std::max(height, texts.back()->Height());
     }
     pager.Room(height);
