@@ -226,7 +226,7 @@ MONTHS = ["January", "February", "March", "April", "May", "June", "July", "Augus
 
 
 class Program:
-    def __init__(self, home):
+    def __init__(self, home, arguments=(), ready="Next"):
         self.home = home
         env = dict(os.environ)
         env["HOME"] = home
@@ -244,8 +244,8 @@ class Program:
             with open(settings, "w") as f:
                 f.write("[General]\nReminderDate=%s\n" % time.strftime("%Y-%m-%d"))
         wrapper = os.environ.get("FLOW_WRAPPER", "").split()
-        self.process = subprocess.Popen(wrapper + [PROGRAM], env=env)
-        wait_for(lambda: exists_now("push button", "Next"), "the input form", timeout=120)
+        self.process = subprocess.Popen(wrapper + [PROGRAM, *arguments], env=env)
+        wait_for(lambda: exists_now("push button", ready), "the input form", timeout=120)
 
     def end(self):
         if self.process.poll() is None:
@@ -686,10 +686,61 @@ def flow_people(home):
         check(program.end() == 0, "the program ends cleanly after the people flow")
 
 
+# Every shipped Indian language with its name in its own script, as the
+# Language menu lists it.
+LANGUAGES = [("hi", "\u0939\u093F\u0928\u094D\u0926\u0940"), ("mr", "\u092E\u0930\u093E\u0920\u0940"),
+             ("bn", "\u09AC\u09BE\u0982\u09B2\u09BE"), ("ta", "\u0BA4\u0BAE\u0BBF\u0BB4\u0BCD"),
+             ("te", "\u0C24\u0C46\u0C32\u0C41\u0C17\u0C41"), ("kn", "\u0C95\u0CA8\u0CCD\u0CA8\u0CA1"),
+             ("ml", "\u0D2E\u0D32\u0D2F\u0D3E\u0D33\u0D02")]
+
+
+def translation(code, context, source):
+    """A caption as the translator wrote it in i18n/, read out the way a
+    screen reader gets it (the accelerator's "&" dropped)."""
+    import xml.etree.ElementTree as ET
+    root = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..")
+    ts = ET.parse(os.path.join(root, "i18n", "tirovane_%s.ts" % code)).getroot()
+    for ctx in ts.findall("context"):
+        if ctx.findtext("name") != context:
+            continue
+        for message in ctx.findall("message"):
+            if message.findtext("source") == source:
+                return message.findtext("translation").replace("&&", "\0").replace(
+                    "&", "").replace("\0", "&")
+    raise AssertionError("no translation of %r in %s" % (source, code))
+
+
+def flow_languages(home):
+    """Each language picked from the input form's Language menu, by its name
+    in its own script: the form's captions follow at once; back to English
+    at the end; then a start in Tamil from the command line."""
+    program = Program(home)
+    try:
+        menu = "Language"
+        for code, native in LANGUAGES:
+            menu_entry(menu, native)
+            next_caption = translation(code, "InputForm", "&Next")
+            check(wait_for(lambda: exists_now("push button", next_caption),
+                           "the Next button in " + code, timeout=10),
+                  "the Next button reads %r in %s" % (next_caption, code))
+            menu = translation(code, "InputForm", "&Language")
+        menu_entry(menu, "English")
+        find("push button", "Next")
+    finally:
+        check(program.end() == 0, "the program ends cleanly after the language flow")
+    program = Program(home, ["--language", "ta"], ready=translation("ta", "InputForm", "&Next"))
+    try:
+        check(exists_now("push button", translation("ta", "InputForm", "&Next")),
+              "tirovane --language ta starts in Tamil")
+    finally:
+        check(program.end() == 0, "the program ends cleanly after a start in Tamil")
+
+
 def main():
     flows = {"reading": flow_reading, "moves": flow_moves, "menus": flow_menus,
              "files": flow_files, "charts": flow_charts, "matching": flow_matching,
-             "kundli": flow_kundli, "people": flow_people}
+             "kundli": flow_kundli, "people": flow_people,
+             "languages": flow_languages}
     chosen = list(flows) if "all" in FLOWS else FLOWS
     for name in chosen:
         home = tempfile.mkdtemp(prefix="tirovane-flow-")
