@@ -680,7 +680,7 @@
     </message>
     <message>
         <source>%1 y %2 m</source>
-        <translation>%1 ವರ್ಷ %2 ತಿಂಗಳು</translation>
+        <translation>%1 ವ. %2 ತಿಂ.</translation>
     </message>
     <message>
         <source>before birth</source>

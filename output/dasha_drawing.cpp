@@ -23,8 +23,7 @@ struct Metrics {
     double Names = 0; // the column of names
 };
 
-Metrics MetricsOf(const texts::DashaTimeline& timeline, const QFontMetricsF& fm,
-                  double width = 0) {
+Metrics MetricsOf(const texts::DashaTimeline& timeline, const QFontMetricsF& fm, double width = 0) {
     Metrics m;
     m.Line = fm.height();
     m.Bar = 1.6 * m.Line;
@@ -93,14 +92,6 @@ void DrawDashaTimeline(QPainter& painter, const QRectF& area, const texts::Dasha
             painter.setPen(QPen(QColor(255, 255, 255), 1));
             painter.setBrush(DashaColour(segment.Lord));
             painter.drawRect(box);
-            // The lord's name where it fits, shortened where it nearly does.
-            const double room = box.width() - m.Line / 3;
-            const QString label =
-                fm.elidedText(Qt8(segment.Label), Qt::ElideRight, std::max(0.0, room));
-            if (!label.isEmpty() && label != QStringLiteral("\u2026")) {
-                painter.setPen(ink);
-                painter.drawText(box, Qt::AlignCenter, label);
-            }
         }
         if (row.TodayAge) {
             // A line through the bar and a triangle above it, captioned.
@@ -121,6 +112,23 @@ void DrawDashaTimeline(QPainter& painter, const QRectF& area, const texts::Dasha
                                     w + 1, m.Gap - t * 0.3),
                              Qt::AlignVCenter | (rightOfMark ? Qt::AlignLeft : Qt::AlignRight),
                              today);
+        }
+        // The lord's name where it fits, shortened where it nearly does, on
+        // its bar's colour: today's line stops short of the letters.
+        for (const texts::TimelineSegment& segment : row.Segments) {
+            const QRectF box(x(segment.FromAge), barTop, x(segment.ToAge) - x(segment.FromAge),
+                             m.Bar);
+            const double room = box.width() - m.Line / 3;
+            const QString label =
+                fm.elidedText(Qt8(segment.Label), Qt::ElideRight, std::max(0.0, room));
+            if (!label.isEmpty() && label != QStringLiteral("\u2026")) {
+                const QRectF textBox = fm.boundingRect(box, Qt::AlignCenter, label)
+                                           .adjusted(-m.Line * 0.1, 0, m.Line * 0.1, 0)
+                                           .intersected(box.adjusted(1, 1, -1, -1));
+                painter.fillRect(textBox, DashaColour(segment.Lord));
+                painter.setPen(ink);
+                painter.drawText(box, Qt::AlignCenter, label);
+            }
         }
         top = barTop + m.Bar;
     }

@@ -11,6 +11,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -190,8 +191,14 @@ void DashaPage::SetPeople(const std::array<std::optional<Person>, 2>& people, do
             tree->resizeColumnToContents(c);
         }
         const int frame = 2 * tree->frameWidth();
-        tree->setMinimumWidth(tree->header()->length() + frame +
-                              tree->verticalScrollBar()->sizeHint().width());
+        int least =
+            tree->header()->length() + frame + tree->verticalScrollBar()->sizeHint().width();
+        // Both tables side by side within the screen: on a narrow screen,
+        // or with long words, a table scrolls sideways rather than the page.
+        if (const QScreen* shown = screen()) {
+            least = std::min(least, (shown->availableGeometry().width() - 160) / 2);
+        }
+        tree->setMinimumWidth(least);
         tree->setMinimumHeight(tree->header()->sizeHint().height() + frame +
                                (kundli::DashaLordCount + 2) * tree->sizeHintForRow(0));
     }

@@ -25,11 +25,14 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -374,7 +377,17 @@ RankingWindow::RankingWindow(TirovaneApp& app, const people::Person& person, QWi
     }
     Filter();
     table_->resizeColumnsToContents();
-    resize(1100, 640);
+    // Wide enough for every column (their headings are long in some
+    // languages), within the screen; the table scrolls beyond that.
+    const QMargins margins = QWidget::layout()->contentsMargins();
+    int width = std::max(1100, table_->verticalHeader()->width() +
+                                   table_->horizontalHeader()->length() + 2 * table_->frameWidth() +
+                                   table_->verticalScrollBar()->sizeHint().width() +
+                                   margins.left() + margins.right());
+    if (const QScreen* shown = screen()) {
+        width = std::min(width, shown->availableGeometry().width() - 40);
+    }
+    resize(width, 640);
 }
 
 void RankingWindow::Filter() {
