@@ -1,9 +1,10 @@
 #include "cli/json_io.h"
 
-#include "reading/reference_tables.h"
+#include "cli/json_writer.h"
 #include "engine/text_forms.h"
 #include "kundli/dasha.h"
 #include "kundli/navamsa.h"
+#include "reading/reference_tables.h"
 #include "texts/manglik_texts.h"
 #include "texts/validation_texts.h"
 
@@ -196,45 +197,23 @@ std::variant<PersonForm, std::string> ParsePersonLine(std::string_view line) {
     return form;
 }
 
-Json ManglikToJson(const manglik::ManglikResult& result) {
-    Json out;
-    out["House"] = result.House;
-    out["HadDosha"] = result.HadDosha;
-    out["IsManglik"] = result.IsManglik;
-    out["Percentage"] = texts::PercentageText(result);
-    out["DetailLine"] = texts::DetailLine(result);
-    out["Verdict"] = texts::VerdictText(manglik::VerdictOf(result));
-    Json rules = Json::array();
-    for (const manglik::CancellationRule rule : result.CancelledBy) {
-        rules.push_back(std::string(manglik::RuleName(rule)));
-    }
-    out["CancelledBy"] = std::move(rules);
-    return out;
-}
-
-Json ChartToJson(const PersonChart& chart) {
-    Json out;
-    out["AyanamsaText"] = chart.AyanamsaText;
-    out["AscendantText"] = chart.AscendantText;
-    out["MidheavenText"] = chart.MidheavenText;
-    out["MoonPositionText"] = chart.MoonPositionText;
-    out["MoonNakshatra"] = chart.MoonNakshatra;
-    out["MoonSignName"] = chart.MoonSignName;
-    out["ChartPositions"] = chart.ChartPositions;
-    out["ChartBodyNames"] = chart.ChartBodyNames;
-    out["ChartBodySanskritNames"] = chart.ChartBodySanskritNames;
-    out["AyanamsaDisplay"] = chart.AyanamsaDisplay;
-    out["AscendantSign"] = chart.AscendantSign;
-    out["LagnaName"] = chart.LagnaName;
-    out["NakshatraLord"] = chart.NakshatraLord;
-    out["PadaCount"] = chart.PadaCount;
-    out["ChartCells"] = chart.ChartCells;
-    out["LagnaChart"] = ManglikToJson(chart.LagnaChart);
-    out["RashiChart"] = ManglikToJson(chart.RashiChart);
-    return out;
-}
-
 namespace {
+
+void WriteManglik(JsonWriter& out, const manglik::ManglikResult& result) {
+    out.BeginObject();
+    out.Key("House").Number(result.House);
+    out.Key("HadDosha").Bool(result.HadDosha);
+    out.Key("IsManglik").Bool(result.IsManglik);
+    out.Key("Percentage").String(texts::PercentageText(result));
+    out.Key("DetailLine").String(texts::DetailLine(result));
+    out.Key("Verdict").String(texts::VerdictText(manglik::VerdictOf(result)));
+    out.Key("CancelledBy").BeginArray();
+    for (const manglik::CancellationRule rule : result.CancelledBy) {
+        out.String(manglik::RuleName(rule));
+    }
+    out.EndArray();
+    out.EndObject();
+}
 
 std::string DateText(const kundli::CivilDate& date) {
     char text[16];
@@ -243,37 +222,97 @@ std::string DateText(const kundli::CivilDate& date) {
     return text;
 }
 
-Json PeriodJson(const kundli::DashaPeriod& period, double clockOffset) {
-    Json out;
-    out["Lord"] = std::string(engine::ChartBodyNames[kundli::BodyOf(period.Lord)]);
-    out["StartJulianDay"] = period.StartJulianDay;
-    out["EndJulianDay"] = period.EndJulianDay;
-    out["Start"] = DateText(kundli::DateOnClock(period.StartJulianDay, clockOffset));
-    out["End"] = DateText(kundli::DateOnClock(period.EndJulianDay, clockOffset));
-    return out;
+// A period's fields, without closing its object (a mahadasha's "Sub"
+// follows them).
+void WritePeriodFields(JsonWriter& out, const kundli::DashaPeriod& period, double clockOffset) {
+    out.Key("Lord").String(engine::ChartBodyNames[kundli::BodyOf(period.Lord)]);
+    out.Key("StartJulianDay").Number(period.StartJulianDay);
+    out.Key("EndJulianDay").Number(period.EndJulianDay);
+    out.Key("Start").String(DateText(kundli::DateOnClock(period.StartJulianDay, clockOffset)));
+    out.Key("End").String(DateText(kundli::DateOnClock(period.EndJulianDay, clockOffset)));
+}
+
+// The written object read back as a document, for the commands that add
+// to it.
+Json Parsed(const std::string& text) {
+    return Json::parse(text);
 }
 
 } // namespace
 
-void AddKundli(Json& out, const PersonChart& chart, const engine::BirthInstant& birth) {
-    out["NavamsaSigns"] = kundli::NavamsaSigns(chart.Sidereal.Longitudes);
+void WriteChartFields(JsonWriter& out, const PersonChart& chart) {
+    out.Key("AyanamsaText").String(chart.AyanamsaText);
+    out.Key("AscendantText").String(chart.AscendantText);
+    out.Key("MidheavenText").String(chart.MidheavenText);
+    out.Key("MoonPositionText").String(chart.MoonPositionText);
+    out.Key("MoonNakshatra").String(chart.MoonNakshatra);
+    out.Key("MoonSignName").String(chart.MoonSignName);
+    out.Key("ChartPositions").Strings(chart.ChartPositions);
+    out.Key("ChartBodyNames").Strings(chart.ChartBodyNames);
+    out.Key("ChartBodySanskritNames").Strings(chart.ChartBodySanskritNames);
+    out.Key("AyanamsaDisplay").String(chart.AyanamsaDisplay);
+    out.Key("AscendantSign").String(chart.AscendantSign);
+    out.Key("LagnaName").String(chart.LagnaName);
+    out.Key("NakshatraLord").String(chart.NakshatraLord);
+    out.Key("PadaCount").String(chart.PadaCount);
+    out.Key("ChartCells").Strings(chart.ChartCells);
+    out.Key("LagnaChart");
+    WriteManglik(out, chart.LagnaChart);
+    out.Key("RashiChart");
+    WriteManglik(out, chart.RashiChart);
+}
+
+void WriteKundliFields(JsonWriter& out, const PersonChart& chart,
+                       const engine::BirthInstant& birth) {
+    out.Key("NavamsaSigns").Numbers(kundli::NavamsaSigns(chart.Sidereal.Longitudes));
     const kundli::Vimshottari dasha =
         kundli::VimshottariDasha(chart.Sidereal.Longitudes[engine::Moon], birth.JulianDayUT);
     const double clock = kundli::ClockOffsetHours(birth);
-    Json periods = Json::array();
+    out.Key("Dasha").BeginObject();
+    out.Key("Lord").String(engine::ChartBodyNames[kundli::BodyOf(dasha.LordAtBirth)]);
+    out.Key("BalanceYears").Number(dasha.BalanceYears);
+    out.Key("Periods").BeginArray();
     for (const kundli::Mahadasha& period : dasha.Periods) {
-        Json json = PeriodJson(period, clock);
-        Json subs = Json::array();
+        out.BeginObject();
+        WritePeriodFields(out, period, clock);
+        out.Key("Sub").BeginArray();
         for (const kundli::DashaPeriod& sub : period.Sub) {
-            subs.push_back(PeriodJson(sub, clock));
+            out.BeginObject();
+            WritePeriodFields(out, sub, clock);
+            out.EndObject();
         }
-        json["Sub"] = std::move(subs);
-        periods.push_back(std::move(json));
+        out.EndArray();
+        out.EndObject();
     }
-    out["Dasha"] = {
-        {"Lord", std::string(engine::ChartBodyNames[kundli::BodyOf(dasha.LordAtBirth)])},
-        {"BalanceYears", dasha.BalanceYears},
-        {"Periods", std::move(periods)}};
+    out.EndArray();
+    out.EndObject();
+}
+
+Json ManglikToJson(const manglik::ManglikResult& result) {
+    std::string text;
+    JsonWriter out(text);
+    WriteManglik(out, result);
+    return Parsed(text);
+}
+
+Json ChartToJson(const PersonChart& chart) {
+    std::string text;
+    JsonWriter out(text);
+    out.BeginObject();
+    WriteChartFields(out, chart);
+    out.EndObject();
+    return Parsed(text);
+}
+
+void AddKundli(Json& out, const PersonChart& chart, const engine::BirthInstant& birth) {
+    std::string text;
+    JsonWriter writer(text);
+    writer.BeginObject();
+    WriteKundliFields(writer, chart, birth);
+    writer.EndObject();
+    Json fields = Parsed(text);
+    out["NavamsaSigns"] = std::move(fields["NavamsaSigns"]);
+    out["Dasha"] = std::move(fields["Dasha"]);
 }
 
 std::variant<BirthDetails, std::string> CheckedPerson(std::string_view line) {

@@ -24,6 +24,8 @@ std::variant<BirthDetails, std::string> CheckedPerson(std::string_view line);
 // object, a missing field, a wrong type, out of range).
 std::variant<PersonForm, std::string> ParsePersonLine(std::string_view line);
 
+class JsonWriter;
+
 // The fields of one Manglik evaluation, with the rules that cancelled it.
 Json ManglikToJson(const manglik::ManglikResult& result);
 
@@ -35,6 +37,11 @@ Json ChartToJson(const PersonChart& chart);
 // their antardashas, dated on the birth's own clock) of a chart born at
 // `birth`.
 void AddKundli(Json& out, const PersonChart& chart, const engine::BirthInstant& birth);
+
+// The same fields written into an open object, straight as text.
+void WriteChartFields(JsonWriter& out, const PersonChart& chart);
+void WriteKundliFields(JsonWriter& out, const PersonChart& chart,
+                       const engine::BirthInstant& birth);
 
 Json ErrorJson(std::string_view message);
 
