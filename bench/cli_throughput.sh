@@ -11,7 +11,9 @@ trap 'rm -f "$input"' EXIT
 awk -v n="$lines" 'BEGIN {
   srand(7);
   for (i = 0; i < n; i++) {
-    printf "{\"Name\":\"P%d\",\"Day\":%d,\"Month\":%d,\"Year\":%d,\"Hour\":%d,\"Minute\":%d,", i, 1 + int(rand() * 28), 1 + int(rand() * 12), 1901 + int(rand() * 150), int(rand() * 24), int(rand() * 60);
+    # A name of letters only (digits are refused in names).
+    name = "P" substr("abcdefghij", 1 + i % 10, 1) substr("abcdefghij", 1 + int(i / 10) % 10, 1) substr("abcdefghij", 1 + int(i / 100) % 10, 1);
+    printf "{\"Name\":\"%s\",\"Day\":%d,\"Month\":%d,\"Year\":%d,\"Hour\":%d,\"Minute\":%d,", name, 1 + int(rand() * 28), 1 + int(rand() * 12), 1901 + int(rand() * 150), int(rand() * 24), int(rand() * 60);
     printf "\"ZoneRow\":%d,\"LatitudeDegrees\":%d,\"LatitudeMinutes\":%d,\"South\":%s,", int(rand() * 71), int(rand() * 90), int(rand() * 60), (rand() < 0.5 ? "true" : "false");
     printf "\"LongitudeDegrees\":%d,\"LongitudeMinutes\":%d,\"East\":%s,\"DaylightSaving\":%s,", int(rand() * 180), int(rand() * 60), (rand() < 0.5 ? "true" : "false"), (rand() < 0.2 ? "true" : "false");
     printf "\"City\":\"City\",\"State\":\"State\",\"Country\":\"Country\"}\n";

@@ -11,6 +11,7 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 #include <set>
 #include <vector>
 
@@ -216,20 +217,71 @@ void WriteManglik(JsonWriter& out, const manglik::ManglikResult& result) {
 }
 
 std::string DateText(const kundli::CivilDate& date) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.Year % 10000, date.Month % 100,
-                  date.Day % 100);
+    const int year = date.Year % 10000;
+    const int month = date.Month % 100;
+    const int day = date.Day % 100;
+    if (year < 0 || month < 0 || day < 0) {
+        char text[24];
+        std::snprintf(text, sizeof text, "%04d-%02d-%02d", year, month, day);
+        return text;
+    }
+    // YYYY-MM-DD without the cost of a formatted print (it is made for
+    // every period of every line).
+    std::string text = "0000-00-00";
+    text[0] = static_cast<char>('0' + year / 1000);
+    text[1] = static_cast<char>('0' + year / 100 % 10);
+    text[2] = static_cast<char>('0' + year / 10 % 10);
+    text[3] = static_cast<char>('0' + year % 10);
+    text[5] = static_cast<char>('0' + month / 10);
+    text[6] = static_cast<char>('0' + month % 10);
+    text[8] = static_cast<char>('0' + day / 10);
+    text[9] = static_cast<char>('0' + day % 10);
     return text;
 }
 
+// The number and the date of the instants that bound the periods. Each
+// boundary ends one period and starts the next, so the few last ones are
+// kept and each is written once.
+class InstantTexts {
+public:
+    explicit InstantTexts(double clockOffset) : clock_(clockOffset) {}
+
+    struct Texts {
+        double JulianDay = std::numeric_limits<double>::quiet_NaN();
+        std::string Number; // as JSON
+        std::string Date;   // YYYY-MM-DD on the birth's clock
+    };
+
+    const Texts& Of(double julianDay) {
+        for (const Texts& kept : recent_) {
+            if (kept.JulianDay == julianDay) {
+                return kept;
+            }
+        }
+        Texts& made = recent_[next_++ % recent_.size()];
+        made.JulianDay = julianDay;
+        made.Number.clear();
+        JsonWriter(made.Number).Number(julianDay);
+        made.Date = DateText(kundli::DateOnClock(julianDay, clock_));
+        return made;
+    }
+
+private:
+    double clock_;
+    std::array<Texts, 4> recent_{};
+    std::size_t next_ = 0;
+};
+
 // A period's fields, without closing its object (a mahadasha's "Sub"
 // follows them).
-void WritePeriodFields(JsonWriter& out, const kundli::DashaPeriod& period, double clockOffset) {
+void WritePeriodFields(JsonWriter& out, const kundli::DashaPeriod& period, InstantTexts& instants) {
     out.Key("Lord").String(engine::ChartBodyNames[kundli::BodyOf(period.Lord)]);
-    out.Key("StartJulianDay").Number(period.StartJulianDay);
-    out.Key("EndJulianDay").Number(period.EndJulianDay);
-    out.Key("Start").String(DateText(kundli::DateOnClock(period.StartJulianDay, clockOffset)));
-    out.Key("End").String(DateText(kundli::DateOnClock(period.EndJulianDay, clockOffset)));
+    const InstantTexts::Texts start = instants.Of(period.StartJulianDay);
+    const InstantTexts::Texts& end = instants.Of(period.EndJulianDay);
+    out.Key("StartJulianDay").Raw(start.Number);
+    out.Key("EndJulianDay").Raw(end.Number);
+    out.Key("Start").String(start.Date);
+    out.Key("End").String(end.Date);
 }
 
 // The written object read back as a document, for the commands that add
@@ -267,18 +319,18 @@ void WriteKundliFields(JsonWriter& out, const PersonChart& chart,
     out.Key("NavamsaSigns").Numbers(kundli::NavamsaSigns(chart.Sidereal.Longitudes));
     const kundli::Vimshottari dasha =
         kundli::VimshottariDasha(chart.Sidereal.Longitudes[engine::Moon], birth.JulianDayUT);
-    const double clock = kundli::ClockOffsetHours(birth);
+    InstantTexts instants(kundli::ClockOffsetHours(birth));
     out.Key("Dasha").BeginObject();
     out.Key("Lord").String(engine::ChartBodyNames[kundli::BodyOf(dasha.LordAtBirth)]);
     out.Key("BalanceYears").Number(dasha.BalanceYears);
     out.Key("Periods").BeginArray();
     for (const kundli::Mahadasha& period : dasha.Periods) {
         out.BeginObject();
-        WritePeriodFields(out, period, clock);
+        WritePeriodFields(out, period, instants);
         out.Key("Sub").BeginArray();
         for (const kundli::DashaPeriod& sub : period.Sub) {
             out.BeginObject();
-            WritePeriodFields(out, sub, clock);
+            WritePeriodFields(out, sub, instants);
             out.EndObject();
         }
         out.EndArray();

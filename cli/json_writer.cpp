@@ -41,8 +41,11 @@ JsonWriter& JsonWriter::EndArray() {
 }
 
 JsonWriter& JsonWriter::Key(std::string_view key) {
-    String(key);
-    out_ += ':';
+    // The program's own keys: plain ASCII names, written as they are.
+    Separate();
+    out_ += '"';
+    out_ += key;
+    out_ += "\":";
     first_ = true; // the value follows without a comma
     return *this;
 }

@@ -19,7 +19,8 @@ public:
     JsonWriter& EndObject();
     JsonWriter& BeginArray();
     JsonWriter& EndArray();
-    // The key of the next value in an object.
+    // The key of the next value in an object: one of the program's own
+    // names, plain ASCII, written as it is.
     JsonWriter& Key(std::string_view key);
     JsonWriter& String(std::string_view text);
     JsonWriter& Number(int value);
