@@ -39,11 +39,9 @@ Json ChartLine(const engine::EngineInput& input, const EngineOptions& options) {
 // The chart of the described engine written straight as text, the bytes
 // the document of ChartLine gives, without building the document: most of
 // the time of a line went to it.
-std::string DescribedChartLine(const engine::EngineInput& input,
-                               const std::optional<Json>& resolved) {
+void WriteDescribedChartLine(std::string& text, const engine::EngineInput& input,
+                             const std::optional<Json>& resolved) {
     const PersonChart chart = CalculateChart(input);
-    std::string text;
-    text.reserve(16384);
     JsonWriter out(text);
     out.BeginObject();
     WriteChartFields(out, chart);
@@ -54,7 +52,6 @@ std::string DescribedChartLine(const engine::EngineInput& input,
         out.Key("PlaceResolved").Raw(JsonLine(*resolved));
     }
     out.EndObject();
-    return text;
 }
 
 } // namespace
@@ -65,9 +62,10 @@ int RunChart(std::istream& in, std::ostream& out, const EngineOptions& options) 
     bool tooLong = false;
     bool allCharted = true;
     const bool described = !options.Precise && !options.CrossCheck;
+    std::string text;
     while (reader.Next(line, tooLong)) {
         Json result;
-        std::string text;
+        text.clear(); // the buffer of the last line, its room kept
         if (tooLong) {
             result = ErrorJson("The line is longer than 1 MiB.");
         } else {
@@ -78,8 +76,8 @@ int RunChart(std::istream& in, std::ostream& out, const EngineOptions& options) 
             if (const auto* problem = std::get_if<std::string>(&person)) {
                 result = ErrorJson(*problem);
             } else if (described) {
-                text = DescribedChartLine(MakeEngineInput(std::get<BirthDetails>(person)),
-                                          placed.Resolved);
+                WriteDescribedChartLine(text, MakeEngineInput(std::get<BirthDetails>(person)),
+                                        placed.Resolved);
             } else {
                 result = ChartLine(MakeEngineInput(std::get<BirthDetails>(person)), options);
                 if (placed.Resolved) {

@@ -252,11 +252,16 @@ public:
         std::string Date;   // YYYY-MM-DD on the birth's clock
     };
 
-    const Texts& Of(double julianDay) {
+    // The texts of the instant; `keep`, the other end's texts in use, is
+    // not written over.
+    const Texts& Of(double julianDay, const Texts* keep = nullptr) {
         for (const Texts& kept : recent_) {
             if (kept.JulianDay == julianDay) {
                 return kept;
             }
+        }
+        if (&recent_[next_ % recent_.size()] == keep) {
+            ++next_;
         }
         Texts& made = recent_[next_++ % recent_.size()];
         made.JulianDay = julianDay;
@@ -275,13 +280,13 @@ private:
 // A period's fields, without closing its object (a mahadasha's "Sub"
 // follows them).
 void WritePeriodFields(JsonWriter& out, const kundli::DashaPeriod& period, InstantTexts& instants) {
-    out.Key("Lord").String(engine::ChartBodyNames[kundli::BodyOf(period.Lord)]);
-    const InstantTexts::Texts start = instants.Of(period.StartJulianDay);
-    const InstantTexts::Texts& end = instants.Of(period.EndJulianDay);
+    out.Key("Lord").PlainString(engine::ChartBodyNames[kundli::BodyOf(period.Lord)]);
+    const InstantTexts::Texts& start = instants.Of(period.StartJulianDay);
+    const InstantTexts::Texts& end = instants.Of(period.EndJulianDay, &start);
     out.Key("StartJulianDay").Raw(start.Number);
     out.Key("EndJulianDay").Raw(end.Number);
-    out.Key("Start").String(start.Date);
-    out.Key("End").String(end.Date);
+    out.Key("Start").PlainString(start.Date);
+    out.Key("End").PlainString(end.Date);
 }
 
 // The written object read back as a document, for the commands that add

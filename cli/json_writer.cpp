@@ -74,6 +74,14 @@ JsonWriter& JsonWriter::String(std::string_view text) {
     return *this;
 }
 
+JsonWriter& JsonWriter::PlainString(std::string_view text) {
+    Separate();
+    out_ += '"';
+    out_ += text;
+    out_ += '"';
+    return *this;
+}
+
 JsonWriter& JsonWriter::Number(int value) {
     Separate();
     std::array<char, 16> digits{};

@@ -23,6 +23,9 @@ public:
     // names, plain ASCII, written as it is.
     JsonWriter& Key(std::string_view key);
     JsonWriter& String(std::string_view text);
+    // A text of the program's own known to be plain ASCII without quotes or
+    // backslashes (a date, a planet's name), written as it is.
+    JsonWriter& PlainString(std::string_view text);
     JsonWriter& Number(int value);
     JsonWriter& Number(double value);
     JsonWriter& Bool(bool value);
