@@ -497,7 +497,23 @@ void FrameWindow::FitResult() {
         size.setHeight(std::max(size.height(), result_->heightForWidth(size.width())));
     }
     child_->resize(size.grownBy(margins));
+    KeepInArea();
     LayOutAgain(result_);
+}
+
+void FrameWindow::KeepInArea() {
+    // A form grown wider (the Dasha tab made) or centred on a screen wider
+    // than the area stays within the area where it can: moved left rather
+    // than reaching past its right edge, never left of its left edge.
+    const int areaWidth = area_->viewport()->width();
+    int x = child_->x();
+    if (x + child_->width() > areaWidth) {
+        x = areaWidth - child_->width();
+    }
+    x = std::max(0, x);
+    if (x != child_->x()) {
+        child_->move(x, child_->y());
+    }
 }
 
 void FrameWindow::MDIForm_Activate() {
@@ -507,6 +523,7 @@ void FrameWindow::MDIForm_Activate() {
     const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     const int screenWidth = screen ? screen->geometry().width() : width();
     child_->move((screenWidth - child_->width()) / 2, 0);
+    KeepInArea();
     app_.CaptureResult();
 }
 

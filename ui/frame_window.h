@@ -88,6 +88,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // The result form moved, where it can, to lie within the area's width.
+    void KeepInArea();
     void BuildMenus();
     void BuildToolBar();
     QAction* Entry(QMenu* menu, const char* name, const char* caption, bool shown = true);

@@ -11,6 +11,8 @@
 #include <QAction>
 #include <QFile>
 #include <QFontMetricsF>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QRawFont>
 #include <QRegularExpression>
 #include <QTableView>
@@ -367,6 +369,14 @@ TEST_P(EveryLanguageTest, AReaderRunsEveryWindowInTheLanguage) {
         }
     }
     app->SetNavamsaShown(false);
+    // The form, grown with the Dasha tab, stays within the frame's area:
+    // never left of it, and not past its right edge where it fits (the
+    // offscreen screen of the tests is narrower than the form).
+    const auto* area = Frame().findChild<QMdiArea*>(QStringLiteral("MDIClient"));
+    ASSERT_NE(area, nullptr);
+    const QMdiSubWindow* sub = area->subWindowList().front();
+    EXPECT_GE(sub->x(), 0);
+    EXPECT_LE(sub->x() + sub->width(), std::max(area->viewport()->width(), sub->width()));
     // Every page fits beside the scroll bar of a 1280-pixel-wide screen.
     EXPECT_LE(result.minimumSizeHint().width(), 1250);
     EXPECT_LE(Input().minimumSizeHint().width(), 1280);

@@ -30,6 +30,7 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QThread>
+#include <algorithm>
 
 using namespace tirovane;
 
@@ -199,7 +200,11 @@ int main(int argc, char** argv) {
     people->findChild<QAbstractButton*>(QStringLiteral("cmdMatchAll"))->click();
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window->objectName() == QLatin1String("frmRanking")) {
-            window->move(100, 80);
+            // Where a window manager would put it: on the screen, even when
+            // its columns make it wide.
+            const int screenWidth = QGuiApplication::primaryScreen()->geometry().width();
+            window->move(std::max(0, std::min(100, screenWidth - window->frameGeometry().width())),
+                         80);
         }
     }
     Save(folder, "ranking.png");
