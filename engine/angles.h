@@ -31,4 +31,39 @@ double NormalizeOnce(double degrees);
 // angle - 2pi * Fix(angle / 2pi), plus 2pi when negative: a value in [0, 2pi).
 double ReduceRadians(double radians);
 
+// The engine's formulas bring angles into range by whole turns, one at a
+// time: `while (x > 360) x -= 360;` and its kin. Each such step is exact (360
+// is a whole multiple of the value's last place and the result is no larger),
+// so the loop ends on x - 360k exactly for its count k. These functions find
+// most of the count by one division, never more than the loop's own, and let
+// the loop take the last turn or two: the same bits, without the hundreds of
+// steps a Moon's mean longitude of centuries away would take.
+inline double SubtractTurnsWhileAbove360(double x) {
+    if (x > 720) {
+        x -= 360 * (std::floor(x / 360) - 1);
+    }
+    while (x > 360) {
+        x -= 360;
+    }
+    return x;
+}
+inline double SubtractTurnsWhileAtLeast360(double x) {
+    if (x > 720) {
+        x -= 360 * (std::floor(x / 360) - 1);
+    }
+    while (x >= 360) {
+        x -= 360;
+    }
+    return x;
+}
+inline double AddTurnsWhileNegative(double x) {
+    if (x < -720) {
+        x += 360 * (std::floor(-x / 360) - 1);
+    }
+    while (x < 0) {
+        x += 360;
+    }
+    return x;
+}
+
 } // namespace tirovane::engine

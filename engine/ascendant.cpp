@@ -8,10 +8,7 @@
 namespace tirovane::engine {
 
 double AyanamsaFrom1900(double t) {
-    double node = (933060 - 6962911 * t + 7.5 * t * t) / 3600;
-    while (node >= 360) {
-        node -= 360;
-    }
+    const double node = SubtractTurnsWhileAtLeast360((933060 - 6962911 * t + 7.5 * t * t) / 3600);
     const double twiceSunLongitude = (2013816 + 259205536 * t) / 3600;
     const double nutation = 17.23 * std::sin(node * DegreesToRadians) +
                             1.27 * std::sin(twiceSunLongitude * DegreesToRadians);
@@ -33,10 +30,8 @@ AscendantResult ComputeAscendant(const BirthInstant& instant, const GeoPlace& pl
 
     // Local sidereal time as an angle; a negative value is left as it is,
     // only its trigonometric functions are used.
-    double theta = 15 * (6.6460656 + 2400.0513 * t + 0.0000258 * t * t + ut) - westLongitude;
-    while (theta >= 360) {
-        theta -= 360;
-    }
+    const double theta = SubtractTurnsWhileAtLeast360(
+        15 * (6.6460656 + 2400.0513 * t + 0.0000258 * t * t + ut) - westLongitude);
     result.SiderealTime = theta;
     const double thetaRad = theta * DegreesToRadians;
     const double obliquity = (23.452294 - 0.0130125 * t) * DegreesToRadians;

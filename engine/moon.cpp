@@ -108,13 +108,7 @@ MoonResult ComputeMoon(const BirthInstant& instant) {
         sum += term.TimesE ? value * e : value;
     }
 
-    double longitude = meanLongitude + sum;
-    while (longitude < 0) {
-        longitude += 360;
-    }
-    while (longitude > 360) {
-        longitude -= 360;
-    }
+    double longitude = SubtractTurnsWhileAbove360(AddTurnsWhileNegative(meanLongitude + sum));
     result.TropicalLongitude = longitude;
 
     longitude += result.Ayanamsa;

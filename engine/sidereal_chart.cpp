@@ -28,10 +28,7 @@ int NakshatraIndexOf(double longitude) {
 }
 
 double WithinCircle(double longitude) {
-    while (longitude >= 360) {
-        longitude -= 360;
-    }
-    return longitude;
+    return SubtractTurnsWhileAtLeast360(longitude);
 }
 
 } // namespace tirovane::engine

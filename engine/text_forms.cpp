@@ -57,8 +57,11 @@ std::string DegreesMinutesSecondsText(long long degrees, long long minutes, long
     char buffer[64];
     char* out = buffer;
     char* const end = buffer + sizeof buffer;
-    const auto put = [&out](std::string_view text) {
-        out = std::copy(text.begin(), text.end(), out);
+    // Three numbers of at most 20 characters and the marks fill at most 40
+    // characters; a sign text is cut at the buffer's end.
+    const auto put = [&out, end](std::string_view text) {
+        out = std::copy_n(text.begin(),
+                          std::min(text.size(), static_cast<std::size_t>(end - out)), out);
     };
     out = std::to_chars(out, end, degrees).ptr;
     put(DegreeSign);
@@ -94,14 +97,13 @@ std::string FormatChartPosition(double longitude) {
         degrees -= 30;
     }
     const std::string_view abbreviation = SignAbbreviation(sign);
-    // Degrees 0..29 and minutes 0..59: two digits each.
-    std::string chart(9, ' ');
-    chart[0] = static_cast<char>('0' + degrees / 10);
-    chart[1] = static_cast<char>('0' + degrees % 10);
-    chart.replace(3, 3, abbreviation);
-    chart[7] = static_cast<char>('0' + minutes / 10);
-    chart[8] = static_cast<char>('0' + minutes % 10);
-    return chart;
+    // Degrees 0..29 and minutes 0..59: two digits each, around the
+    // three-letter abbreviation.
+    char chart[9] = {static_cast<char>('0' + degrees / 10), static_cast<char>('0' + degrees % 10),
+                     ' ', ' ', ' ', ' ', ' ', static_cast<char>('0' + minutes / 10),
+                     static_cast<char>('0' + minutes % 10)};
+    std::copy_n(abbreviation.begin(), std::min<std::size_t>(abbreviation.size(), 3), chart + 3);
+    return std::string(chart, sizeof chart);
 }
 
 std::string FormatSignedAngle(double angle) {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace tirovane::engine {
 namespace {
@@ -42,6 +43,51 @@ TEST(ReduceRadians, ResultLiesInOneTurn) {
     EXPECT_NEAR(ReduceRadians(-7), 2 * TwoPi - 7, 1e-14);
     EXPECT_DOUBLE_EQ(ReduceRadians(TwoPi), 0);
     EXPECT_NEAR(ReduceRadians(100 * TwoPi + 1), 1, 1e-11);
+}
+
+// The turn functions must end on the very bits the one-turn-at-a-time loops
+// end on, at the loops' boundaries and for the large mean longitudes of
+// births centuries from the epoch.
+TEST(TurnFunctions, SameBitsAsTheLoops) {
+    const auto loopAbove = [](double x) {
+        while (x > 360) {
+            x -= 360;
+        }
+        return x;
+    };
+    const auto loopAtLeast = [](double x) {
+        while (x >= 360) {
+            x -= 360;
+        }
+        return x;
+    };
+    const auto loopNegative = [](double x) {
+        while (x < 0) {
+            x += 360;
+        }
+        return x;
+    };
+    std::vector<double> values = {0,      12.5,  359.999, 360,       720,         1080,
+                                  1440.5, 721.0, 719.999, 481486.19, 240852.2517, 1e7 + 0.3};
+    for (double turns = 2; turns < 5000; turns = turns * 1.7 + 1) {
+        values.push_back(360 * turns);
+        values.push_back(std::nextafter(360 * turns, 0.0));
+        values.push_back(std::nextafter(360 * turns, 1e300));
+    }
+    // Mean lunar longitudes from 1700 to 2300, as the Moon's series makes them.
+    for (double t = -3; t <= 3; t += 0.0137) {
+        values.push_back(218.3164591 + 481267.88134236 * t);
+    }
+    for (const double v : values) {
+        for (const double x : {v, -v}) {
+            EXPECT_EQ(SubtractTurnsWhileAbove360(x), loopAbove(x)) << x;
+            EXPECT_EQ(SubtractTurnsWhileAtLeast360(x), loopAtLeast(x)) << x;
+            EXPECT_EQ(AddTurnsWhileNegative(x), loopNegative(x)) << x;
+        }
+    }
+    EXPECT_EQ(SubtractTurnsWhileAbove360(720), 360);
+    EXPECT_EQ(SubtractTurnsWhileAtLeast360(720), 0);
+    EXPECT_EQ(AddTurnsWhileNegative(-720), 0);
 }
 
 TEST(IntAndFix, FloorAgainstTruncation) {

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <swephexp.h>
 
 namespace tirovane::retrograde {
@@ -47,6 +48,28 @@ TEST(RetrogradeFlags, EveryRetrogradePlanetInItsOwnSlot) {
         EXPECT_FALSE(flags[slot]) << slot;
     }
     EXPECT_FALSE(RetrogradeFlags({1990, 10, 1, 9, 30})[engine::Saturn]) << "direct again";
+}
+
+// The flags of every day, from before the tables to after them, against the
+// search of each planet's periods: the two must agree on every station day.
+TEST(RetrogradeFlags, EveryDayAgreesWithThePeriodSearch) {
+    const std::pair<const char*, int> planets[] = {{"Mercury", engine::Mercury},
+                                                   {"Venus", engine::Venus},
+                                                   {"Mars", engine::Mars},
+                                                   {"Jupiter", engine::Jupiter},
+                                                   {"Saturn", engine::Saturn}};
+    int retrogradeDays = 0;
+    for (CivilDateTime day{1898, 1, 1, 12, 0}; day.Year <= 2053;
+         day = engine::AddMinutes(day, 1440)) {
+        const auto flags = RetrogradeFlags(day);
+        for (const auto& [name, slot] : planets) {
+            ASSERT_EQ(flags[slot], IsRetrograde(name, day))
+                << name << " " << day.Year << "-" << day.Month << "-" << day.Day;
+            retrogradeDays += flags[slot] ? 1 : 0;
+        }
+    }
+    // Mercury alone is retrograde about a fifth of its days.
+    EXPECT_GT(retrogradeDays, 150 * 365 / 5);
 }
 
 TEST(RetrogradeFlags, ADateThatDoesNotExistFlagsNothing) {
@@ -149,6 +172,15 @@ TEST(ParseStationRow, WellFormedRowsOnly) {
     EXPECT_FALSE(ParseStationRow("4,23,1990,6,40"));   // no trailing comma
     EXPECT_FALSE(ParseStationRow("4,23,1990,6,40,,")); // extra field
     EXPECT_FALSE(ParseStationRow("2,30,1990,6,40,"));  // no such day
+    // February's 29th by the Gregorian leap rule, and each month's last day.
+    EXPECT_TRUE(ParseStationRow("2,29,2000,0,0,"));
+    EXPECT_TRUE(ParseStationRow("2,29,1988,0,0,"));
+    EXPECT_FALSE(ParseStationRow("2,29,1900,0,0,"));
+    EXPECT_FALSE(ParseStationRow("2,29,1990,0,0,"));
+    EXPECT_TRUE(ParseStationRow("12,31,1990,0,0,"));
+    EXPECT_FALSE(ParseStationRow("4,31,1990,0,0,"));
+    EXPECT_FALSE(ParseStationRow("13,1,1990,0,0,"));
+    EXPECT_FALSE(ParseStationRow("1,0,1990,0,0,"));
     EXPECT_FALSE(ParseStationRow("4,23,1990,24,0,"));  // no such hour
     EXPECT_FALSE(ParseStationRow("4,x3,1990,6,40,"));
     EXPECT_FALSE(ParseStationRow(""));
