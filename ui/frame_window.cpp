@@ -498,7 +498,7 @@ void FrameWindow::FitResult() {
     }
     child_->resize(size.grownBy(margins));
     KeepInArea();
-    LayOutAgain(result_);
+    ApplyLayouts(result_);
 }
 
 void FrameWindow::KeepInArea() {
@@ -524,7 +524,6 @@ void FrameWindow::MDIForm_Activate() {
     const int screenWidth = screen ? screen->geometry().width() : width();
     child_->move((screenWidth - child_->width()) / 2, 0);
     KeepInArea();
-    app_.CaptureResult();
 }
 
 bool FrameWindow::event(QEvent* event) {

@@ -15,7 +15,51 @@
 
 namespace tirovane {
 
-LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+TextLabel::TextLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {}
+
+TextLabel::Measure TextLabel::CurrentMeasure() const {
+    return {text(),      font(),       contentsMargins(), margin(), indent(),
+            alignment(), textFormat(), wordWrap()};
+}
+
+void TextLabel::Forget() const {
+    kept_ = 0;
+    next_ = 0;
+}
+
+void TextLabel::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        Forget();
+    }
+    QLabel::changeEvent(event);
+}
+
+bool TextLabel::event(QEvent* event) {
+    if (event->type() == QEvent::ScreenChangeInternal) {
+        Forget();
+    }
+    return QLabel::event(event);
+}
+
+int TextLabel::heightForWidth(int width) const {
+    Measure now = CurrentMeasure();
+    if (!(now == measure_)) {
+        measure_ = std::move(now);
+        Forget();
+    }
+    for (int k = 0; k < kept_; ++k) {
+        if (heights_[static_cast<std::size_t>(k)].x() == width) {
+            return heights_[static_cast<std::size_t>(k)].y();
+        }
+    }
+    const int height = QLabel::heightForWidth(width);
+    heights_[static_cast<std::size_t>(next_)] = QPoint(width, height);
+    next_ = (next_ + 1) % static_cast<int>(heights_.size());
+    kept_ = std::min(kept_ + 1, static_cast<int>(heights_.size()));
+    return height;
+}
+
+LinkLabel::LinkLabel(const QString& text, QWidget* parent) : TextLabel(text, parent) {
     setCursor(Qt::PointingHandCursor);
     setWordWrap(true);
     // Reachable with the Tab key and opened with Enter or Space, like a
@@ -204,7 +248,7 @@ QFont WindowFont(int pointSize, bool bold) {
 }
 
 QLabel* NamedLabel(const QString& name, const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
+    auto* label = new TextLabel(text, parent);
     label->setObjectName(name);
     return label;
 }
@@ -217,6 +261,17 @@ void SetWrappedText(QLabel* label, const QString& text) {
     }
     const QMargins m = label->contentsMargins();
     label->setMinimumWidth(widest + m.left() + m.right() + 2 * label->margin() + 2);
+}
+
+void ApplyLayouts(QWidget* root) {
+    QList<QWidget*> widgets = root->findChildren<QWidget*>();
+    widgets.prepend(root);
+    for (QWidget* w : widgets) {
+        if (QLayout* layout = w->layout()) {
+            layout->update(); // marks it to be laid out, keeping its sizes
+            layout->activate();
+        }
+    }
 }
 
 void LayOutAgain(QWidget* root) {

@@ -3,6 +3,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPoint>
+#include <array>
 #include <functional>
 #include <optional>
 
@@ -10,8 +12,47 @@
 
 namespace tirovane {
 
+// A label that remembers the heights it gave for the widths it was asked
+// about. A word-wrapped label lays its whole text out for every such
+// question, and a pass of the layouts asks the same widths many times over;
+// the answers are kept while the text, the font and the margins are those
+// they were made with, so a changed text is measured afresh.
+class TextLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit TextLabel(const QString& text = QString(), QWidget* parent = nullptr);
+
+    int heightForWidth(int width) const override;
+
+protected:
+    // A new font, style or screen measures anew.
+    void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void Forget() const;
+    // What a label's height for a width depends on besides the width.
+    struct Measure {
+        QString Text;
+        QFont Font;
+        QMargins Margins;
+        int Margin = 0;
+        int Indent = 0;
+        Qt::Alignment Alignment;
+        Qt::TextFormat Format = Qt::AutoText;
+        bool WordWrap = false;
+        bool operator==(const Measure&) const = default;
+    };
+    Measure CurrentMeasure() const;
+
+    mutable Measure measure_;
+    mutable std::array<QPoint, 16> heights_{}; // width, height
+    mutable int kept_ = 0;
+    mutable int next_ = 0;
+};
+
 // A label that opens something when clicked, with a hand cursor.
-class LinkLabel : public QLabel {
+class LinkLabel : public TextLabel {
     Q_OBJECT
 public:
     explicit LinkLabel(const QString& text, QWidget* parent = nullptr);
@@ -87,6 +128,10 @@ void SetWrappedText(QLabel* label, const QString& text);
 // Drops every cached size below `root` (texts may have changed on pages
 // that were hidden) and lays the widgets out again from the top down.
 void LayOutAgain(QWidget* root);
+
+// Lays the widgets below `root` out again for their present sizes, from
+// the sizes their layouts keep: after a resize, where no text changed.
+void ApplyLayouts(QWidget* root);
 
 // A label named for the tests, with the given text.
 QLabel* NamedLabel(const QString& name, const QString& text, QWidget* parent);

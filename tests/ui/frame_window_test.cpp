@@ -10,6 +10,45 @@
 namespace tirovane::test {
 namespace {
 
+// A word-wrapped label's kept heights give way to a new text, font or
+// margin: each answer is the one a label made afresh gives.
+TEST(TextLabel, HeightsFollowTheTextFontMarginsAndWidth) {
+    TextLabel kept;
+    kept.setWordWrap(true);
+    const auto fresh = [&kept](int width) {
+        QLabel label(kept.text());
+        label.setWordWrap(true);
+        label.setFont(kept.font());
+        label.setContentsMargins(kept.contentsMargins());
+        label.setMargin(kept.margin());
+        return label.heightForWidth(width);
+    };
+    const QString shortText = QStringLiteral("Mars in the seventh house");
+    const QString longText = QString(shortText + QLatin1Char(' ')).repeated(12);
+    kept.setText(shortText);
+    const int oneLine = kept.heightForWidth(600);
+    EXPECT_EQ(oneLine, fresh(600));
+    // More widths than are kept, asked twice over.
+    for (int round = 0; round < 2; ++round) {
+        for (int width = 60; width <= 900; width += 40) {
+            ASSERT_EQ(kept.heightForWidth(width), fresh(width)) << width;
+        }
+    }
+    kept.setText(longText);
+    EXPECT_GT(kept.heightForWidth(600), oneLine) << "a longer text wraps to more lines";
+    EXPECT_EQ(kept.heightForWidth(600), fresh(600));
+    QFont larger = kept.font();
+    larger.setPointSize(larger.pointSize() * 2);
+    kept.setFont(larger);
+    EXPECT_EQ(kept.heightForWidth(600), fresh(600));
+    kept.setMargin(20);
+    EXPECT_EQ(kept.heightForWidth(600), fresh(600));
+    kept.setContentsMargins(5, 30, 5, 30);
+    EXPECT_EQ(kept.heightForWidth(600), fresh(600));
+    kept.setText(shortText);
+    EXPECT_EQ(kept.heightForWidth(600), fresh(600));
+}
+
 class FrameTest : public UiTest {
 protected:
     void SetUp() override {
