@@ -1,7 +1,7 @@
 // The whole reading as the windows compute it, offscreen, for two people:
 // the input form read, each person charted, checked against the precise
 // ephemeris, evaluated and written into the result form, then the result
-// shown. The goal is under 5 ms for the pair.
+// shown. The goal is at most 20 ms for the pair.
 
 #include "reading/person_form.h"
 #include "output/text_fonts.h"
@@ -80,7 +80,7 @@ BENCHMARK(GuiReadingWithCrossCheck)->Unit(benchmark::kMillisecond);
 
 // Switching the language with a whole reading on show: every window's
 // captions and the result's texts rebuilt from the reading, laid out again.
-// The goal is at most 100 ms.
+// The goal is at most 50 ms.
 void SwitchLanguageWithAReadingOnShow(benchmark::State& state) {
     Program program;
     TirovaneApp& app = *program.app;
@@ -99,6 +99,26 @@ void SwitchLanguageWithAReadingOnShow(benchmark::State& state) {
     app.SetLanguage(QStringLiteral("en"));
 }
 BENCHMARK(SwitchLanguageWithAReadingOnShow)->Unit(benchmark::kMillisecond);
+
+// Switching the chart style with a whole reading on show: both people's
+// charts drawn again and the result fitted. The goal is at most 50 ms.
+void SwitchChartStyleWithAReadingOnShow(benchmark::State& state) {
+    Program program;
+    TirovaneApp& app = *program.app;
+    const std::vector<PersonForm> people = People();
+    app.Input().WriteForm(0, people[0]);
+    app.Input().WriteForm(1, people[1]);
+    app.CalculatePerson(0);
+    app.CalculatePerson(1);
+    QApplication::processEvents();
+    bool north = false;
+    for (auto _ : state) {
+        north = !north;
+        app.SetChartStyle(north ? ChartStyle::North : ChartStyle::South);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(SwitchChartStyleWithAReadingOnShow)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
