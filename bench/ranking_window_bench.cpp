@@ -1,7 +1,7 @@
 // One person ranked against 100,000 in the window, offscreen: the library
 // read, every candidate matched, the table model filled and then sorted by
 // the total, as Match Against All... and a click on the Points heading do
-// it. The goal is at most 0.5 s.
+// it. The goal is at most 0.2 s.
 
 #include "output/text_fonts.h"
 #include "people/library.h"
@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <random>
@@ -61,13 +62,21 @@ int main(int argc, char** argv) {
         return 1;
     }
     auto first = library->Get(1);
-    const auto start = std::chrono::steady_clock::now();
-    RankingWindow window(app, std::get<people::Person>(first));
-    window.Model().sort(3, Qt::DescendingOrder);
-    const double seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    std::printf("Ranking one against %d in the window (filled and sorted): %.3f s (goal: at "
-                "most 0.5 s), %d candidates shown\n",
-                count, seconds, window.Model().Shown());
+    // Five windows, one after another; the best time is reported, as the
+    // machines these run on are shared, with the slowest beside it.
+    std::vector<double> times;
+    int shown = 0;
+    for (int run = 0; run < 5; ++run) {
+        const auto start = std::chrono::steady_clock::now();
+        RankingWindow window(app, std::get<people::Person>(first));
+        window.Model().sort(3, Qt::DescendingOrder);
+        times.push_back(
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        shown = window.Model().Shown();
+    }
+    std::sort(times.begin(), times.end());
+    std::printf("Ranking one against %d in the window (filled and sorted): %.3f s at best, "
+                "%.3f s at worst of 5 (goal: at most 0.2 s), %d candidates shown\n",
+                count, times.front(), times.back(), shown);
     return 0;
 }

@@ -152,10 +152,9 @@ std::string PersonColumns(int version) {
            (version >= 2 ? "zone" : "''") + ", notes, added, changed";
 }
 
-Person PersonOfRow(const Statement& s) {
-    Person p;
-    BirthDetails& d = p.Details;
-    p.Id = s.Int64(0);
+// The birth details of a row of the person columns.
+BirthDetails DetailsOfRow(const Statement& s) {
+    BirthDetails d;
     d.Name = s.Text(1);
     d.Year = s.Int(2);
     d.Month = s.Int(3);
@@ -175,6 +174,13 @@ Person PersonOfRow(const Statement& s) {
     d.Country = s.Text(17);
     const int sex = s.Int(18);
     d.PersonSex = sex == 1 ? Sex::Male : sex == 2 ? Sex::Female : Sex::NotGiven;
+    return d;
+}
+
+Person PersonOfRow(const Statement& s) {
+    Person p;
+    p.Id = s.Int64(0);
+    p.Details = DetailsOfRow(s);
     p.Zone = s.Text(19);
     p.Notes = s.Text(20);
     p.Added = s.Text(21);
@@ -546,8 +552,11 @@ std::optional<Error> Library::Remove(std::int64_t id) {
     });
 }
 
-std::variant<std::vector<Candidate>, Error> Library::Candidates() {
+std::variant<std::vector<Candidate>, Error> Library::Candidates(std::vector<BirthDetails>* details) {
     std::vector<Candidate> all;
+    if (details != nullptr) {
+        details->clear();
+    }
     if (version_ == 0) {
         return all;
     }
@@ -559,6 +568,15 @@ std::variant<std::vector<Candidate>, Error> Library::Candidates() {
         (hasValues ? ", v.engine, v.moon, v.lagna, v.rashi FROM people"
                      " LEFT JOIN chart_values v ON v.person = people.id ORDER BY id"
                    : " FROM people ORDER BY id");
+    // Room for everyone at once: a library of many people is not moved from
+    // one allocation to the next as it is read.
+    int count = 0;
+    if (PragmaInt(db_, "SELECT count(*) FROM people", count) == SQLITE_OK && count > 0) {
+        all.reserve(static_cast<std::size_t>(count));
+        if (details != nullptr) {
+            details->reserve(static_cast<std::size_t>(count));
+        }
+    }
     Statement s(db_, sql.c_str());
     std::vector<std::size_t> stale;
     int rc;
@@ -568,13 +586,21 @@ std::variant<std::vector<Candidate>, Error> Library::Candidates() {
         c.Name = s.Text(1);
         const int sex = s.Int(18);
         c.PersonSex = sex == 1 ? Sex::Male : sex == 2 ? Sex::Female : Sex::NotGiven;
-        if (hasValues && s.Int(23) == ChartValuesEngine) {
+        const bool fresh = hasValues && s.Int(23) == ChartValuesEngine;
+        if (fresh) {
             c.Values.Moon = s.Real(24);
             c.Values.Lagna = static_cast<manglik::Verdict>(s.Int(25));
             c.Values.Rashi = static_cast<manglik::Verdict>(s.Int(26));
-        } else {
-            c.Values = ChartValuesOf(PersonOfRow(s).Details);
-            stale.push_back(all.size());
+        }
+        if (!fresh || details != nullptr) {
+            BirthDetails birth = DetailsOfRow(s);
+            if (!fresh) {
+                c.Values = ChartValuesOf(birth);
+                stale.push_back(all.size());
+            }
+            if (details != nullptr) {
+                details->push_back(std::move(birth));
+            }
         }
         all.push_back(std::move(c));
     }

@@ -104,8 +104,11 @@ public:
     std::optional<Error> Remove(std::int64_t id);
 
     // Every person with chart values, fresh: values of an older engine are
-    // made again (and stored, when the library may be changed).
-    std::variant<std::vector<Candidate>, Error> Candidates();
+    // made again (and stored, when the library may be changed). With
+    // `details`, each candidate's birth details are read from the same row
+    // into it, in the same order.
+    std::variant<std::vector<Candidate>, Error>
+    Candidates(std::vector<BirthDetails>* details = nullptr);
 
     int Version() const { return version_; }
 

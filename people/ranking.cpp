@@ -1,6 +1,8 @@
 #include "people/ranking.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <numeric>
 
 namespace tirovane::people {
 
@@ -65,14 +67,26 @@ std::vector<Ranked> Rank(const Candidate& person, const std::vector<Candidate>& 
         }
         return a.Index < b.Index;
     };
-    if (options.Limit && *options.Limit < ranked.size()) {
-        const auto end = ranked.begin() + static_cast<std::ptrdiff_t>(*options.Limit);
-        std::partial_sort(ranked.begin(), end, ranked.end(), better);
-        ranked.erase(end, ranked.end());
+    // The matches are large: their places are sorted, and each match is
+    // then moved once, to where it belongs.
+    std::vector<std::uint32_t> order(ranked.size());
+    std::iota(order.begin(), order.end(), 0U);
+    const auto betterAt = [&](std::uint32_t a, std::uint32_t b) {
+        return better(ranked[a], ranked[b]);
+    };
+    if (options.Limit && *options.Limit < order.size()) {
+        const auto end = order.begin() + static_cast<std::ptrdiff_t>(*options.Limit);
+        std::partial_sort(order.begin(), end, order.end(), betterAt);
+        order.erase(end, order.end());
     } else {
-        std::sort(ranked.begin(), ranked.end(), better);
+        std::sort(order.begin(), order.end(), betterAt);
     }
-    return ranked;
+    std::vector<Ranked> sorted;
+    sorted.reserve(order.size());
+    for (const std::uint32_t k : order) {
+        sorted.push_back(std::move(ranked[k]));
+    }
+    return sorted;
 }
 
 } // namespace tirovane::people

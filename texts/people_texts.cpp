@@ -128,22 +128,44 @@ bool ManglikFavourable(const PairMatch& match) {
            match.Chandra != MatchOutcome::NotNullified;
 }
 
-std::array<std::string, 10> RankingRowTexts(const people::Person& candidate,
-                                            const PairMatch& match, const Words& words) {
+std::string RankingCellText(const BirthDetails& d, const PairMatch& match, int column,
+                            const Words& words) {
     const SidedMatch& m = match.Match;
-    const BirthDetails& d = candidate.Details;
-    return {d.Name,
-            PlaceText(d),
-            DateOf(d),
-            PointsText(m.Points.Total),
-            DoshaState(m.Points.NadiDosha, words),
-            DoshaState(m.Points.BhakootDosha, words),
-            std::to_string(m.Poruthams.Count),
-            PoruthamGradeText(m.Poruthams.Verdict, words),
-            m.Poruthams.RajjuDosha ? P(words, QT_TRANSLATE_NOOP("People", "Dosha"))
-                                   : P(words, QT_TRANSLATE_NOOP("People", "Matches")),
-            ManglikFavourable(match) ? P(words, QT_TRANSLATE_NOOP("People", "Favourable"))
-                                     : P(words, QT_TRANSLATE_NOOP("People", "Not favourable"))};
+    switch (column) {
+    case 0:
+        return d.Name;
+    case 1:
+        return PlaceText(d);
+    case 2:
+        return DateOf(d);
+    case 3:
+        return PointsText(m.Points.Total);
+    case 4:
+        return DoshaState(m.Points.NadiDosha, words);
+    case 5:
+        return DoshaState(m.Points.BhakootDosha, words);
+    case 6:
+        return std::to_string(m.Poruthams.Count);
+    case 7:
+        return PoruthamGradeText(m.Poruthams.Verdict, words);
+    case 8:
+        return m.Poruthams.RajjuDosha ? P(words, QT_TRANSLATE_NOOP("People", "Dosha"))
+                                      : P(words, QT_TRANSLATE_NOOP("People", "Matches"));
+    case 9:
+        return ManglikFavourable(match) ? P(words, QT_TRANSLATE_NOOP("People", "Favourable"))
+                                        : P(words, QT_TRANSLATE_NOOP("People", "Not favourable"));
+    default:
+        return {};
+    }
+}
+
+std::array<std::string, 10> RankingRowTexts(const BirthDetails& d, const PairMatch& match,
+                                            const Words& words) {
+    std::array<std::string, 10> cells;
+    for (int column = 0; column < static_cast<int>(cells.size()); ++column) {
+        cells[static_cast<std::size_t>(column)] = RankingCellText(d, match, column, words);
+    }
+    return cells;
 }
 
 } // namespace tirovane::texts

@@ -40,9 +40,12 @@ std::array<std::string, 5> PersonRowTexts(const people::Person& person,
 // verdict, Rajju, and whether both Manglik match lines are favourable; and
 // a candidate's cells.
 extern const std::array<const char*, 10> RankingColumns;
-std::array<std::string, 10> RankingRowTexts(const people::Person& candidate,
+std::array<std::string, 10> RankingRowTexts(const BirthDetails& candidate,
                                             const PairMatch& match,
                                             const Words& words = English());
+// One cell of those, by its column (0 .. 9); an empty text for another.
+std::string RankingCellText(const BirthDetails& candidate, const PairMatch& match, int column,
+                            const Words& words = English());
 
 // Both match lines favourable: the dosha nullified or absent in each.
 bool ManglikFavourable(const PairMatch& match);

@@ -108,7 +108,7 @@ QVariant PeopleModel::headerData(int section, Qt::Orientation orientation, int r
 
 // --- the ranking -----------------------------------------------------------
 
-void RankingModel::SetRanking(std::vector<people::Person> candidates,
+void RankingModel::SetRanking(std::vector<BirthDetails> candidates,
                               std::vector<people::Ranked> ranked) {
     beginResetModel();
     candidates_ = std::move(candidates);
@@ -146,7 +146,7 @@ void RankingModel::Refilter() {
     }
 }
 
-const people::Person& RankingModel::CandidateAt(int row) const {
+const BirthDetails& RankingModel::CandidateAt(int row) const {
     return candidates_.at(
         ranked_.at(static_cast<std::size_t>(rows_.at(static_cast<std::size_t>(row)))).Index);
 }
@@ -158,6 +158,35 @@ std::vector<double> RankingModel::Totals() const {
         totals.push_back(ranked_[static_cast<std::size_t>(k)].Match.Match.Points.Total);
     }
     return totals;
+}
+
+namespace {
+
+// Characters of a UTF-8 text: its bytes that do not continue a sequence.
+std::size_t CharacterCount(const std::string& text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U;
+    }));
+}
+
+} // namespace
+
+int RankingModel::LongestRow(int column) const {
+    int longest = -1;
+    std::size_t most = 0;
+    for (std::size_t row = 0; row < rows_.size(); ++row) {
+        const BirthDetails& d =
+            candidates_[ranked_[static_cast<std::size_t>(rows_[row])].Index];
+        const std::size_t length = column == 0
+                                       ? CharacterCount(d.Name)
+                                       : CharacterCount(d.City) + CharacterCount(d.State) +
+                                             CharacterCount(d.Country);
+        if (longest < 0 || length > most) {
+            longest = static_cast<int>(row);
+            most = length;
+        }
+    }
+    return longest;
 }
 
 std::vector<std::array<std::string, 10>> RankingModel::RowTexts(const texts::Words& words) const {
@@ -191,8 +220,8 @@ QVariant RankingModel::data(const QModelIndex& index, int role) const {
     }
     const people::Ranked& r =
         ranked_.at(static_cast<std::size_t>(rows_.at(static_cast<std::size_t>(index.row()))));
-    const auto cells = texts::RankingRowTexts(candidates_.at(r.Index), r.Match, CurrentWords());
-    return Qt8(cells.at(static_cast<std::size_t>(index.column())));
+    return Qt8(
+        texts::RankingCellText(candidates_.at(r.Index), r.Match, index.column(), CurrentWords()));
 }
 
 QVariant RankingModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -210,7 +239,7 @@ void RankingModel::sort(int column, Qt::SortOrder order) {
     const auto key = [this, column](int k) -> std::pair<double, std::string> {
         const people::Ranked& r = ranked_[static_cast<std::size_t>(k)];
         const SidedMatch& m = r.Match.Match;
-        const BirthDetails& d = candidates_[r.Index].Details;
+        const BirthDetails& d = candidates_[r.Index];
         switch (column) {
         case 0:
             return {0, d.Name};
@@ -362,12 +391,10 @@ RankingWindow::RankingWindow(TirovaneApp& app, const people::Person& person, QWi
     // Everyone else of the library, against the person.
     people::Library* library = app_.PeopleLibrary();
     if (library != nullptr) {
-        auto all = library->Candidates();
-        auto listed = library->List();
-        if (std::holds_alternative<std::vector<people::Candidate>>(all) &&
-            std::holds_alternative<std::vector<people::Person>>(listed)) {
+        std::vector<BirthDetails> everyone;
+        auto all = library->Candidates(&everyone);
+        if (std::holds_alternative<std::vector<people::Candidate>>(all)) {
             const auto& candidates = std::get<std::vector<people::Candidate>>(all);
-            auto& everyone = std::get<std::vector<people::Person>>(listed);
             const auto me = std::find_if(candidates.begin(), candidates.end(),
                                          [&](const auto& c) { return c.Id == person_.Id; });
             if (me != candidates.end() && everyone.size() == candidates.size()) {
@@ -376,7 +403,21 @@ RankingWindow::RankingWindow(TirovaneApp& app, const people::Person& person, QWi
         }
     }
     Filter();
+    // Each column as wide as the rows on show and a sample of the others
+    // need, and the name and place columns as wide as their longest texts
+    // anywhere in the ranking: measuring every row of a large library
+    // would keep the window from opening for a while.
+    table_->horizontalHeader()->setResizeContentsPrecision(100);
     table_->resizeColumnsToContents();
+    for (const int column : {0, 1}) {
+        const int row = model_->LongestRow(column);
+        if (row >= 0) {
+            const int width = table_->sizeHintForIndex(model_->index(row, column)).width();
+            if (width > table_->columnWidth(column)) {
+                table_->setColumnWidth(column, width);
+            }
+        }
+    }
     // Wide enough for every column (their headings are long in some
     // languages), within the screen; the table scrolls beyond that.
     const QMargins margins = QWidget::layout()->contentsMargins();
@@ -406,7 +447,7 @@ void RankingWindow::OpenRow(const QModelIndex& index) {
     if (!index.isValid()) {
         return;
     }
-    app_.ShowPair(person_.Details, model_->CandidateAt(index.row()).Details);
+    app_.ShowPair(person_.Details, model_->CandidateAt(index.row()));
 }
 
 void RankingWindow::ExportCsv() {

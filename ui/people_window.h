@@ -50,13 +50,16 @@ class RankingModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     using QAbstractTableModel::QAbstractTableModel;
-    void SetRanking(std::vector<people::Person> candidates, std::vector<people::Ranked> ranked);
+    void SetRanking(std::vector<BirthDetails> candidates, std::vector<people::Ranked> ranked);
     // Rows with at least `minPoints`; with `hideDoshas`, none with a Nadi,
     // Bhakoot or Rajju dosha.
     void SetFilter(double minPoints, bool hideDoshas);
-    const people::Person& CandidateAt(int row) const;
+    const BirthDetails& CandidateAt(int row) const;
     // The totals of the rows shown.
     std::vector<double> Totals() const;
+    // The row shown whose name (column 0) or place (column 1) is the
+    // longest in characters, or -1 when none is shown.
+    int LongestRow(int column) const;
     int Shown() const { return static_cast<int>(rows_.size()); }
     int All() const { return static_cast<int>(ranked_.size()); }
     // The rows shown as texts, in their order, for the exports.
@@ -71,7 +74,7 @@ public:
 private:
     void Refilter();
 
-    std::vector<people::Person> candidates_; // by the ranked entries' Index
+    std::vector<BirthDetails> candidates_; // by the ranked entries' Index
     std::vector<people::Ranked> ranked_;
     std::vector<int> rows_; // the ranked entries shown, in order
     double minPoints_ = 0;

@@ -157,6 +157,19 @@ TEST_F(LibraryTest, StoredChartValuesAreTheChartsAndFollowAnEdit) {
     values = std::get<std::vector<Candidate>>(library->Candidates())[0].Values;
     EXPECT_DOUBLE_EQ(values.Moon, ChartValuesOf(edited.Details).Moon);
     EXPECT_GT(std::abs(values.Moon - (90 + 19.4)), 1);
+    // The people read with the candidates are the listed ones, in order.
+    library->Add({Entry(Birth("Second")), Entry(Birth("Third"))}, "now");
+    std::vector<BirthDetails> people = {BirthDetails{}};
+    const auto candidates = std::get<std::vector<Candidate>>(library->Candidates(&people));
+    const auto listed = std::get<std::vector<Person>>(library->List());
+    ASSERT_EQ(people.size(), 3u);
+    ASSERT_EQ(listed.size(), 3u);
+    for (std::size_t k = 0; k < people.size(); ++k) {
+        EXPECT_EQ(candidates[k].Id, listed[k].Id);
+        EXPECT_EQ(people[k].Name, listed[k].Details.Name);
+        EXPECT_EQ(people[k].Month, listed[k].Details.Month);
+        EXPECT_EQ(people[k].City, listed[k].Details.City);
+    }
 }
 
 TEST_F(LibraryTest, AnOlderLibraryIsMigratedWithItsPeople) {
@@ -187,6 +200,15 @@ TEST_F(LibraryTest, AnOlderLibraryIsMigratedWithItsPeople) {
         EXPECT_EQ(reader->Version(), 1);
         EXPECT_EQ(Names(reader->List("Zoë")), std::vector<std::string>{"Zoë"});
         EXPECT_EQ(std::get<std::vector<Candidate>>(reader->Candidates()).size(), 1u);
+        // The whole person comes with the values made again from the row.
+        std::vector<BirthDetails> people;
+        const auto read = std::get<std::vector<Candidate>>(reader->Candidates(&people));
+        ASSERT_EQ(people.size(), 1u);
+        EXPECT_EQ(read[0].Id, 7);
+        EXPECT_EQ(people[0].Name, "Zoë");
+        EXPECT_EQ(people[0].City, "London");
+        EXPECT_EQ(people[0].PersonSex, Sex::Female);
+        EXPECT_DOUBLE_EQ(read[0].Values.Moon, ChartValuesOf(people[0]).Moon);
     }
     auto library = Open(OpenMode::Change);
     ASSERT_TRUE(library);
