@@ -156,13 +156,13 @@ void PrecisePipeline(benchmark::State& state) {
 // Each benchmark runs five times; the ratios take each one's best run, as
 // the machines these run on are shared and a single run of either side can
 // be slowed by a neighbour.
-BENCHMARK(PreciseEngineChart)->Repetitions(5);
-BENCHMARK(PrecisePipeline)->Repetitions(5);
-BENCHMARK(TirovanePipeline)->Repetitions(5);
-BENCHMARK(TirovanePipelineWithKundli)->Repetitions(5);
-BENCHMARK(TirovaneEngine)->Repetitions(5);
-BENCHMARK(TirovaneMatchCandidate)->Repetitions(5);
-BENCHMARK(SwissEphemerisChart)->Repetitions(5);
+BENCHMARK(PreciseEngineChart)->Repetitions(5)->MinWarmUpTime(0.2);
+BENCHMARK(PrecisePipeline)->Repetitions(5)->MinWarmUpTime(0.2);
+BENCHMARK(TirovanePipeline)->Repetitions(5)->MinWarmUpTime(0.2);
+BENCHMARK(TirovanePipelineWithKundli)->Repetitions(5)->MinWarmUpTime(0.2);
+BENCHMARK(TirovaneEngine)->Repetitions(5)->MinWarmUpTime(0.2);
+BENCHMARK(TirovaneMatchCandidate)->Repetitions(5)->MinWarmUpTime(0.2);
+BENCHMARK(SwissEphemerisChart)->Repetitions(5)->MinWarmUpTime(0.2);
 
 // Keeps each benchmark's best time per iteration for the closing ratios.
 class RatioReporter : public benchmark::ConsoleReporter {

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "engine/angles.h"
 #include "engine/birth_instant.h"
 #include "engine/tables.h"
 
 #include <array>
+#include <cmath>
 
 // A birth chart as numbers: the sidereal longitudes of the eleven chart
 // bodies, the ayanamsa and the retrograde flags. Every text of a position is
@@ -30,21 +32,34 @@ struct SiderealChart {
 // A chart engine: the chart of one birth instant at one place.
 using ChartEngine = SiderealChart (*)(const BirthInstant&, const GeoPlace&);
 
+// Whole degrees of a longitude's magnitude, as the text forms take them.
+inline long long WholeDegreesOf(double longitude) {
+    return static_cast<long long>(Int(std::fabs(longitude)));
+}
+
 // Sign index 0 (Aries) .. 11 (Pisces) of a longitude, as the position texts
 // show it: whole degrees of the magnitude, truncated, divided by 30. A
 // longitude of exactly 360 is the start of Aries.
-int SignIndexOf(double longitude);
+inline int SignIndexOf(double longitude) {
+    return static_cast<int>((WholeDegreesOf(longitude) / 30) % SignCount);
+}
 
 // Whole degrees within the sign, 0..29, truncated as the position texts
 // show them.
-int WholeDegreesInSign(double longitude);
+inline int WholeDegreesInSign(double longitude) {
+    return static_cast<int>(WholeDegreesOf(longitude) % 30);
+}
 
 // Nakshatra index 0..26 of a longitude in [0, 360): Int(L x 60 / 800), the
 // mansion of 800 arc-minutes that holds it.
-int NakshatraIndexOf(double longitude);
+inline int NakshatraIndexOf(double longitude) {
+    return static_cast<int>(Int(longitude * 60 / 800));
+}
 
 // A longitude of exactly 360 (or more) brought to the start of the circle;
 // the position texts of both are the same.
-double WithinCircle(double longitude);
+inline double WithinCircle(double longitude) {
+    return SubtractTurnsWhileAtLeast360(longitude);
+}
 
 } // namespace tirovane::engine
